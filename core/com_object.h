@@ -1,0 +1,65 @@
+// Reference counting and QueryInterface for objects implementing a list of
+// COM interfaces. The first interface answers IUnknown (and IDispatch when it
+// derives from it), so every object has one identity.
+#pragma once
+#include <windows.h>
+#include <oaidl.h>
+#include <atomic>
+#include <new>
+#include <type_traits>
+#include "module.h"
+
+namespace vestrel {
+
+template <typename First, typename... Rest>
+class ComObject : public First, public Rest... {
+public:
+    ComObject() noexcept { module::Lock(); }
+    ComObject(const ComObject&) = delete;
+    ComObject& operator=(const ComObject&) = delete;
+
+    STDMETHODIMP QueryInterface(REFIID riid, void** ppv) noexcept override {
+        if (!ppv) return E_POINTER;
+        *ppv = nullptr;
+        if (riid == IID_IUnknown || (std::is_base_of_v<IDispatch, First> && riid == IID_IDispatch))
+            *ppv = static_cast<First*>(this);
+        else
+            (Match<First>(riid, ppv) || ... || Match<Rest>(riid, ppv));
+        if (!*ppv) return E_NOINTERFACE;
+        AddRef();
+        return S_OK;
+    }
+    STDMETHODIMP_(ULONG) AddRef() noexcept override { return ++refs_; }
+    STDMETHODIMP_(ULONG) Release() noexcept override {
+        const ULONG left = --refs_;
+        if (left == 0) delete this;
+        return left;
+    }
+
+protected:
+    virtual ~ComObject() { module::Unlock(); }
+
+private:
+    template <typename I>
+    bool Match(REFIID riid, void** ppv) noexcept {
+        if (riid != __uuidof(I)) return false;
+        *ppv = static_cast<I*>(this);
+        return true;
+    }
+    std::atomic<ULONG> refs_{1};
+};
+
+// Creates an object with one reference and asks it for riid; the object
+// is freed when the interface is refused.
+template <typename T>
+HRESULT CreateInstance(REFIID riid, void** ppv) noexcept {
+    if (!ppv) return E_POINTER;
+    *ppv = nullptr;
+    T* object = new (std::nothrow) T();
+    if (!object) return E_OUTOFMEMORY;
+    const HRESULT hr = object->QueryInterface(riid, ppv);
+    object->Release();
+    return hr;
+}
+
+}  // namespace vestrel

@@ -1,0 +1,48 @@
+// Automation errors: an HRESULT together with IErrorInfo text, so that
+// VBScript and VBA hosts show a readable message. Inside the component a
+// failure travels as a ComError exception; every vtable method turns it
+// back into an HRESULT at the boundary.
+#pragma once
+#include <windows.h>
+#include <ole2.h>
+#include <cguid.h>
+#include <new>
+#include <string>
+
+namespace vestrel {
+
+// Stores the error info of this thread (source "Vestrel") and returns hr.
+HRESULT Fail(HRESULT hr, const std::wstring& description, REFGUID iid = GUID_NULL) noexcept;
+
+class ComError {
+public:
+    // A failure whose error info the failing callee has already set.
+    explicit ComError(HRESULT hr) noexcept : hr_(hr) {}
+    ComError(HRESULT hr, std::wstring description) : hr_(hr), description_(std::move(description)) {}
+    HRESULT Result() const noexcept { return hr_; }
+    const std::wstring& Description() const noexcept { return description_; }
+
+private:
+    HRESULT hr_;
+    std::wstring description_;
+};
+
+// Throws a ComError for a failed HRESULT, keeping the callee's error info.
+inline void ThrowIfFailed(HRESULT hr) {
+    if (FAILED(hr)) throw ComError(hr);
+}
+
+HRESULT FromException() noexcept;
+
+// Runs body, turning any exception into an HRESULT with error info.
+template <typename Body>
+HRESULT Boundary(Body&& body) noexcept {
+    try {
+        body();
+        return S_OK;
+    } catch (...) {
+        return FromException();
+    }
+}
+
+}  // namespace vestrel
