@@ -1,0 +1,38 @@
+# Front door: `make demo` and `make test` set up a fresh Debian machine
+# (as root), build both architectures and run in a private Wine prefix.
+ARCHS := i686 x86_64
+BUILD := $(CURDIR)/build
+JOBS  ?= $(shell nproc)
+
+.PHONY: all setup build prefix register test demo clean
+
+all: build
+
+setup:
+	@bash scripts/setup.sh
+	@bash scripts/fetch-hunspell.sh
+
+build: setup
+	@for a in $(ARCHS); do \
+	  { [ -f $(BUILD)/$$a/CMakeCache.txt ] || \
+	    cmake -S . -B $(BUILD)/$$a -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-$$a.cmake >/dev/null; } && \
+	  cmake --build $(BUILD)/$$a -j$(JOBS) -- --no-print-directory >/dev/null || exit 1; \
+	done
+
+prefix: setup
+	@bash scripts/wineprefix.sh
+
+register: build prefix
+	@for a in $(ARCHS); do bash scripts/register.sh $$a || exit 1; done
+
+test: build prefix
+	@for a in $(ARCHS); do \
+	  echo "== tests ($$a)"; \
+	  (cd $(BUILD)/$$a && ctest --output-on-failure) || exit 1; \
+	done
+
+demo: register
+	@bash examples/run-demo.sh
+
+clean:
+	rm -rf $(BUILD)/i686 $(BUILD)/x86_64

@@ -1,0 +1,138 @@
+// The in-process server driven as COM does: DllGetClassObject, the class
+// factory, IDispatch and DllCanUnloadNow, without the registry.
+#include <initguid.h>
+#include "dll.h"
+#include <gtest/gtest.h>
+#include <cguid.h>
+#include <oleauto.h>
+#include <wrl/client.h>
+#include "vestrel_h.h"
+
+using Microsoft::WRL::ComPtr;
+
+namespace {
+
+class Server : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CoInitialize(nullptr);
+        dll_ = LoadLibraryW(ComponentPath().c_str());
+        ASSERT_NE(dll_, nullptr);
+        getClassObject_ = reinterpret_cast<decltype(getClassObject_)>((void*)GetProcAddress(dll_, "DllGetClassObject"));
+        canUnloadNow_ = reinterpret_cast<decltype(canUnloadNow_)>((void*)GetProcAddress(dll_, "DllCanUnloadNow"));
+        ASSERT_NE(getClassObject_, nullptr);
+        ASSERT_NE(canUnloadNow_, nullptr);
+    }
+    void TearDown() override {
+        FreeLibrary(dll_);
+        CoUninitialize();
+    }
+    ComPtr<IClassFactory> Factory(REFCLSID clsid) {
+        ComPtr<IClassFactory> factory;
+        EXPECT_EQ(getClassObject_(clsid, IID_IClassFactory, &factory), S_OK);
+        return factory;
+    }
+    HMODULE dll_ = nullptr;
+    HRESULT(STDAPICALLTYPE* getClassObject_)(REFCLSID, REFIID, void**) = nullptr;
+    HRESULT(STDAPICALLTYPE* canUnloadNow_)() = nullptr;
+};
+
+struct ClassCase {
+    const char* name;
+    const CLSID* clsid;
+    const IID* iid;
+};
+
+const ClassCase kClasses[] = {
+    {"BarButtons", &CLSID_BarButtons, &IID__BarButtons},
+    {"BarTitle", &CLSID_BarTitle, &IID__BarTitle},
+    {"Border", &CLSID_Border, &IID__Border},
+    {"Check", &CLSID_Check, &IID__Check},
+    {"cmdClose", &CLSID_cmdClose, &IID__cmdClose},
+    {"Label_Status", &CLSID_Label_Status, &IID__Label_Status},
+    {"Label_Suggestions", &CLSID_Label_Suggestions, &IID__Label_Suggestions},
+    {"Label_txtWord", &CLSID_Label_txtWord, &IID__Label_txtWord},
+    {"lst_Suggestions", &CLSID_lst_Suggestions, &IID__lst_Suggestions},
+    {"Spelling", &CLSID_Spelling, &IID__Spelling},
+    {"txtTWord", &CLSID_txtTWord, &IID__txtTWord},
+};
+
+TEST_F(Server, EveryClassIsCreatableWithOneIdentity) {
+    for (const ClassCase& c : kClasses) {
+        SCOPED_TRACE(c.name);
+        ComPtr<IUnknown> unknown;
+        ASSERT_EQ(Factory(*c.clsid)->CreateInstance(nullptr, IID_IUnknown, &unknown), S_OK);
+        ComPtr<IUnknown> dual, dispatch, again;
+        EXPECT_EQ(unknown->QueryInterface(*c.iid, &dual), S_OK);
+        EXPECT_EQ(unknown->QueryInterface(IID_IDispatch, &dispatch), S_OK);
+        EXPECT_EQ(dual->QueryInterface(IID_IUnknown, &again), S_OK);
+        EXPECT_EQ(again.Get(), unknown.Get());
+        ComPtr<ISupportErrorInfo> errors;
+        ASSERT_EQ(unknown.As(&errors), S_OK);
+        EXPECT_EQ(errors->InterfaceSupportsErrorInfo(*c.iid), S_OK);
+        EXPECT_EQ(errors->InterfaceSupportsErrorInfo(IID_IClassFactory), S_FALSE);
+    }
+}
+
+TEST_F(Server, FactoryRefusesWhatItCannotGive) {
+    ComPtr<IClassFactory> factory = Factory(CLSID_Spelling);
+    ComPtr<IUnknown> object;
+    ComPtr<IUnknown> outer;
+    ASSERT_EQ(factory->CreateInstance(nullptr, IID_IUnknown, &outer), S_OK);
+    EXPECT_EQ(factory->CreateInstance(outer.Get(), IID_IUnknown, &object), CLASS_E_NOAGGREGATION);
+    EXPECT_EQ(object.Get(), nullptr);
+    EXPECT_EQ(factory->CreateInstance(nullptr, IID_IClassFactory, &object), E_NOINTERFACE);
+    EXPECT_EQ(object.Get(), nullptr);
+    EXPECT_EQ(factory->CreateInstance(nullptr, IID_IUnknown, nullptr), E_POINTER);
+    void* raw = nullptr;
+    EXPECT_EQ(getClassObject_(IID_IClassFactory, IID_IClassFactory, &raw), CLASS_E_CLASSNOTAVAILABLE);
+    EXPECT_EQ(getClassObject_(CLSID_Spelling, IID_IDispatch, &raw), E_NOINTERFACE);
+    EXPECT_EQ(raw, nullptr);
+}
+
+TEST_F(Server, CanUnloadOnlyWhenNothingIsOutstanding) {
+    EXPECT_EQ(canUnloadNow_(), S_OK);
+    ComPtr<IClassFactory> factory = Factory(CLSID_BarTitle);
+    ComPtr<IDispatch> object;
+    ASSERT_EQ(factory->CreateInstance(nullptr, IID_IDispatch, &object), S_OK);
+    factory->LockServer(TRUE);
+    factory.Reset();
+    EXPECT_EQ(canUnloadNow_(), S_FALSE);  // object and lock
+    object.Reset();
+    EXPECT_EQ(canUnloadNow_(), S_FALSE);  // lock
+    factory = Factory(CLSID_BarTitle);
+    factory->LockServer(FALSE);
+    factory->LockServer(FALSE);  // unbalanced: ignored
+    factory.Reset();
+    EXPECT_EQ(canUnloadNow_(), S_OK);
+    factory = Factory(CLSID_BarTitle);
+    factory->LockServer(TRUE);
+    factory->LockServer(FALSE);
+    factory.Reset();
+    EXPECT_EQ(canUnloadNow_(), S_OK);
+}
+
+TEST_F(Server, MemberNotYetBuiltRaisesANamedAutomationError) {
+    ComPtr<IDispatch> object;
+    ASSERT_EQ(Factory(CLSID_BarTitle)->CreateInstance(nullptr, IID_IDispatch, &object), S_OK);
+    LPOLESTR name = const_cast<LPOLESTR>(L"Caption");
+    DISPID id = 0;
+    ASSERT_EQ(object->GetIDsOfNames(IID_NULL, &name, 1, 0, &id), S_OK);
+    EXPECT_EQ(id, 0x6803000A);
+    VARIANT result;
+    VariantInit(&result);
+    DISPPARAMS none{};
+    EXCEPINFO exception{};
+    EXPECT_EQ(object->Invoke(id, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, &result, &exception, nullptr),
+              DISP_E_EXCEPTION);
+    ASSERT_NE(exception.bstrSource, nullptr);
+    EXPECT_STREQ(exception.bstrSource, L"Vestrel");
+    ASSERT_NE(exception.bstrDescription, nullptr);
+    EXPECT_NE(std::wstring(exception.bstrDescription).find(L"BarTitle.Caption"), std::wstring::npos);
+    EXPECT_EQ(exception.scode, E_NOTIMPL);
+    SysFreeString(exception.bstrSource);
+    SysFreeString(exception.bstrDescription);
+    SysFreeString(exception.bstrHelpFile);
+}
+
+}  // namespace
