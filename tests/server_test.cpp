@@ -136,3 +136,58 @@ TEST_F(Server, MemberNotYetBuiltRaisesANamedAutomationError) {
 }
 
 }  // namespace
+
+namespace {
+
+std::wstring ReadUserClassesValue(const std::wstring& path) {
+    wchar_t value[MAX_PATH * 2] = {};
+    DWORD size = sizeof(value) - sizeof(wchar_t);
+    const std::wstring full = L"Software\\Classes\\" + path;
+    if (RegGetValueW(HKEY_CURRENT_USER, full.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
+        return {};
+    return value;
+}
+
+// Windows finds a per-user registration through HKEY_CLASSES_ROOT, which
+// merges the user's classes; Wine does not merge them, so the lookup that
+// Windows makes is made here by hand: ProgID, class id, server path, factory.
+TEST_F(Server, PerUserRegistrationLeadsToTheServer) {
+    auto install = reinterpret_cast<HRESULT(STDAPICALLTYPE*)(BOOL, LPCWSTR)>((void*)GetProcAddress(dll_, "DllInstall"));
+    ASSERT_NE(install, nullptr);
+    EXPECT_EQ(install(TRUE, L"nobody"), E_INVALIDARG);
+    ASSERT_EQ(install(TRUE, L" USER "), S_OK);
+
+    const std::wstring clsidText = ReadUserClassesValue(L"Vestrel.Spelling.1\\CLSID");
+    ASSERT_FALSE(clsidText.empty());
+    EXPECT_EQ(ReadUserClassesValue(L"Vestrel.Spelling\\CurVer"), L"Vestrel.Spelling.1");
+    CLSID clsid{};
+    ASSERT_EQ(CLSIDFromString(clsidText.c_str(), &clsid), S_OK);
+    EXPECT_TRUE(IsEqualGUID(clsid, CLSID_Spelling));
+    const std::wstring server = ReadUserClassesValue(L"CLSID\\" + clsidText + L"\\InprocServer32");
+    EXPECT_EQ(_wcsicmp(server.c_str(), ComponentPath().c_str()), 0);
+    HMODULE loaded = LoadLibraryW(server.c_str());
+    ASSERT_EQ(loaded, dll_);  // the same module, found by its registered path
+    FreeLibrary(loaded);
+    ComPtr<IDispatch> spelling;
+    ASSERT_EQ(Factory(clsid)->CreateInstance(nullptr, IID_IDispatch, &spelling), S_OK);
+
+    // The type library is registered for the user and loads from its path.
+    wchar_t libid[40] = {};
+    StringFromGUID2(LIBID_Vestrel, libid, 40);
+    const std::wstring typeLibKey = std::wstring(L"TypeLib\\") + libid + L"\\1.0";
+#ifdef _WIN64
+    const std::wstring typeLibPath = ReadUserClassesValue(typeLibKey + L"\\0\\win64");
+#else
+    const std::wstring typeLibPath = ReadUserClassesValue(typeLibKey + L"\\0\\win32");
+#endif
+    EXPECT_EQ(_wcsicmp(typeLibPath.c_str(), ComponentPath().c_str()), 0);
+    ComPtr<ITypeLib> library;
+    EXPECT_EQ(LoadTypeLibEx(typeLibPath.c_str(), REGKIND_NONE, &library), S_OK);
+
+    ASSERT_EQ(install(FALSE, L"user"), S_OK);
+    EXPECT_TRUE(ReadUserClassesValue(L"Vestrel.Spelling.1\\CLSID").empty());
+    EXPECT_TRUE(ReadUserClassesValue(L"CLSID\\" + clsidText + L"\\InprocServer32").empty());
+    EXPECT_TRUE(ReadUserClassesValue(typeLibKey).empty());
+}
+
+}  // namespace
