@@ -26,13 +26,13 @@ register: build prefix
 	@for a in $(ARCHS); do bash scripts/register.sh $$a || exit 1; done
 
 test: build prefix
-	@for a in $(ARCHS); do \
+	@bash scripts/with-display.sh bash -c 'for a in $(ARCHS); do \
 	  echo "== tests ($$a)"; \
 	  (cd $(BUILD)/$$a && ctest --output-on-failure) || exit 1; \
-	done
+	done'
 
 demo: register
-	@bash examples/run-demo.sh
+	@bash scripts/with-display.sh bash examples/run-demo.sh
 
 clean:
 	rm -rf $(BUILD)/i686 $(BUILD)/x86_64

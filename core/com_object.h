@@ -7,6 +7,8 @@
 #include <atomic>
 #include <new>
 #include <type_traits>
+#include <utility>
+#include <wrl/client.h>
 #include "module.h"
 
 namespace vestrel {
@@ -60,6 +62,15 @@ HRESULT CreateInstance(REFIID riid, void** ppv) noexcept {
     const HRESULT hr = object->QueryInterface(riid, ppv);
     object->Release();
     return hr;
+}
+
+// A new object, owned by the pointer that is returned (it starts with the
+// one reference that the pointer takes over).
+template <typename T, typename... Args>
+Microsoft::WRL::ComPtr<T> MakeObject(Args&&... args) {
+    Microsoft::WRL::ComPtr<T> object;
+    object.Attach(new T(std::forward<Args>(args)...));
+    return object;
 }
 
 }  // namespace vestrel

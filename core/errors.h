@@ -11,6 +11,9 @@
 
 namespace vestrel {
 
+// Automation error 91: an object variable that holds no object.
+constexpr HRESULT kObjectNotSet = static_cast<HRESULT>(0x800A005B);
+
 // Stores the error info of this thread (source "Vestrel") and returns hr.
 HRESULT Fail(HRESULT hr, const std::wstring& description, REFGUID iid = GUID_NULL) noexcept;
 

@@ -1,6 +1,5 @@
 // The in-process server: the class table, the generic factory lookup and
 // the exported entry points.
-#include <initguid.h>  // defines the GUIDs declared by the generated header
 #include "module.h"
 #include <array>
 #include <atomic>
@@ -16,6 +15,7 @@
 #include "class_factory.h"
 #include "registration.h"
 #include "spelling.h"
+#include "engine/dictionary.h"
 #include "type_library.h"
 
 namespace vestrel {
@@ -121,6 +121,7 @@ STDAPI DllGetClassObject(REFCLSID clsid, REFIID riid, LPVOID* ppv) {
 STDAPI DllCanUnloadNow() {
     if (module::InUse()) return S_FALSE;
     type_library::Drop();
+    engine::Dictionary::Drop();
     return S_OK;
 }
 

@@ -8,43 +8,54 @@ namespace vestrel::type_library {
 namespace {
 
 std::mutex cacheMutex;
-// Raw pointer on purpose: it is released by Drop, never by a static
+// Raw pointers on purpose: they are released by Drop, never by a static
 // destructor running under the loader lock.
-ITypeLib* cached = nullptr;
+ITypeLib* cached[2] = {};
 
 }  // namespace
 
-HRESULT Get(ITypeLib** library) noexcept {
+HRESULT Get(ITypeLib** library, Library which) noexcept {
     if (!library) return E_POINTER;
     *library = nullptr;
+    const int index = which == Library::Public ? 0 : 1;
     std::lock_guard<std::mutex> lock(cacheMutex);
-    if (!cached) {
+    if (!cached[index]) {
         HRESULT hr;
         try {
-            hr = LoadTypeLibEx(module::Path().c_str(), REGKIND_NONE, &cached);
+            // Resource 1 is the public library; others are named by "\\n".
+            std::wstring path = module::Path();
+            if (index == 1) path += L"\\2";
+            hr = LoadTypeLibEx(path.c_str(), REGKIND_NONE, &cached[index]);
         } catch (...) {
             hr = E_OUTOFMEMORY;
         }
         if (FAILED(hr))
             return Fail(hr, L"No se pudo cargar la biblioteca de tipos incluida en Vestrel.");
     }
-    cached->AddRef();
-    *library = cached;
+    cached[index]->AddRef();
+    *library = cached[index];
     return S_OK;
 }
 
 HRESULT InfoOf(REFGUID guid, ITypeInfo** info) noexcept {
     if (!info) return E_POINTER;
     *info = nullptr;
-    Microsoft::WRL::ComPtr<ITypeLib> library;
-    const HRESULT hr = Get(&library);
-    return FAILED(hr) ? hr : library->GetTypeInfoOfGuid(guid, info);
+    HRESULT hr = S_OK;
+    for (Library which : {Library::Public, Library::Internal}) {
+        Microsoft::WRL::ComPtr<ITypeLib> library;
+        hr = Get(&library, which);
+        if (SUCCEEDED(hr)) hr = library->GetTypeInfoOfGuid(guid, info);
+        if (SUCCEEDED(hr)) return hr;
+    }
+    return hr;
 }
 
 void Drop() noexcept {
     std::lock_guard<std::mutex> lock(cacheMutex);
-    if (cached) cached->Release();
-    cached = nullptr;
+    for (ITypeLib*& library : cached) {
+        if (library) library->Release();
+        library = nullptr;
+    }
 }
 
 }  // namespace vestrel::type_library

@@ -20,6 +20,12 @@ host() { "$wine" cscript //nologo "$script" "$1" | tee /dev/stderr | grep -qE '^
 key() { "$wine" reg query "$1" >/dev/null 2>&1; }
 libkey='Software\Classes\TypeLib\{7436C0BF-413D-4E86-860C-9299F3C8EF6F}'
 
+# The other architecture's registration shares the ProgIDs: it goes first,
+# so this run starts from a prefix where nothing is registered.
+other=$([ "$arch" = x86_64 ] && echo i686 || echo x86_64)
+[ -f "$VESTREL_BUILD/$other/bin/vestrel.dll" ] &&
+  "$(wine_for "$other")" regsvr32 /s /u "$(winpath "$VESTREL_BUILD/$other/bin/vestrel.dll")" >/dev/null 2>&1
+
 check "unregistering a never-registered DLL is harmless" regsvr /u
 check "machine registration" regsvr
 check "registering twice is harmless" regsvr

@@ -1,0 +1,122 @@
+#include "engine_adapter.h"
+#include <cwctype>
+#include "engine/application.h"
+#include "errors.h"
+#include "late_bound.h"
+
+namespace vestrel::engine_adapter {
+namespace {
+
+using late_bound::Call;
+using late_bound::Get;
+using late_bound::ObjectOf;
+using Microsoft::WRL::ComPtr;
+
+constexpr wchar_t kWordProgId[] = L"Word.Application";
+
+enum class Choice { Automatic, Word, BuiltIn };
+
+Choice ChoiceFromEnvironment() {
+    wchar_t value[32] = {};
+    const DWORD length = GetEnvironmentVariableW(L"VESTREL_ENGINE", value, 32);
+    if (length == 0) return Choice::Automatic;
+    std::wstring text(value, length < 32 ? length : 0);
+    for (auto& c : text) c = static_cast<wchar_t>(std::towlower(c));
+    if (text == L"word") return Choice::Word;
+    if (text == L"builtin") return Choice::BuiltIn;
+    throw ComError(E_INVALIDARG, L"La variable de entorno VESTREL_ENGINE solo admite \"word\" o \"builtin\".");
+}
+
+ComPtr<IDispatch> CreateWord(const CLSID& clsid) {
+    ComPtr<IDispatch> engine;
+    const HRESULT hr = CoCreateInstance(clsid, nullptr, CLSCTX_SERVER, IID_PPV_ARGS(&engine));
+    if (FAILED(hr)) {
+        wchar_t code[16];
+        wsprintfW(code, L"0x%08X", static_cast<unsigned>(hr));
+        throw ComError(hr, std::wstring(L"No se pudo iniciar el motor ortográfico ") + kWordProgId + L" (" + code + L").");
+    }
+    return engine;
+}
+
+std::vector<Variant> Omitted(size_t count) {
+    std::vector<Variant> args;
+    for (size_t i = 0; i < count; ++i) args.push_back(Variant::Missing());
+    return args;
+}
+
+// The word followed by count omitted optionals.
+std::vector<Variant> WordAndOmitted(const std::wstring& word, size_t count) {
+    std::vector<Variant> args;
+    args.push_back(Variant::String(word));
+    for (size_t i = 0; i < count; ++i) args.push_back(Variant::Missing());
+    return args;
+}
+
+long ToLong(const Variant& value, const wchar_t* name) {
+    Variant converted;
+    if (FAILED(VariantChangeType(converted.put(), const_cast<VARIANT*>(&value.get()), 0, VT_I4)))
+        throw ComError(DISP_E_TYPEMISMATCH, L"El motor ortográfico devolvió un valor no numérico en " + std::wstring(name) + L".");
+    return converted.get().lVal;
+}
+
+std::wstring ToText(const Variant& value, const wchar_t* name) {
+    Variant converted;
+    if (FAILED(VariantChangeType(converted.put(), const_cast<VARIANT*>(&value.get()), 0, VT_BSTR)))
+        throw ComError(DISP_E_TYPEMISMATCH, L"El motor ortográfico devolvió un valor que no es texto en " + std::wstring(name) + L".");
+    return FromBstr(converted.get().bstrVal);
+}
+
+}  // namespace
+
+ComPtr<IDispatch> Create() {
+    const Choice choice = ChoiceFromEnvironment();
+    if (choice != Choice::BuiltIn) {
+        CLSID clsid{};
+        if (SUCCEEDED(CLSIDFromProgID(kWordProgId, &clsid))) return CreateWord(clsid);
+        if (choice == Choice::Word)
+            throw ComError(REGDB_E_CLASSNOTREG,
+                           L"VESTREL_ENGINE pide el motor Word.Application, que no está instalado en este equipo.");
+    }
+    return MakeObject<engine::Application>();
+}
+
+long DocumentCount(IDispatch* engine) {
+    Variant documents = Get(engine, L"Documents");
+    return ToLong(Get(ObjectOf(documents, L"Documents"), L"Count"), L"Documents.Count");
+}
+
+void AddDocument(IDispatch* engine) {
+    Variant documents = Get(engine, L"Documents");
+    Call(ObjectOf(documents, L"Documents"), L"Add", DISPATCH_METHOD, Omitted(4));
+}
+
+bool CheckSpelling(IDispatch* engine, const std::wstring& word) {
+    return ToLong(Call(engine, L"CheckSpelling", DISPATCH_METHOD, WordAndOmitted(word, 12)), L"CheckSpelling") != 0;
+}
+
+std::vector<std::wstring> Suggestions(IDispatch* engine, const std::wstring& word) {
+    Variant found = Call(engine, L"GetSpellingSuggestions", DISPATCH_METHOD, WordAndOmitted(word, 13));
+    IDispatch* collection = ObjectOf(found, L"GetSpellingSuggestions");
+    std::vector<std::wstring> words;
+    if (ToLong(Get(collection, L"Count"), L"Count") == 0) return words;
+    for (const Variant& item : late_bound::Enumerate(collection))
+        words.push_back(ToText(Get(ObjectOf(item, L"Item"), L"Name"), L"Name"));
+    return words;
+}
+
+void Quit(IDispatch* engine) { Call(engine, L"Quit", DISPATCH_METHOD, Omitted(3)); }
+
+std::vector<std::wstring> DictionaryPaths(IDispatch* engine) {
+    Variant dictionaries = Get(engine, L"CustomDictionaries");
+    std::vector<std::wstring> paths;
+    for (const Variant& item : late_bound::Enumerate(ObjectOf(dictionaries, L"CustomDictionaries"))) {
+        IDispatch* dictionary = ObjectOf(item, L"Item");
+        std::wstring folder = ToText(Get(dictionary, L"Path"), L"Path");
+        const std::wstring name = ToText(Get(dictionary, L"Name"), L"Name");
+        if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
+        paths.push_back(folder + name);
+    }
+    return paths;
+}
+
+}  // namespace vestrel::engine_adapter

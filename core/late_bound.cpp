@@ -1,0 +1,90 @@
+#include "late_bound.h"
+#include <wrl/client.h>
+#include "errors.h"
+
+namespace vestrel::late_bound {
+namespace {
+
+std::wstring Hex(HRESULT hr) {
+    wchar_t text[16];
+    wsprintfW(text, L"0x%08X", static_cast<unsigned>(hr));
+    return text;
+}
+
+[[noreturn]] void ThrowCallFailure(HRESULT hr, EXCEPINFO& exception, const wchar_t* name) {
+    if (hr == DISP_E_EXCEPTION) {
+        if (exception.pfnDeferredFillIn) exception.pfnDeferredFillIn(&exception);
+        const HRESULT code = exception.scode ? exception.scode
+                                             : (exception.wCode ? MAKE_HRESULT(SEVERITY_ERROR, FACILITY_CONTROL, exception.wCode) : E_FAIL);
+        std::wstring description = FromBstr(exception.bstrDescription);
+        SysFreeString(exception.bstrDescription);
+        SysFreeString(exception.bstrSource);
+        SysFreeString(exception.bstrHelpFile);
+        if (description.empty()) description = L"El motor ortográfico falló en " + std::wstring(name) + L" (" + Hex(code) + L").";
+        throw ComError(code, description);
+    }
+    // The callee may have left its own error text for this thread.
+    Microsoft::WRL::ComPtr<IErrorInfo> info;
+    if (GetErrorInfo(0, &info) == S_OK && info) {
+        BSTR description = nullptr;
+        info->GetDescription(&description);
+        std::wstring text = FromBstr(description);
+        SysFreeString(description);
+        if (!text.empty()) throw ComError(hr, text);
+    }
+    throw ComError(hr, L"El motor ortográfico falló en " + std::wstring(name) + L" (" + Hex(hr) + L").");
+}
+
+Variant Invoke(IDispatch* object, DISPID id, const wchar_t* name, WORD kind, std::vector<Variant>& args) {
+    // DISPPARAMS lists arguments last first.
+    std::vector<VARIANT> reversed;
+    reversed.reserve(args.size());
+    for (auto it = args.rbegin(); it != args.rend(); ++it) reversed.push_back(it->get());
+    DISPPARAMS params{reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
+    Variant result;
+    EXCEPINFO exception{};
+    UINT argError = 0;
+    const HRESULT hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, kind, &params, result.put(), &exception, &argError);
+    if (FAILED(hr)) ThrowCallFailure(hr, exception, name);
+    return result;
+}
+
+}  // namespace
+
+Variant Call(IDispatch* object, const wchar_t* name, WORD kind, std::vector<Variant> args) {
+    if (!object) throw ComError(kObjectNotSet, L"El motor ortográfico no está disponible.");
+    DISPID id = DISPID_UNKNOWN;
+    LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+    const HRESULT hr = object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
+    if (FAILED(hr))
+        throw ComError(hr, L"El motor ortográfico no ofrece la operación " + std::wstring(name) + L".");
+    return Invoke(object, id, name, kind, args);
+}
+
+std::vector<Variant> Enumerate(IDispatch* collection) {
+    std::vector<Variant> none;
+    Variant enumerator = Invoke(collection, DISPID_NEWENUM, L"_NewEnum", DISPATCH_METHOD | DISPATCH_PROPERTYGET, none);
+    Microsoft::WRL::ComPtr<IEnumVARIANT> items;
+    const VARIANT& value = enumerator.get();
+    IUnknown* unknown = value.vt == VT_UNKNOWN || value.vt == VT_DISPATCH ? value.punkVal : nullptr;
+    if (!unknown || FAILED(unknown->QueryInterface(IID_PPV_ARGS(&items))))
+        throw ComError(E_NOINTERFACE, L"La colección del motor ortográfico no se puede recorrer.");
+    std::vector<Variant> result;
+    for (;;) {
+        Variant item;
+        ULONG fetched = 0;
+        const HRESULT hr = items->Next(1, item.put(), &fetched);
+        if (FAILED(hr)) ThrowIfFailed(hr);
+        if (hr != S_OK || fetched == 0) break;
+        result.push_back(std::move(item));
+    }
+    return result;
+}
+
+IDispatch* ObjectOf(const Variant& value, const wchar_t* name) {
+    const VARIANT& v = value.get();
+    if (v.vt == VT_DISPATCH && v.pdispVal) return v.pdispVal;
+    throw ComError(DISP_E_TYPEMISMATCH, L"El motor ortográfico no devolvió un objeto en " + std::wstring(name) + L".");
+}
+
+}  // namespace vestrel::late_bound

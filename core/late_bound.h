@@ -1,0 +1,18 @@
+// Calls on automation objects by member name, as a script host makes them.
+#pragma once
+#include <oaidl.h>
+#include <vector>
+#include "variant.h"
+
+namespace vestrel::late_bound {
+
+// Calls member name with args (in the order the member declares them). A
+// failure is thrown as a ComError carrying the callee's own description.
+Variant Call(IDispatch* object, const wchar_t* name, WORD kind, std::vector<Variant> args = {});
+inline Variant Get(IDispatch* object, const wchar_t* name) { return Call(object, name, DISPATCH_PROPERTYGET); }
+// The items of a collection, in its enumeration order (For Each).
+std::vector<Variant> Enumerate(IDispatch* collection);
+// The IDispatch held by a result; throws when the result is no object.
+IDispatch* ObjectOf(const Variant& value, const wchar_t* name);
+
+}  // namespace vestrel::late_bound

@@ -1,0 +1,144 @@
+#include "spelling.h"
+#include "about/about_window.h"
+#include "engine_adapter.h"
+#include "forms/app.h"
+#include "forms/clipboard.h"
+#include "forms/message_box.h"
+#include "variant.h"
+#include "window/checker_window.h"
+#include "window/word_box.h"
+
+namespace vestrel {
+namespace {
+
+constexpr DISPID kShow = 0x60030002;
+
+CheckerWindow& Checker() { return CheckerInstance::Get(); }
+
+std::wstring TrimSpaces(const std::wstring& text) {
+    const size_t first = text.find_first_not_of(L' ');
+    if (first == std::wstring::npos) return {};
+    return text.substr(first, text.find_last_not_of(L' ') - first + 1);
+}
+
+}  // namespace
+
+STDMETHODIMP SpellingObject::get_mLib(IDispatch** value) noexcept {
+    if (!value) return E_POINTER;
+    return mLib.CopyTo(value);
+}
+
+STDMETHODIMP SpellingObject::putref_mLib(IDispatch* value) noexcept {
+    mLib = value;
+    return S_OK;
+}
+
+STDMETHODIMP SpellingObject::Show(short*) noexcept {
+    return Boundary([] { Checker().Show(); });
+}
+
+STDMETHODIMP SpellingObject::Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS* params,
+                                    VARIANT* result, EXCEPINFO* exception, UINT* argError) noexcept {
+    if (id == kShow && riid == IID_NULL && (flags & DISPATCH_METHOD)) {
+        if (params && (params->cArgs > 1 || params->cNamedArgs > 0)) return DISP_E_BADPARAMCOUNT;
+        if (result) VariantInit(result);
+        const HRESULT hr = Show(nullptr);
+        if (FAILED(hr) && exception) {
+            // A failure reaches the script with its text, as through ITypeInfo::Invoke.
+            *exception = {};
+            exception->scode = hr;
+            Microsoft::WRL::ComPtr<IErrorInfo> info;
+            if (GetErrorInfo(0, &info) == S_OK && info) {
+                info->GetSource(&exception->bstrSource);
+                info->GetDescription(&exception->bstrDescription);
+            }
+            return DISP_E_EXCEPTION;
+        }
+        return hr;
+    }
+    return Dispatch<_Spelling>::Invoke(id, riid, lcid, flags, params, result, exception, argError);
+}
+
+STDMETHODIMP SpellingObject::SendToForm(IDispatch** control) noexcept {
+    if (!control) return E_POINTER;
+    *control = nullptr;
+    return Boundary([&] {
+        Checker();  // the window is loaded by the request, as for any access
+        *control = MakeObject<WordBox>().Detach();
+    });
+}
+
+STDMETHODIMP SpellingObject::get_DeleteText(VARIANT* value) noexcept {
+    if (!value) return E_POINTER;
+    VariantInit(value);
+    return Boundary([&] { Variant::String(Checker().txtWord.Text()).Detach(value); });
+}
+
+// Whatever is assigned, the word box is emptied.
+STDMETHODIMP SpellingObject::put_DeleteText(VARIANT) noexcept {
+    return Boundary([] { Checker().txtWord.SetText(L""); });
+}
+
+STDMETHODIMP SpellingObject::get_Visible(VARIANT_BOOL* value) noexcept {
+    if (!value) return E_POINTER;
+    return Boundary([&] { *value = Checker().Visible() ? VARIANT_TRUE : VARIANT_FALSE; });
+}
+
+STDMETHODIMP SpellingObject::put_Visible(VARIANT_BOOL value) noexcept {
+    return Boundary([&] {
+        if (value) Checker().Show();
+        else Checker().Hide();
+    });
+}
+
+STDMETHODIMP SpellingObject::Unload() noexcept {
+    return Boundary([&] {
+        if (!mLib) throw ComError(kObjectNotSet, L"Variable de objeto o de bloque With no establecida: Spelling.mLib no tiene ningún motor ortográfico.");
+        engine_adapter::Quit(mLib.Get());
+    });
+}
+
+STDMETHODIMP SpellingObject::Change() noexcept {
+    return Boundary([] { forms::clipboard::ReplaceText(Checker().txtWord.Text()); });
+}
+
+STDMETHODIMP SpellingObject::About() noexcept {
+    return Boundary([] { AboutInstance::Get().Show(); });
+}
+
+STDMETHODIMP SpellingObject::Spelling() noexcept {
+    // The message boxes of a check let events run; this object must outlive them.
+    Microsoft::WRL::ComPtr<_Spelling> keep(this);
+    return Boundary([this] { Check(); });
+}
+
+// The window is reached anew at every step: a message box lets the user
+// close it, and the next access loads it again, as any access would.
+void SpellingObject::Check() {
+    AboutInstance::Get().Show();
+    mLib = engine_adapter::Create();
+    const std::wstring word = TrimSpaces(Checker().txtWord.Text());
+    if (word.empty()) {
+        forms::ShowMessage(L"Por favor escriba una palabra en el cuadro de texto", forms::MessageIcon::Warning);
+        if (Checker().Visible()) Checker().txtWord.SetFocus();
+        return;
+    }
+    // The engine is called through a reference of the call's own, so that a
+    // host replacing mLib meanwhile cannot free it under the call.
+    Microsoft::WRL::ComPtr<IDispatch> engine = mLib;
+    if (engine_adapter::DocumentCount(engine.Get()) == 0) engine_adapter::AddDocument(engine.Get());
+    Checker().lstSuggestions.Clear();
+    if (engine_adapter::CheckSpelling(engine.Get(), word)) {
+        forms::ShowMessage(L"Se ha terminado la revisión ortográfica. No se han encontrado errores...",
+                          forms::MessageIcon::Information, L" " + forms::app::ExeName());
+    } else {
+        const std::vector<std::wstring> suggestions = engine_adapter::Suggestions(engine.Get(), word);
+        if (suggestions.empty()) Checker().lstSuggestions.AddItem(L"(Sin sugerencias)");
+        for (const std::wstring& suggestion : suggestions) Checker().lstSuggestions.AddItem(suggestion);
+    }
+    Checker().Label3.SetVisible(true);
+    if (!mLib) throw ComError(kObjectNotSet, L"Variable de objeto o de bloque With no establecida: Spelling.mLib no tiene ningún motor ortográfico.");
+    engine_adapter::Quit(mLib.Get());
+}
+
+}  // namespace vestrel

@@ -1,0 +1,76 @@
+// RAII for VARIANT and BSTR.
+#pragma once
+#include <windows.h>
+#include <oleauto.h>
+#include <new>
+#include <string>
+#include <utility>
+
+namespace vestrel {
+
+class Variant {
+public:
+    Variant() noexcept { VariantInit(&value_); }
+    ~Variant() { VariantClear(&value_); }
+    Variant(const Variant&) = delete;
+    Variant& operator=(const Variant&) = delete;
+    Variant(Variant&& other) noexcept : value_(other.value_) { VariantInit(&other.value_); }
+    Variant& operator=(Variant&& other) noexcept {
+        std::swap(value_, other.value_);
+        return *this;
+    }
+
+    VARIANT* operator&() noexcept { return &value_; }
+    const VARIANT& get() const noexcept { return value_; }
+    VARIANT* put() noexcept {
+        VariantClear(&value_);
+        return &value_;
+    }
+    // Hands the value over to a caller's VARIANT.
+    void Detach(VARIANT* out) noexcept {
+        *out = value_;
+        VariantInit(&value_);
+    }
+
+    static Variant String(const std::wstring& text) {
+        Variant v;
+        v.value_.vt = VT_BSTR;
+        v.value_.bstrVal = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+        if (!v.value_.bstrVal) {
+            v.value_.vt = VT_EMPTY;
+            throw std::bad_alloc();
+        }
+        return v;
+    }
+    // An omitted optional argument.
+    static Variant Missing() noexcept {
+        Variant v;
+        v.value_.vt = VT_ERROR;
+        v.value_.scode = DISP_E_PARAMNOTFOUND;
+        return v;
+    }
+
+private:
+    VARIANT value_;
+};
+
+// A BSTR made from a string, freed with the object.
+class Bstr {
+public:
+    explicit Bstr(const std::wstring& text) : value_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {
+        if (!value_) throw std::bad_alloc();
+    }
+    ~Bstr() { SysFreeString(value_); }
+    Bstr(const Bstr&) = delete;
+    Bstr& operator=(const Bstr&) = delete;
+    BSTR get() const noexcept { return value_; }
+    BSTR Detach() noexcept { return std::exchange(value_, nullptr); }
+
+private:
+    BSTR value_;
+};
+
+// The text of a BSTR, which may hold NULs: its length ends it.
+inline std::wstring FromBstr(BSTR text) { return text ? std::wstring(text, SysStringLen(text)) : std::wstring(); }
+
+}  // namespace vestrel

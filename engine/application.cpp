@@ -1,0 +1,64 @@
+#include "application.h"
+#include "collection.h"
+#include "documents.h"
+#include "item.h"
+
+namespace vestrel::engine {
+namespace {
+
+// A BSTR may hold NULs; its length, not its first NUL, ends it.
+std::wstring WordOf(BSTR word) { return word ? std::wstring(word, SysStringLen(word)) : std::wstring(); }
+
+}  // namespace
+
+STDMETHODIMP Application::get_Documents(IEngineDocuments** documents) noexcept {
+    if (!documents) return E_POINTER;
+    *documents = nullptr;
+    return Boundary([&] {
+        state_->RequireRunning();
+        *documents = new Documents(state_);
+    });
+}
+
+STDMETHODIMP Application::CheckSpelling(BSTR word, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT,
+                                        VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT_BOOL* correct) noexcept {
+    if (!correct) return E_POINTER;
+    return Boundary([&] { *correct = state_->Words().Check(WordOf(word)) ? VARIANT_TRUE : VARIANT_FALSE; });
+}
+
+STDMETHODIMP Application::GetSpellingSuggestions(BSTR word, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT,
+                                                 VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT,
+                                                 IEngineCollection** suggestions) noexcept {
+    if (!suggestions) return E_POINTER;
+    *suggestions = nullptr;
+    return Boundary([&] {
+        std::vector<Microsoft::WRL::ComPtr<IEngineItem>> items;
+        for (std::wstring& suggestion : state_->Words().Suggest(WordOf(word)))
+            items.push_back(MakeObject<Item>(state_, std::move(suggestion)));
+        *suggestions = new Collection(state_, std::move(items));
+    });
+}
+
+STDMETHODIMP Application::get_CustomDictionaries(IEngineCollection** dictionaries) noexcept {
+    if (!dictionaries) return E_POINTER;
+    *dictionaries = nullptr;
+    return Boundary([&] {
+        std::vector<Microsoft::WRL::ComPtr<IEngineItem>> items;
+        for (const std::wstring& file : state_->Words().Files())
+            {
+            const size_t slash = file.find_last_of(L"\\/");
+            items.push_back(MakeObject<Item>(state_, file.substr(slash + 1), file.substr(0, slash)));
+        }
+        *dictionaries = new Collection(state_, std::move(items));
+    });
+}
+
+STDMETHODIMP Application::Quit(VARIANT, VARIANT, VARIANT) noexcept {
+    return Boundary([&] {
+        state_->RequireRunning();
+        state_->quit = true;
+        state_->documents = 0;
+    });
+}
+
+}  // namespace vestrel::engine

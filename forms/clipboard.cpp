@@ -1,0 +1,68 @@
+#include "clipboard.h"
+#include <windows.h>
+#include <cstring>
+#include "core/errors.h"
+#include "core/unique_handle.h"
+
+namespace vestrel::forms::clipboard {
+namespace {
+
+void DestroyWindowHandle(HWND window) { DestroyWindow(window); }
+void CloseClipboardHandle(bool) { CloseClipboard(); }
+
+// The clipboard, opened for one operation. Windows lets a program empty the
+// clipboard and put data on it only while it is opened for a window, so a
+// message-only window of the operation's own serves as its owner.
+class OpenedClipboard {
+public:
+    OpenedClipboard()
+        : owner_(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr)) {
+        // Another program may hold it for a moment; give it that moment.
+        for (int attempt = 0; attempt < 10; ++attempt) {
+            if (OpenClipboard(owner_.get())) {
+                open_.reset(true);
+                return;
+            }
+            Sleep(10);
+        }
+        throw ComError(HRESULT_FROM_WIN32(GetLastError() ? GetLastError() : ERROR_ACCESS_DENIED),
+                       L"No se pudo abrir el portapapeles: otro programa lo está usando.");
+    }
+
+private:
+    UniqueHandle<HWND, DestroyWindowHandle> owner_;
+    UniqueHandle<bool, CloseClipboardHandle> open_;  // declared last: closed first
+};
+
+}  // namespace
+
+void ReplaceText(const std::wstring& text) {
+    OpenedClipboard opened;
+    if (!EmptyClipboard())
+        throw ComError(HRESULT_FROM_WIN32(GetLastError()), L"No se pudo vaciar el portapapeles.");
+    // The text ends at its first NUL, as every reader of CF_UNICODETEXT takes it.
+    const size_t length = wcsnlen(text.c_str(), text.size());
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (length + 1) * sizeof(wchar_t));
+    if (!memory) throw std::bad_alloc();
+    auto* target = static_cast<wchar_t*>(GlobalLock(memory));
+    std::memcpy(target, text.c_str(), length * sizeof(wchar_t));
+    target[length] = L'\0';
+    GlobalUnlock(memory);
+    if (!SetClipboardData(CF_UNICODETEXT, memory)) {
+        const DWORD error = GetLastError();
+        GlobalFree(memory);
+        throw ComError(HRESULT_FROM_WIN32(error), L"No se pudo poner el texto en el portapapeles.");
+    }
+}
+
+std::wstring Text() {
+    OpenedClipboard opened;
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    const auto* text = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
+    if (!text) return {};
+    std::wstring result(text, wcsnlen(text, GlobalSize(data) / sizeof(wchar_t)));
+    GlobalUnlock(data);
+    return result;
+}
+
+}  // namespace vestrel::forms::clipboard

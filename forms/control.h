@@ -1,0 +1,104 @@
+// A control of a form: a real Win32 child window with the properties that
+// hosts read and write, in twips and OLE colours.
+#pragma once
+#include <windows.h>
+#include <ocidl.h>
+#include <functional>
+#include <string>
+#include "core/unique_handle.h"
+
+namespace vestrel::forms {
+
+class Form;
+
+// Left, top, width and height in twips of the form's client area.
+struct Placement {
+    float left, top, width, height;
+};
+
+struct Font {
+    std::wstring name = L"MS Sans Serif";
+    float size = 8.25f;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+};
+
+class Control {
+public:
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+    virtual ~Control();
+
+    HWND Handle() const noexcept { return window_; }
+    int Id() const noexcept { return id_; }
+
+    float Left() const;
+    float Top() const;
+    float Width() const;
+    float Height() const;
+    void SetLeft(float twips);
+    void SetTop(float twips);
+    void SetWidth(float twips);
+    void SetHeight(float twips);
+    void Move(const Placement& placement);
+
+    bool Visible() const;
+    void SetVisible(bool visible);
+    bool Enabled() const;
+    void SetEnabled(bool enabled);
+    void SetFocus();
+
+    // The window text: a caption, a button's label, a text box's contents.
+    std::wstring Text() const;
+    void SetText(const std::wstring& text);
+
+    const Font& GetFont() const noexcept { return font_; }
+    void SetFont(const Font& font);
+
+    OLE_COLOR BackColor() const noexcept { return back_; }
+    OLE_COLOR ForeColor() const noexcept { return fore_; }
+    void SetBackColor(OLE_COLOR color);
+    void SetForeColor(OLE_COLOR color);
+
+    std::function<void()> Click;
+    std::function<void()> DblClick;
+
+protected:
+    struct Colors {
+        OLE_COLOR back, fore;
+    };
+    Control(Form& form, const wchar_t* windowClass, DWORD style, DWORD exStyle,
+            const Placement& placement, Colors colors, const Font& font);
+
+    // Messages of the control's own window, before its class sees them.
+    virtual LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
+    // A notification the control sent its form (WM_COMMAND code).
+    virtual void Notified(WORD) {}
+    // Runs a host-facing event handler; its failure is reported to the user.
+    void Raise(const std::function<void()>& handler);
+    void ChangeStyle(DWORD remove, DWORD add);
+
+    Form& form_;
+
+private:
+    friend class Form;
+    // WM_CTLCOLOR*: the colours and brush the form hands back to Windows.
+    HBRUSH Paint(HDC dc);
+    void Place(int left, int top, int width, int height);
+    RECT Rect() const;
+    static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR) noexcept;
+
+    HWND window_ = nullptr;
+    int id_;
+    Font font_;
+    OLE_COLOR back_, fore_;
+    UniqueHandle<HFONT, DeleteObject> fontHandle_;
+    UniqueHandle<HBRUSH, DeleteObject> brush_;
+};
+
+// An OLE colour (possibly a system colour index) as a plain RGB value.
+COLORREF ToRgb(OLE_COLOR color);
+
+}  // namespace vestrel::forms

@@ -1,0 +1,324 @@
+#include "form.h"
+#include <algorithm>
+#include "control.h"
+#include "core/errors.h"
+#include "core/module.h"
+#include "message_box.h"
+#include "timer.h"
+#include "twips.h"
+
+namespace vestrel::forms {
+namespace {
+
+constexpr wchar_t kFormClass[] = L"VestrelForm";
+
+ATOM RegisterFormClass(WNDPROC procedure) {
+    static const ATOM atom = [procedure] {
+        WNDCLASSEXW type{};
+        type.cbSize = sizeof(type);
+        type.style = CS_DBLCLKS;
+        type.lpfnWndProc = procedure;
+        type.hInstance = module::Instance();
+        type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        type.lpszClassName = kFormClass;
+        const ATOM registered = RegisterClassExW(&type);
+        if (!registered && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+            throw ComError(HRESULT_FROM_WIN32(GetLastError()), L"No se pudo registrar la clase de ventana de Vestrel.");
+        return registered;
+    }();
+    return atom;
+}
+
+// Hosts run their own message loops, which know nothing of our forms. A
+// hook on each thread with forms gives them what a dialog loop would: Tab
+// moves the focus, Enter presses the default button.
+thread_local HHOOK keyboardHook = nullptr;
+thread_local int formsOnThread = 0;
+
+LRESULT CALLBACK KeyboardHook(int code, WPARAM wParam, LPARAM lParam) noexcept {
+    if (code == HC_ACTION && wParam == PM_REMOVE) {
+        MSG* message = reinterpret_cast<MSG*>(lParam);
+        if (message->message >= WM_KEYFIRST && message->message <= WM_KEYLAST && message->hwnd) {
+            HWND root = GetAncestor(message->hwnd, GA_ROOT);
+            if (Form::FromHandle(root) && IsDialogMessageW(root, message)) message->message = WM_NULL;
+        }
+    }
+    return CallNextHookEx(keyboardHook, code, wParam, lParam);
+}
+
+void FirstFormOnThread() {
+    if (formsOnThread++ == 0)
+        keyboardHook = SetWindowsHookExW(WH_GETMESSAGE, KeyboardHook, nullptr, GetCurrentThreadId());
+}
+
+void LastFormOnThreadGone() {
+    if (--formsOnThread == 0 && keyboardHook) {
+        UnhookWindowsHookEx(keyboardHook);
+        keyboardHook = nullptr;
+    }
+}
+
+}  // namespace
+
+Form::Form(const std::wstring& caption, float clientWidth, float clientHeight, OLE_COLOR back)
+    : back_(back), brush_(CreateSolidBrush(ToRgb(back))) {
+    RegisterFormClass(&Form::WindowProc);
+    // No system frame: the forms draw their own chrome.
+    const DWORD style = WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX;
+    RECT frame{0, 0, ToPixelsX(clientWidth), ToPixelsY(clientHeight)};
+    AdjustWindowRectEx(&frame, style, FALSE, WS_EX_APPWINDOW | WS_EX_CONTROLPARENT);
+    window_ = CreateWindowExW(WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, kFormClass, caption.c_str(), style,
+                              CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+                              frame.bottom - frame.top, nullptr, nullptr, module::Instance(), this);
+    if (!window_)
+        throw ComError(HRESULT_FROM_WIN32(GetLastError()), L"No se pudo crear la ventana de Vestrel.");
+    module::Lock();
+    FirstFormOnThread();
+}
+
+Form::~Form() {
+    if (window_) DestroyWindow(window_);
+    LastFormOnThreadGone();
+    module::Unlock();
+}
+
+Form* Form::FromHandle(HWND window) noexcept {
+    if (!window) return nullptr;
+    wchar_t name[32] = {};
+    if (!GetClassNameW(window, name, 32) || wcscmp(name, kFormClass) != 0) return nullptr;
+    if (GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) return nullptr;
+    return reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+void Form::Show() {
+    if (unloaded_) return;
+    ShowWindow(window_, IsIconic(window_) ? SW_RESTORE : SW_SHOW);
+    SetForegroundWindow(window_);
+    SetActiveWindow(window_);
+    // Windows only restores the focus of a window it activates; a window
+    // that was already active keeps its focus where it is.
+    const HWND focus = GetFocus();
+    if (!focus || GetAncestor(focus, GA_ROOT) != window_) {
+        for (Control* control : tabOrder_) {
+            if (IsWindowVisible(control->Handle()) && IsWindowEnabled(control->Handle())) {
+                ::SetFocus(control->Handle());
+                break;
+            }
+        }
+    }
+}
+
+void Form::Hide() {
+    if (!unloaded_) ShowWindow(window_, SW_HIDE);
+}
+
+bool Form::Visible() const { return !unloaded_ && IsWindowVisible(window_); }
+
+void Form::Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    {
+        FormEvent event(*this);
+        OnUnload();
+    }
+    if (detach_) detach_();
+    // Timers and controls die with the window; their objects with the form.
+    DestroyWindow(window_);
+    if (depth_ == 0) delete this;
+    else deletePending_ = true;
+}
+
+void Form::Leave() noexcept {
+    if (--depth_ == 0 && deletePending_) {
+        deletePending_ = false;
+        delete this;
+    }
+}
+
+std::wstring Form::Caption() const {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window_)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(window_, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void Form::SetCaption(const std::wstring& caption) { SetWindowTextW(window_, caption.c_str()); }
+
+void Form::SetBackColor(OLE_COLOR color) {
+    HBRUSH brush = CreateSolidBrush(ToRgb(color));
+    if (!brush) throw ComError(E_OUTOFMEMORY, L"No se pudo crear el color de fondo.");
+    brush_.reset(brush);
+    back_ = color;
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+namespace {
+RECT WindowRect(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+}  // namespace
+
+float Form::Left() const { return ToTwipsX(WindowRect(window_).left); }
+float Form::Top() const { return ToTwipsY(WindowRect(window_).top); }
+float Form::Width() const {
+    const RECT r = WindowRect(window_);
+    return ToTwipsX(r.right - r.left);
+}
+float Form::Height() const {
+    const RECT r = WindowRect(window_);
+    return ToTwipsY(r.bottom - r.top);
+}
+void Form::SetLeft(float twips) {
+    SetWindowPos(window_, nullptr, ToPixelsX(twips), WindowRect(window_).top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+void Form::SetTop(float twips) {
+    SetWindowPos(window_, nullptr, WindowRect(window_).left, ToPixelsY(twips), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::SetIconResource(int id) {
+    HICON big = static_cast<HICON>(LoadImageW(module::Instance(), MAKEINTRESOURCEW(id), IMAGE_ICON, 32, 32, 0));
+    if (!big) throw ComError(HRESULT_FROM_WIN32(GetLastError()), L"No se encontró el icono de Vestrel.");
+    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(big));
+    icon_.reset(big);
+}
+
+void Form::SetTabOrder(std::initializer_list<Control*> order) {
+    tabOrder_.assign(order);
+    HWND previous = HWND_TOP;
+    for (Control* control : tabOrder_) {
+        SetWindowPos(control->Handle(), previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        previous = control->Handle();
+    }
+}
+
+void Form::SetDefaultButton(Control& button) {
+    defaultId_ = button.Id();
+    SendMessageW(button.Handle(), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+}
+
+void Form::Remove(Control* control) {
+    controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
+    tabOrder_.erase(std::remove(tabOrder_.begin(), tabOrder_.end(), control), tabOrder_.end());
+}
+
+void Form::Remove(Timer* timer) { timers_.erase(std::remove(timers_.begin(), timers_.end(), timer), timers_.end()); }
+
+Control* Form::ControlOf(HWND window) const noexcept {
+    for (Control* control : controls_)
+        if (control->Handle() == window) return control;
+    return nullptr;
+}
+
+LRESULT Form::Default(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+LRESULT Form::Message(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ERASEBKGND: {
+        RECT client;
+        GetClientRect(window_, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, brush_.get());
+        return 1;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+        if (Control* control = ControlOf(reinterpret_cast<HWND>(lParam)))
+            return reinterpret_cast<LRESULT>(control->Paint(reinterpret_cast<HDC>(wParam)));
+        break;
+    case WM_COMMAND: {
+        HWND from = reinterpret_cast<HWND>(lParam);
+        if (!from) from = GetDlgItem(window_, LOWORD(wParam));
+        if (Control* control = ControlOf(from)) {
+            control->Notified(HIWORD(wParam));
+            return 0;
+        }
+        break;
+    }
+    case DM_GETDEFID:
+        return defaultId_ ? MAKELRESULT(defaultId_, DC_HASDEFID) : 0;
+    case WM_TIMER:
+        for (Timer* timer : timers_) {
+            if (timer->id_ == wParam) {
+                timer->Fire();
+                return 0;
+            }
+        }
+        break;
+    case WM_ACTIVATE:
+        // Keep the focus where the user left it, as a dialog does.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            const HWND focus = GetFocus();
+            if (focus && IsChild(window_, focus)) lastFocus_ = focus;
+        } else if (lastFocus_ && IsWindow(lastFocus_) && IsChild(window_, lastFocus_)) {
+            ::SetFocus(lastFocus_);
+            return 0;
+        }
+        break;
+    case WM_CLOSE:
+        Unload();
+        return 0;
+    }
+    return Default(message, wParam, lParam);
+}
+
+LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    if (message == WM_NCCREATE) {
+        auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        form->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    }
+    auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!form || form->window_ != window) return DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        form->window_ = nullptr;
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    FormEvent event(*form);
+    try {
+        return form->Message(message, wParam, lParam);
+    } catch (...) {
+        ReportFailure();
+        return 0;
+    }
+}
+
+void Form::ReportFailure() noexcept {
+    try {
+        std::wstring text = L"Error inesperado.";
+        try {
+            throw;
+        } catch (const ComError& e) {
+            text = e.Description();
+            if (text.empty()) {
+                IErrorInfo* info = nullptr;
+                if (GetErrorInfo(0, &info) == S_OK && info) {
+                    BSTR description = nullptr;
+                    if (SUCCEEDED(info->GetDescription(&description)) && description)
+                        text.assign(description, SysStringLen(description));
+                    SysFreeString(description);
+                    info->Release();
+                }
+            }
+            if (text.empty()) {
+                wchar_t code[16];
+                wsprintfW(code, L"0x%08X", static_cast<unsigned>(e.Result()));
+                text = std::wstring(L"Error ") + code;
+            }
+        } catch (const std::bad_alloc&) {
+            text = L"No hay memoria suficiente para completar la operación.";
+        } catch (...) {
+        }
+        ShowMessage(text, MessageIcon::Warning);
+    } catch (...) {
+    }
+}
+
+}  // namespace vestrel::forms

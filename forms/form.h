@@ -1,0 +1,117 @@
+// A form: a top-level window holding controls. A form object is one load of
+// the window: its constructor creates the window hidden with its design-time
+// contents, Unload destroys it, and the object goes once no event of the
+// form is still running.
+#pragma once
+#include <windows.h>
+#include <ocidl.h>
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <vector>
+#include "core/unique_handle.h"
+
+namespace vestrel::forms {
+
+class Control;
+class Timer;
+
+class Form {
+public:
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    HWND Handle() const noexcept { return window_; }
+    // False once Unload has run.
+    bool Loaded() const noexcept { return !unloaded_; }
+
+    // Shows the form modeless, without an owner window, and activates it.
+    void Show();
+    void Hide();
+    bool Visible() const;
+    // Runs the unload step, destroys the window and lets the object go.
+    void Unload();
+
+    std::wstring Caption() const;
+    void SetCaption(const std::wstring& caption);
+    OLE_COLOR BackColor() const noexcept { return back_; }
+    void SetBackColor(OLE_COLOR color);
+    // Screen position and outer size in twips.
+    float Left() const;
+    float Top() const;
+    float Width() const;
+    float Height() const;
+    void SetLeft(float twips);
+    void SetTop(float twips);
+    // Sets the window's icon from an icon resource of the component.
+    void SetIconResource(int id);
+
+    // The form that owns a window, or nullptr.
+    static Form* FromHandle(HWND window) noexcept;
+    // Shows the user the failure of an event handler in flight (called from
+    // a catch block); events have no caller to return it to.
+    static void ReportFailure() noexcept;
+
+protected:
+    // Creates the hidden window with the client area given in twips.
+    Form(const std::wstring& caption, float clientWidth, float clientHeight, OLE_COLOR back);
+    virtual ~Form();
+
+    // The unload step, run before the window goes.
+    virtual void OnUnload() {}
+    virtual LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
+    // The tab order: the first control gets the focus when the form is shown.
+    void SetTabOrder(std::initializer_list<Control*> order);
+    // The button that Enter presses wherever the focus is (another button
+    // with the focus takes Enter itself).
+    void SetDefaultButton(Control& button);
+
+private:
+    friend class Control;
+    friend class Timer;
+    friend void DeleteForm(Form*);
+    friend class FormEvent;
+    template <typename F> friend class Instance;
+
+    void Add(Control* control) { controls_.push_back(control); }
+    void Remove(Control* control);
+    Control* ControlOf(HWND window) const noexcept;
+    int NextId() noexcept { return nextId_++; }
+    void Add(Timer* timer) { timers_.push_back(timer); }
+    void Remove(Timer* timer);
+    void Enter() noexcept { ++depth_; }
+    void Leave() noexcept;
+
+    static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM) noexcept;
+
+    HWND window_ = nullptr;
+    OLE_COLOR back_;
+    UniqueHandle<HBRUSH, DeleteObject> brush_;
+    UniqueHandle<HICON, DestroyIcon> icon_;
+    std::vector<Control*> controls_;
+    std::vector<Timer*> timers_;
+    std::vector<Control*> tabOrder_;
+    HWND lastFocus_ = nullptr;
+    int defaultId_ = 0;
+    int nextId_ = 100;
+    int depth_ = 0;
+    bool unloaded_ = false;
+    bool deletePending_ = false;
+    // Set by the per-thread instance: forgets the form when it unloads.
+    std::function<void()> detach_;
+};
+
+// Keeps a form alive across an event that may unload it.
+class FormEvent {
+public:
+    explicit FormEvent(Form& form) noexcept : form_(form) { form_.Enter(); }
+    ~FormEvent() { form_.Leave(); }
+    FormEvent(const FormEvent&) = delete;
+    FormEvent& operator=(const FormEvent&) = delete;
+
+private:
+    Form& form_;
+};
+
+}  // namespace vestrel::forms

@@ -1,0 +1,38 @@
+#include "label.h"
+
+namespace vestrel::forms {
+namespace {
+
+DWORD AlignmentStyle(Alignment alignment) {
+    switch (alignment) {
+    case Alignment::Right: return SS_RIGHT;
+    case Alignment::Center: return SS_CENTER;
+    default: return SS_LEFT;
+    }
+}
+
+}  // namespace
+
+Label::Label(Form& form, const std::wstring& caption, const Placement& placement, const Font& font,
+             Alignment alignment, bool visible)
+    : Control(form, L"STATIC", SS_NOTIFY | AlignmentStyle(alignment) | (visible ? WS_VISIBLE : 0), 0, placement,
+              {COLOR_BTNFACE | 0x80000000u, COLOR_BTNTEXT | 0x80000000u}, font),
+      alignment_(alignment) {
+    SetText(caption);
+}
+
+void Label::SetCaption(const std::wstring& caption) {
+    if (Text() != caption) SetText(caption);
+}
+
+void Label::SetAlignment(Alignment alignment) {
+    ChangeStyle(SS_LEFT | SS_CENTER | SS_RIGHT, AlignmentStyle(alignment));
+    alignment_ = alignment;
+}
+
+void Label::Notified(WORD code) {
+    if (code == STN_CLICKED) Raise(Click);
+    else if (code == STN_DBLCLK) Raise(DblClick);
+}
+
+}  // namespace vestrel::forms

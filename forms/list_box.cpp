@@ -1,0 +1,51 @@
+#include "list_box.h"
+#include <olectl.h>
+#include "core/errors.h"
+
+namespace vestrel::forms {
+
+ListBox::ListBox(Form& form, const Placement& placement, const Font& font)
+    : Control(form, L"LISTBOX", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY, WS_EX_CLIENTEDGE, placement,
+              {COLOR_WINDOW | 0x80000000u, COLOR_WINDOWTEXT | 0x80000000u}, font) {}
+
+void ListBox::AddItem(const std::wstring& entry) {
+    const LRESULT index = SendMessageW(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    if (index == LB_ERR || index == LB_ERRSPACE)
+        throw ComError(E_OUTOFMEMORY, L"No se pudo añadir la entrada a la lista.");
+}
+
+void ListBox::Clear() { SendMessageW(Handle(), LB_RESETCONTENT, 0, 0); }
+
+int ListBox::ListCount() const {
+    const LRESULT count = SendMessageW(Handle(), LB_GETCOUNT, 0, 0);
+    return count == LB_ERR ? 0 : static_cast<int>(count);
+}
+
+std::wstring ListBox::List(int index) const {
+    const LRESULT length = SendMessageW(Handle(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (index < 0 || length == LB_ERR) return {};
+    std::wstring entry(static_cast<size_t>(length) + 1, L'\0');
+    const LRESULT copied = SendMessageW(Handle(), LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(entry.data()));
+    entry.resize(copied == LB_ERR ? 0 : static_cast<size_t>(copied));
+    return entry;
+}
+
+int ListBox::ListIndex() const {
+    const LRESULT index = SendMessageW(Handle(), LB_GETCURSEL, 0, 0);
+    return index == LB_ERR ? -1 : static_cast<int>(index);
+}
+
+void ListBox::SetListIndex(int index) {
+    if (index < -1 || index >= ListCount())
+        throw ComError(CTL_E_INVALIDPROPERTYVALUE, L"El índice no corresponde a ninguna entrada de la lista.");
+    SendMessageW(Handle(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+std::wstring ListBox::Text() const { return List(ListIndex()); }
+
+void ListBox::Notified(WORD code) {
+    if (code == LBN_SELCHANGE) Raise(Click);
+    else if (code == LBN_DBLCLK) Raise(DblClick);
+}
+
+}  // namespace vestrel::forms

@@ -1,0 +1,35 @@
+// A single-line text box.
+#pragma once
+#include "control.h"
+
+namespace vestrel::forms {
+
+class TextBox : public Control {
+public:
+    TextBox(Form& form, const Placement& placement, const Font& font = {}, int maxLength = 0);
+
+    // 0 means no limit of the form's own.
+    int MaxLength() const noexcept { return maxLength_; }
+    void SetMaxLength(int characters);
+    bool Locked() const;
+    void SetLocked(bool locked);
+    // The selection, in characters from the start of the text.
+    int SelStart() const;
+    void SetSelStart(int start);
+    int SelLength() const;
+    void SetSelLength(int length);
+    std::wstring SelText() const;
+    void SetSelText(const std::wstring& text);
+
+    // Each typed character before the box sees it: setting it to 0 discards it.
+    std::function<void(wchar_t& key)> KeyPress;
+    std::function<void()> Change;
+
+private:
+    LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Notified(WORD code) override;
+    std::pair<int, int> Selection() const;
+    int maxLength_;
+};
+
+}  // namespace vestrel::forms

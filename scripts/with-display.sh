@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Runs a command with an X display for Wine: the caller's when it answers,
+# otherwise a virtual one (Xvfb, 96 dpi). Wine's processes of the prefix end
+# with the command, so none stays bound to a display that is gone.
+set -uo pipefail
+source "$(dirname "$0")/env.sh"
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+  "$@"; status=$?
+else
+  xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96 -nolisten tcp" "$@"; status=$?
+fi
+wineserver -k >/dev/null 2>&1 || true
+exit $status

@@ -1,0 +1,53 @@
+// The checker window: the form in which the user types a word, checks it,
+// reads the suggestions and takes one into the word box. One per thread,
+// reached through CheckerInstance.
+#pragma once
+#include <string>
+#include <vector>
+#include <wrl/client.h>
+#include "forms/command_button.h"
+#include "forms/form.h"
+#include "forms/instance.h"
+#include "forms/label.h"
+#include "forms/list_box.h"
+#include "forms/text_box.h"
+#include "forms/timer.h"
+#include "core/variant.h"
+#include "vestrel_h.h"
+
+namespace vestrel {
+
+class CheckerWindow final : public forms::Form {
+public:
+    CheckerWindow();
+
+    // The close operation of the window's own close paths.
+    void CloseSpelling();
+    // The paths of the spelling engine's dictionaries, as an array of strings.
+    Variant RutaDic();
+
+    forms::Label Label1;
+    forms::TextBox txtWord;
+    forms::CommandButton cmdCheck;
+    forms::Label Label2;
+    forms::CommandButton cmdClose;
+    forms::ListBox lstSuggestions;
+    forms::Label Label3;
+    forms::Timer Timer1;
+
+private:
+    void OnUnload() override;
+    void CheckClicked();
+    void RefreshStatus();
+    void RefuseSpace(wchar_t& key);
+
+    // The engine object of the close operation, held only while it runs.
+    Microsoft::WRL::ComPtr<IDispatch> mLib;
+    // The Spelling object of a check started by the check button.
+    Microsoft::WRL::ComPtr<_Spelling> mSpelling;
+    std::vector<std::wstring> dictionaryPaths_;
+};
+
+using CheckerInstance = forms::Instance<CheckerWindow>;
+
+}  // namespace vestrel
