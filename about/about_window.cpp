@@ -18,6 +18,8 @@ AboutWindow::AboutWindow()
     lblVersion.SetCaption(L"Versión " + std::to_wstring(forms::app::Major()) + L"." +
                           std::to_wstring(forms::app::Minor()) + L"." + std::to_wstring(forms::app::Revision()));
     lblVersion.SetForeColor(0xFF0000);
+    lblVersion.SetTransparent(true);
+    lblDescription.SetTransparent(true);
     SetDefaultButton(cmdOK);
     SetTabOrder({&cmdOK});
     cmdOK.Click = [this] { Unload(); };

@@ -82,10 +82,11 @@ protected:
 
     Form& form_;
 
+    // WM_CTLCOLOR*: the colours and brush the form hands back to Windows.
+    virtual HBRUSH Paint(HDC dc);
+
 private:
     friend class Form;
-    // WM_CTLCOLOR*: the colours and brush the form hands back to Windows.
-    HBRUSH Paint(HDC dc);
     void Place(int left, int top, int width, int height);
     RECT Rect() const;
     static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR) noexcept;

@@ -95,15 +95,16 @@ void Form::Show() {
     ShowWindow(window_, IsIconic(window_) ? SW_RESTORE : SW_SHOW);
     SetForegroundWindow(window_);
     SetActiveWindow(window_);
-    // Windows only restores the focus of a window it activates; a window
-    // that was already active keeps its focus where it is.
     const HWND focus = GetFocus();
-    if (!focus || GetAncestor(focus, GA_ROOT) != window_) {
-        for (Control* control : tabOrder_) {
-            if (IsWindowVisible(control->Handle()) && IsWindowEnabled(control->Handle())) {
-                ::SetFocus(control->Handle());
-                break;
-            }
+    if (!focus || focus == window_ || GetAncestor(focus, GA_ROOT) != window_) FocusFirst();
+}
+
+// The first control in tab order that can take the focus gets it.
+void Form::FocusFirst() {
+    for (Control* control : tabOrder_) {
+        if (IsWindowVisible(control->Handle()) && IsWindowEnabled(control->Handle())) {
+            ::SetFocus(control->Handle());
+            return;
         }
     }
 }
@@ -256,8 +257,9 @@ LRESULT Form::Message(UINT message, WPARAM wParam, LPARAM lParam) {
         if (LOWORD(wParam) == WA_INACTIVE) {
             const HWND focus = GetFocus();
             if (focus && IsChild(window_, focus)) lastFocus_ = focus;
-        } else if (lastFocus_ && IsWindow(lastFocus_) && IsChild(window_, lastFocus_)) {
-            ::SetFocus(lastFocus_);
+        } else {
+            if (lastFocus_ && IsWindow(lastFocus_) && IsChild(window_, lastFocus_)) ::SetFocus(lastFocus_);
+            else FocusFirst();
             return 0;
         }
         break;

@@ -35,6 +35,8 @@ public:
     std::wstring Caption() const;
     void SetCaption(const std::wstring& caption);
     OLE_COLOR BackColor() const noexcept { return back_; }
+    // What the form's background is painted with.
+    HBRUSH BackgroundBrush() const noexcept { return brush_.get(); }
     void SetBackColor(OLE_COLOR color);
     // Screen position and outer size in twips.
     float Left() const;
@@ -80,6 +82,7 @@ private:
     int NextId() noexcept { return nextId_++; }
     void Add(Timer* timer) { timers_.push_back(timer); }
     void Remove(Timer* timer);
+    void FocusFirst();
     void Enter() noexcept { ++depth_; }
     void Leave() noexcept;
 

@@ -1,4 +1,5 @@
 #include "label.h"
+#include "form.h"
 
 namespace vestrel::forms {
 namespace {
@@ -28,6 +29,22 @@ void Label::SetCaption(const std::wstring& caption) {
 void Label::SetAlignment(Alignment alignment) {
     ChangeStyle(SS_LEFT | SS_CENTER | SS_RIGHT, AlignmentStyle(alignment));
     alignment_ = alignment;
+}
+
+void Label::SetTransparent(bool transparent) {
+    transparent_ = transparent;
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+HBRUSH Label::Paint(HDC dc) {
+    HBRUSH own = Control::Paint(dc);
+    if (!transparent_) return own;
+    // The form's own brush, aligned with the form, paints behind the text.
+    SetBkMode(dc, TRANSPARENT);
+    POINT origin{0, 0};
+    MapWindowPoints(Handle(), form_.Handle(), &origin, 1);
+    SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
+    return form_.BackgroundBrush();
 }
 
 void Label::Notified(WORD code) {

@@ -17,10 +17,15 @@ public:
     void SetCaption(const std::wstring& caption);
     Alignment GetAlignment() const noexcept { return alignment_; }
     void SetAlignment(Alignment alignment);
+    // A transparent label shows the form's background behind its text.
+    bool Transparent() const noexcept { return transparent_; }
+    void SetTransparent(bool transparent);
 
 private:
     void Notified(WORD code) override;
+    HBRUSH Paint(HDC dc) override;
     Alignment alignment_;
+    bool transparent_ = false;
 };
 
 }  // namespace vestrel::forms

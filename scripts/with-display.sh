@@ -4,6 +4,8 @@
 # with the command, so none stays bound to a display that is gone.
 set -uo pipefail
 source "$(dirname "$0")/env.sh"
+# Wine's desktop process binds to the display of the program that started it.
+wineserver -k >/dev/null 2>&1 || true
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   "$@"; status=$?
 else

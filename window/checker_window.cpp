@@ -27,6 +27,8 @@ CheckerWindow::CheckerWindow()
         SetIconResource(1);
     } catch (...) {
     }
+    // The captions lie on the window's background.
+    for (forms::Label* label : {&Label1, &Label2, &Label3}) label->SetTransparent(true);
     SetTabOrder({&lstSuggestions, &cmdCheck, &txtWord, &cmdClose});
     SetDefaultButton(cmdCheck);
 

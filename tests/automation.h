@@ -1,0 +1,91 @@
+// Late-bound calls from the tests, made as a script host makes them: by
+// name through IDispatch, arguments as variants.
+#pragma once
+#include <windows.h>
+#include <oleauto.h>
+#include <cguid.h>
+#include <string>
+#include <vector>
+
+struct CallResult {
+    HRESULT hr = S_OK;
+    VARIANT value{};
+    std::wstring description, source;
+    CallResult() { VariantInit(&value); }
+    ~CallResult() { VariantClear(&value); }
+    CallResult(const CallResult&) = delete;
+    CallResult(CallResult&& other) noexcept
+        : hr(other.hr), value(other.value), description(std::move(other.description)), source(std::move(other.source)) {
+        VariantInit(&other.value);
+    }
+    std::wstring Text() const { return value.vt == VT_BSTR && value.bstrVal ? std::wstring(value.bstrVal, SysStringLen(value.bstrVal)) : L""; }
+    IDispatch* Object() const { return value.vt == VT_DISPATCH ? value.pdispVal : nullptr; }
+    long Long() const {
+        VARIANT copy;
+        VariantInit(&copy);
+        long result = VariantChangeType(&copy, const_cast<VARIANT*>(&value), 0, VT_I4) == S_OK ? copy.lVal : -999;
+        VariantClear(&copy);
+        return result;
+    }
+};
+
+inline VARIANT Str(const std::wstring& text) {
+    VARIANT v;
+    v.vt = VT_BSTR;
+    v.bstrVal = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    return v;
+}
+inline VARIANT Int(long n) {
+    VARIANT v;
+    v.vt = VT_I4;
+    v.lVal = n;
+    return v;
+}
+
+// args in the member's order; they are cleared after the call.
+inline CallResult Invoke(IDispatch* object, const wchar_t* name, WORD kind, std::vector<VARIANT> args = {}) {
+    CallResult result;
+    DISPID id = 0;
+    LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+    result.hr = object ? object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id) : E_POINTER;
+    if (SUCCEEDED(result.hr)) {
+        std::vector<VARIANT> reversed(args.rbegin(), args.rend());
+        DISPID put = DISPID_PROPERTYPUT;
+        DISPPARAMS params{reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
+        if (kind & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) {
+            params.rgdispidNamedArgs = &put;
+            params.cNamedArgs = 1;
+        }
+        EXCEPINFO error{};
+        result.hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, kind, &params, &result.value, &error, nullptr);
+        if (result.hr == DISP_E_EXCEPTION) {
+            if (error.pfnDeferredFillIn) error.pfnDeferredFillIn(&error);
+            result.hr = error.scode;
+            if (error.bstrDescription) result.description = error.bstrDescription;
+            if (error.bstrSource) result.source = error.bstrSource;
+            SysFreeString(error.bstrDescription);
+            SysFreeString(error.bstrSource);
+            SysFreeString(error.bstrHelpFile);
+        }
+    }
+    for (VARIANT& v : args) VariantClear(&v);
+    return result;
+}
+inline CallResult Get(IDispatch* o, const wchar_t* name) { return Invoke(o, name, DISPATCH_PROPERTYGET); }
+inline CallResult Put(IDispatch* o, const wchar_t* name, VARIANT v) { return Invoke(o, name, DISPATCH_PROPERTYPUT, {v}); }
+inline CallResult Call(IDispatch* o, const wchar_t* name, std::vector<VARIANT> args = {}) {
+    return Invoke(o, name, DISPATCH_METHOD, std::move(args));
+}
+
+// Lets the thread's windows handle what is queued for them, for a while.
+inline void Pump(DWORD milliseconds = 0) {
+    const DWORD end = GetTickCount() + milliseconds;
+    do {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        if (milliseconds) MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    } while (static_cast<LONG>(end - GetTickCount()) > 0);
+}

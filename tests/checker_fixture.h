@@ -1,0 +1,123 @@
+// A Spelling object of the component loaded in this process, with the
+// checker window's real controls at hand and message boxes answered.
+#pragma once
+#include <initguid.h>
+#include <gtest/gtest.h>
+#include <memory>
+#include <wrl/client.h>
+#include "automation.h"
+#include "box_answerer.h"
+#include "dll.h"
+#include "vestrel_h.h"
+
+class Checker : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CoInitialize(nullptr);
+        SetEnvironmentVariableW(L"VESTREL_ENGINE", Engine());
+        // Loaded once for the whole run: forms may outlive a test's objects.
+        static HMODULE dll = LoadLibraryW(ComponentPath().c_str());
+        ASSERT_NE(dll, nullptr);
+        auto getClassObject = reinterpret_cast<HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**)>(
+            (void*)GetProcAddress(dll, "DllGetClassObject"));
+        ASSERT_EQ(getClassObject(CLSID_Spelling, IID_IClassFactory, &factory_), S_OK);
+        spelling_ = NewSpelling();
+        boxes_ = std::make_unique<BoxAnswerer>();
+    }
+    void TearDown() override {
+        boxes_.reset();
+        spelling_.Reset();
+        CloseForms();
+        factory_.Reset();
+        CoUninitialize();
+    }
+    virtual const wchar_t* Engine() const { return L"builtin"; }
+
+    Microsoft::WRL::ComPtr<IDispatch> NewSpelling() {
+        Microsoft::WRL::ComPtr<IDispatch> object;
+        EXPECT_EQ(factory_->CreateInstance(nullptr, IID_IDispatch, &object), S_OK);
+        return object;
+    }
+    // Every form of this thread, by caption ("Vestrel" is the checker window).
+    static BOOL CALLBACK CollectForm(HWND w, LPARAM data) {
+        wchar_t type[32] = {};
+        GetClassNameW(w, type, 32);
+        if (wcscmp(type, L"VestrelForm") == 0) reinterpret_cast<std::vector<HWND>*>(data)->push_back(w);
+        return TRUE;
+    }
+    static std::vector<HWND> Forms() {
+        std::vector<HWND> found;
+        EnumThreadWindows(GetCurrentThreadId(), &CollectForm, reinterpret_cast<LPARAM>(&found));
+        return found;
+    }
+    static HWND FormWithCaption(const std::wstring& caption) {
+        for (HWND form : Forms()) {
+            wchar_t text[128] = {};
+            GetWindowTextW(form, text, 128);
+            if (caption == text) return form;
+        }
+        return nullptr;
+    }
+    static void CloseForms() {
+        for (HWND form : Forms()) SendMessageW(form, WM_CLOSE, 0, 0);
+        Pump();
+    }
+
+    // The word box, through the Spelling object, as hosts reach it.
+    HWND WordBox() {
+        CallResult box = Call(spelling_.Get(), L"SendToForm");
+        return reinterpret_cast<HWND>(static_cast<INT_PTR>(Get(box.Object(), L"hWnd").Long()));
+    }
+    HWND Window() { return GetParent(WordBox()); }
+    HWND Child(const wchar_t* type, DWORD styleBits = 0, const wchar_t* text = nullptr) {
+        for (HWND c = GetWindow(Window(), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+            wchar_t name[32] = {}, caption[256] = {};
+            GetClassNameW(c, name, 32);
+            GetWindowTextW(c, caption, 256);
+            if (_wcsicmp(name, type) == 0 && (GetWindowLongW(c, GWL_STYLE) & styleBits) == styleBits &&
+                (!text || wcscmp(caption, text) == 0))
+                return c;
+        }
+        return nullptr;
+    }
+    HWND List() { return Child(L"ListBox"); }
+    HWND CheckButton() { return Child(L"Button", 0, L"&Verificar"); }
+    HWND CloseButton() { return Child(L"Button", 0, L"&Cerrar"); }
+    HWND StatusLabel() { return Child(L"Static", SS_CENTER); }
+
+    static std::wstring TextOf(HWND window) {
+        wchar_t text[512] = {};
+        GetWindowTextW(window, text, 512);
+        return text;
+    }
+    std::vector<std::wstring> Entries() {
+        std::vector<std::wstring> entries;
+        HWND list = List();
+        const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            wchar_t entry[256] = {};
+            SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(entry));
+            entries.push_back(entry);
+        }
+        return entries;
+    }
+    // Types into a control as the keyboard does: queued messages, pumped.
+    static void Type(HWND target, const std::wstring& keys) {
+        for (wchar_t key : keys) PostMessageW(target, WM_CHAR, key, 1);
+        Pump();
+    }
+    static void PressEnter(HWND target) {
+        PostMessageW(target, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+        PostMessageW(target, WM_KEYUP, VK_RETURN, 0xC01C0001);
+        Pump();
+    }
+    void SetWord(const std::wstring& word) {
+        CallResult box = Call(spelling_.Get(), L"SendToForm");
+        ASSERT_EQ(Put(box.Object(), L"Text", Str(word)).hr, S_OK);
+    }
+    HRESULT Check() { return Call(spelling_.Get(), L"Spelling").hr; }
+
+    Microsoft::WRL::ComPtr<IClassFactory> factory_;
+    Microsoft::WRL::ComPtr<IDispatch> spelling_;
+    std::unique_ptr<BoxAnswerer> boxes_;
+};
