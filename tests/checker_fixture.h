@@ -14,7 +14,8 @@ class Checker : public ::testing::Test {
 protected:
     void SetUp() override {
         CoInitialize(nullptr);
-        SetEnvironmentVariableW(L"VESTREL_ENGINE", Engine());
+        SetEnvironmentVariableW(L"VESTREL_ENGINE", Engine());  // nullptr: unset
+        BeforeLoad();
         // Loaded once for the whole run: forms may outlive a test's objects.
         static HMODULE dll = LoadLibraryW(ComponentPath().c_str());
         ASSERT_NE(dll, nullptr);
@@ -32,6 +33,7 @@ protected:
         CoUninitialize();
     }
     virtual const wchar_t* Engine() const { return L"builtin"; }
+    virtual void BeforeLoad() {}
 
     Microsoft::WRL::ComPtr<IDispatch> NewSpelling() {
         Microsoft::WRL::ComPtr<IDispatch> object;

@@ -1,0 +1,153 @@
+// The checker against the word processor's server: a recording stand-in is
+// registered as Word.Application, and the calls it receives are compared
+// with the orders the checker must make them in.
+#include "checker_fixture.h"
+
+namespace {
+
+// {5C0F3C52-4E3B-4C2B-9D43-2B7B4C1F0A11}: the stand-in's own class.
+constexpr wchar_t kFakeClsid[] = L"{5C0F3C52-4E3B-4C2B-9D43-2B7B4C1F0A11}";
+
+void SetKey(const std::wstring& key, const wchar_t* name, const std::wstring& value) {
+    RegSetKeyValueW(HKEY_LOCAL_MACHINE, (L"Software\\Classes\\" + key).c_str(), name, REG_SZ, value.c_str(),
+                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+}
+
+class WordEngine : public Checker {
+protected:
+    const wchar_t* Engine() const override { return nullptr; }
+    void BeforeLoad() override {
+        std::wstring path = ComponentPath();
+        path = path.substr(0, path.find_last_of(L'\\') + 1) + L"fake_word.dll";
+        fake_ = LoadLibraryW(path.c_str());
+        ASSERT_NE(fake_, nullptr);
+        setup_ = reinterpret_cast<void (*)(const wchar_t*)>((void*)GetProcAddress(fake_, "FakeWordSetup"));
+        log_ = reinterpret_cast<const wchar_t* (*)()>((void*)GetProcAddress(fake_, "FakeWordLog"));
+        SetKey(L"Word.Application\\CLSID", nullptr, kFakeClsid);
+        SetKey(std::wstring(L"CLSID\\") + kFakeClsid + L"\\InprocServer32", nullptr, path);
+        SetKey(std::wstring(L"CLSID\\") + kFakeClsid + L"\\InprocServer32", L"ThreadingModel", L"Apartment");
+        setup_(L"");
+    }
+    void TearDown() override {
+        Checker::TearDown();
+        RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Classes\\Word.Application");
+        RegDeleteTreeW(HKEY_LOCAL_MACHINE, (std::wstring(L"Software\\Classes\\CLSID\\") + kFakeClsid).c_str());
+    }
+    std::vector<std::wstring> Log() {
+        std::vector<std::wstring> lines;
+        std::wstring all = log_();
+        for (size_t start = 0, end; (end = all.find(L'\n', start)) != std::wstring::npos; start = end + 1)
+            lines.push_back(all.substr(start, end - start));
+        return lines;
+    }
+    void Behave(const wchar_t* setup) { setup_(setup); }
+
+    HMODULE fake_ = nullptr;
+    void (*setup_)(const wchar_t*) = nullptr;
+    const wchar_t* (*log_)() = nullptr;
+};
+
+struct CheckCase {
+    const char* name;
+    const wchar_t* setup;
+    const wchar_t* word;
+    std::vector<std::wstring> calls;
+    std::vector<std::wstring> entries;
+};
+
+const CheckCase kChecks[] = {
+    {"correct word, no open document", L"documents=0;correct=1", L" casa ",
+     {L"create", L"Application.Documents", L"Documents.Count", L"Application.Documents", L"Documents.Add(4 omitted)",
+      L"Application.CheckSpelling(casa; 12 omitted)", L"Application.Quit(3 omitted)"},
+     {}},
+    {"misspelt word with suggestions, a document open", L"documents=1;suggestions=cosa,caza", L"kasa",
+     {L"create", L"Application.Documents", L"Documents.Count", L"Application.CheckSpelling(kasa; 12 omitted)",
+      L"Application.GetSpellingSuggestions(kasa; 13 omitted)", L"Suggestions.Count", L"Suggestions._NewEnum",
+      L"Suggestion.Name", L"Suggestion.Name", L"Application.Quit(3 omitted)"},
+     {L"cosa", L"caza"}},
+    {"misspelt word without suggestions", L"documents=2", L"qqq",
+     {L"create", L"Application.Documents", L"Documents.Count", L"Application.CheckSpelling(qqq; 12 omitted)",
+      L"Application.GetSpellingSuggestions(qqq; 13 omitted)", L"Suggestions.Count", L"Application.Quit(3 omitted)"},
+     {L"(Sin sugerencias)"}},
+    {"empty word", L"", L"   ", {L"create"}, {}},
+};
+
+TEST_F(WordEngine, EachCheckMakesItsCallsInOrder) {
+    for (const CheckCase& c : kChecks) {
+        SCOPED_TRACE(c.name);
+        SetWord(c.word);
+        SendMessageW(List(), LB_RESETCONTENT, 0, 0);
+        Behave(c.setup);
+        EXPECT_EQ(Check(), S_OK);
+        EXPECT_EQ(Log(), c.calls);
+        EXPECT_EQ(Entries(), c.entries);
+    }
+}
+
+TEST_F(WordEngine, UnloadQuitsTheHeldEngineAndFailsOnceItHasQuit) {
+    SetWord(L"");
+    ASSERT_EQ(Check(), S_OK);
+    Behave(L"");
+    EXPECT_EQ(Call(spelling_.Get(), L"Unload").hr, S_OK);
+    EXPECT_EQ(Log(), std::vector<std::wstring>{L"Application.Quit(3 omitted)"});
+    CallResult again = Call(spelling_.Get(), L"Unload");
+    EXPECT_EQ(again.hr, RPC_E_SERVER_DIED_DNE);
+    EXPECT_FALSE(again.description.empty());
+}
+
+TEST_F(WordEngine, CloseButtonQuitsAFreshEngineThenUnloads) {
+    ASSERT_EQ(Call(spelling_.Get(), L"Show").hr, S_OK);
+    Behave(L"");
+    SendMessageW(CloseButton(), BM_CLICK, 0, 0);
+    Pump();
+    EXPECT_EQ(Log(), (std::vector<std::wstring>{L"create", L"Application.Quit(3 omitted)"}));
+    EXPECT_TRUE(Forms().empty());
+}
+
+TEST_F(WordEngine, FailuresReachTheCallerWithTheStepsTakenLeftDone) {
+    // Creation refused: the about window is already shown, mLib unchanged.
+    SetWord(L"casa");
+    Behave(L"refuse=1");
+    CallResult refused = Call(spelling_.Get(), L"Spelling");
+    EXPECT_EQ(refused.hr, CO_E_SERVER_EXEC_FAILURE);
+    EXPECT_NE(refused.description.find(L"Word.Application"), std::wstring::npos);
+    EXPECT_NE(FormWithCaption(L" Acerca del Vestrel "), nullptr);
+    EXPECT_EQ(Get(spelling_.Get(), L"mLib").Object(), nullptr);
+
+    // A failing call: the list is already cleared, the status not shown.
+    SendMessageW(List(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"vieja"));
+    Behave(L"fail=CheckSpelling");
+    CallResult failed = Call(spelling_.Get(), L"Spelling");
+    EXPECT_EQ(failed.hr, E_FAIL);
+    EXPECT_EQ(failed.description, L"La llamada falló en el servidor de prueba.");
+    EXPECT_TRUE(Entries().empty());
+    EXPECT_FALSE(GetWindowLongW(StatusLabel(), GWL_STYLE) & WS_VISIBLE);
+    EXPECT_NE(Get(spelling_.Get(), L"mLib").Object(), nullptr);
+
+    // The close button without an engine: nothing is unloaded; the user
+    // is told why.
+    ASSERT_EQ(Call(spelling_.Get(), L"Show").hr, S_OK);
+    HWND window = Window();
+    Behave(L"refuse=1");
+    boxes_->Clear();
+    SendMessageW(CloseButton(), BM_CLICK, 0, 0);
+    Pump();
+    EXPECT_TRUE(IsWindow(window));
+    const auto boxes = boxes_->Boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].text.find(L"Word.Application"), std::wstring::npos);
+}
+
+TEST_F(WordEngine, ForcedBuiltInEngineIgnoresTheRegisteredServer) {
+    SetEnvironmentVariableW(L"VESTREL_ENGINE", L"builtin");
+    SetWord(L"cancion");
+    ASSERT_EQ(Check(), S_OK);
+    EXPECT_TRUE(Log().empty());
+    EXPECT_EQ(Entries().empty() ? L"" : Entries()[0], L"canci\u00f3n");
+    SetEnvironmentVariableW(L"VESTREL_ENGINE", L"otro");
+    CallResult bad = Call(spelling_.Get(), L"Spelling");
+    EXPECT_EQ(bad.hr, E_INVALIDARG);
+    EXPECT_NE(bad.description.find(L"VESTREL_ENGINE"), std::wstring::npos);
+}
+
+}  // namespace
