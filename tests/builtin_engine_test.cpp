@@ -1,0 +1,105 @@
+// The built-in engine on real Spanish, reached as a host reaches it: the
+// engine object that a check stopped at an empty word leaves in mLib.
+#include "checker_fixture.h"
+#include <algorithm>
+
+namespace {
+
+class BuiltInEngine : public Checker {
+protected:
+    void SetUp() override {
+        Checker::SetUp();
+        SetWord(L"");
+        ASSERT_EQ(Check(), S_OK);
+        engine_ = std::make_unique<CallResult>(Get(spelling_.Get(), L"mLib"));
+        ASSERT_NE(engine_->Object(), nullptr);
+    }
+    void TearDown() override {
+        engine_.reset();
+        Checker::TearDown();
+    }
+    IDispatch* Engine() { return engine_->Object(); }
+    CallResult CheckWord(const std::wstring& word) { return Call(Engine(), L"CheckSpelling", {Str(word)}); }
+    std::vector<std::wstring> Suggest(const std::wstring& word) {
+        std::vector<std::wstring> words;
+        CallResult found = Call(Engine(), L"GetSpellingSuggestions", {Str(word)});
+        EXPECT_EQ(found.hr, S_OK);
+        const long count = Get(found.Object(), L"Count").Long();
+        for (long i = 1; i <= count; ++i) {
+            CallResult item = Call(found.Object(), L"Item", {Int(i)});
+            words.push_back(Get(item.Object(), L"Name").Text());
+        }
+        return words;
+    }
+    std::unique_ptr<CallResult> engine_;
+};
+
+TEST_F(BuiltInEngine, CorrectSpanishWordsAreCorrect) {
+    for (const wchar_t* word : {L"casa", L"\u00e1rbol", L"canci\u00f3n", L"verg\u00fcenza", L"ni\u00f1o", L"Espa\u00f1a",
+                                L"murci\u00e9lago", L"ortograf\u00eda"}) {
+        CallResult correct = CheckWord(word);
+        EXPECT_EQ(correct.hr, S_OK);
+        EXPECT_EQ(correct.value.vt, VT_BOOL);
+        EXPECT_EQ(correct.value.boolVal, VARIANT_TRUE) << std::string(word, word + wcslen(word));
+    }
+}
+
+struct Misspelling {
+    const wchar_t *typed, *intended;
+};
+
+TEST_F(BuiltInEngine, CommonMisspellingsSuggestTheIntendedWord) {
+    const Misspelling kCases[] = {
+        {L"cancion", L"canci\u00f3n"}, {L"arbol", L"\u00e1rbol"},     {L"espanol", L"espa\u00f1ol"},
+        {L"exelente", L"excelente"},   {L"nesecario", L"necesario"}, {L"ortografia", L"ortograf\u00eda"},
+        {L"verguenza", L"verg\u00fcenza"}, {L"corazon", L"coraz\u00f3n"},
+    };
+    for (const Misspelling& c : kCases) {
+        EXPECT_EQ(CheckWord(c.typed).value.boolVal, VARIANT_FALSE);
+        const auto words = Suggest(c.typed);
+        EXPECT_NE(std::find(words.begin(), words.end(), c.intended), words.end())
+            << "no intended suggestion for " << std::string(c.typed, c.typed + wcslen(c.typed));
+    }
+}
+
+// Whatever UTF-16 a host sends arrives safely: no crash, a plain answer.
+TEST_F(BuiltInEngine, AnyTextIsCheckedSafely) {
+    const std::wstring kOdd[] = {
+        std::wstring(L"ca\0sa", 5),          // embedded NUL
+        L"\U0001D11E",                        // a surrogate pair
+        std::wstring(1, wchar_t(0xD800)),     // a lone surrogate
+        std::wstring(5000, L'a'),             // far longer than any word
+    };
+    EXPECT_EQ(CheckWord(L"").hr, S_OK);
+    for (const std::wstring& word : kOdd) {
+        CallResult correct = CheckWord(word);
+        EXPECT_EQ(correct.hr, S_OK);
+        EXPECT_EQ(correct.value.boolVal, VARIANT_FALSE);
+        CallResult found = Call(Engine(), L"GetSpellingSuggestions", {Str(word)});
+        EXPECT_EQ(found.hr, S_OK);
+    }
+}
+
+TEST_F(BuiltInEngine, ReportsItsDictionaryFilesAndRefusesCallsAfterQuit) {
+    CallResult dictionaries = Get(Engine(), L"CustomDictionaries");
+    ASSERT_EQ(Get(dictionaries.Object(), L"Count").Long(), 2);
+    std::wstring folder = ComponentPath();
+    folder.resize(folder.find_last_of(L'\\'));
+    CallResult first = Call(dictionaries.Object(), L"Item", {Int(1)});
+    EXPECT_EQ(Get(first.Object(), L"Name").Text(), L"es_ES.aff");
+    EXPECT_EQ(_wcsicmp(Get(first.Object(), L"Path").Text().c_str(), folder.c_str()), 0);
+    EXPECT_EQ(Call(dictionaries.Object(), L"Item", {Int(3)}).hr, DISP_E_BADINDEX);
+
+    ASSERT_EQ(Call(Engine(), L"Quit").hr, S_OK);
+    std::vector<CallResult> after;
+    after.push_back(CheckWord(L"casa"));
+    after.push_back(Get(Engine(), L"Documents"));
+    after.push_back(Call(Engine(), L"Quit"));
+    after.push_back(Get(dictionaries.Object(), L"Count"));
+    for (const CallResult& call : after) {
+        EXPECT_EQ(call.hr, RPC_E_DISCONNECTED);
+        EXPECT_EQ(call.source, L"Vestrel");
+    }
+}
+
+}  // namespace
