@@ -5,6 +5,7 @@
 #pragma once
 #include <windows.h>
 #include <atomic>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -18,10 +19,13 @@ struct AnsweredBox {
 
 class BoxAnswerer {
 public:
-    // Watches the boxes of one thread, or of every window of the process
-    // with that id when thread is 0.
-    explicit BoxAnswerer(DWORD thread = GetCurrentThreadId(), DWORD process = 0)
-        : thread_(thread), process_(process), watcher_([this] { Watch(); }) {}
+    static constexpr DWORD kAnyProcess = 0xFFFFFFFF;
+    // Watches the boxes of one thread, or, when thread is 0, those of the
+    // process with that id (kAnyProcess: of every process).
+    // onBox runs on the watcher thread for each box, before it is answered.
+    explicit BoxAnswerer(DWORD thread = GetCurrentThreadId(), DWORD process = 0,
+                         std::function<void(const AnsweredBox&)> onBox = {})
+        : thread_(thread), process_(process), onBox_(std::move(onBox)), watcher_([this] { Watch(); }) {}
     ~BoxAnswerer() {
         stop_ = true;
         watcher_.join();
@@ -76,7 +80,7 @@ private:
         DWORD process = 0;
         GetWindowThreadProcessId(window, &process);
         if (wcscmp(type, L"#32770") == 0 && IsWindowVisible(window) &&
-            (!search->self->process_ || process == search->self->process_))
+            (search->self->process_ == kAnyProcess || process == search->self->process_))
             search->found.push_back(window);
         return TRUE;
     }
@@ -95,6 +99,7 @@ private:
                     std::lock_guard<std::mutex> lock(mutex_);
                     boxes_.push_back(seen);
                 }
+                if (onBox_) onBox_(seen);
                 answered.push_back(box);
                 PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
             }
@@ -102,6 +107,7 @@ private:
         }
     }
     DWORD thread_, process_;
+    std::function<void(const AnsweredBox&)> onBox_;
     std::mutex mutex_;
     std::vector<AnsweredBox> boxes_;
     std::atomic<bool> stop_{false};
