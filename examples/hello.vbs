@@ -16,5 +16,5 @@ For Each n In names
   Set o = Nothing
 Next
 Set o = CreateObject("Vestrel.Spelling")
-o.Show
-If Err.Number <> 0 Then WScript.Echo "Spelling.Show: " & Err.Description
+o.SendToForm.Text = "casa"
+WScript.Echo "Spelling word box: " & o.DeleteText
