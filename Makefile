@@ -4,7 +4,7 @@ ARCHS := i686 x86_64
 BUILD := $(CURDIR)/build
 JOBS  ?= $(shell nproc)
 
-.PHONY: all setup build prefix register test demo clean
+.PHONY: all setup build prefix register test demo bench clean
 
 all: build
 
@@ -33,6 +33,9 @@ test: build prefix
 
 demo: register
 	@bash scripts/with-display.sh bash examples/run-demo.sh
+
+bench: build prefix
+	@bash bench/run.sh i686
 
 clean:
 	rm -rf $(BUILD)/i686 $(BUILD)/x86_64
