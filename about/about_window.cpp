@@ -3,17 +3,11 @@
 #include "forms/twips.h"
 
 namespace vestrel {
-namespace {
-
-const forms::Font kBold{.bold = true};
-
-}  // namespace
-
 AboutWindow::AboutWindow()
     : Form(L"Vestrel", 4935, 3975, 0xC0C0C0),
-      lblVersion(*this, L"Versión", {930, 720, 1965, 225}, kBold),
-      lblDescription(*this, L"DLL ActiveX...    ", {930, 1020, 2085, 210}, kBold),
-      cmdOK(*this, L"&Aceptar", {3300, 3550, 1140, 285}, kBold) {
+      lblVersion(*this, L"Versión", {930, 720, 1965, 225}, forms::kBoldFont),
+      lblDescription(*this, L"DLL ActiveX...    ", {930, 1020, 2085, 210}, forms::kBoldFont),
+      cmdOK(*this, L"&Aceptar", {3300, 3550, 1140, 285}, forms::kBoldFont) {
     SetCaption(L" Acerca del " + forms::app::Title() + L" ");
     lblVersion.SetCaption(L"Versión " + std::to_wstring(forms::app::Major()) + L"." +
                           std::to_wstring(forms::app::Minor()) + L"." + std::to_wstring(forms::app::Revision()));

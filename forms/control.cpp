@@ -16,6 +16,12 @@ COLORREF ToRgb(OLE_COLOR color) {
     return rgb;
 }
 
+HBRUSH SolidBrush(OLE_COLOR color) {
+    HBRUSH brush = CreateSolidBrush(ToRgb(color));
+    if (!brush) throw ComError(E_OUTOFMEMORY, L"No se pudo crear el color de fondo.");
+    return brush;
+}
+
 Control::Control(Form& form, const wchar_t* windowClass, DWORD style, DWORD exStyle,
                  const Placement& placement, Colors colors, const Font& font)
     : form_(form), id_(form.NextId()), back_(colors.back), fore_(colors.fore) {
@@ -131,9 +137,7 @@ void Control::SetFont(const Font& font) {
 }
 
 void Control::SetBackColor(OLE_COLOR color) {
-    HBRUSH brush = CreateSolidBrush(ToRgb(color));
-    if (!brush) throw ComError(E_OUTOFMEMORY, L"No se pudo crear el color de fondo.");
-    brush_.reset(brush);
+    brush_.reset(SolidBrush(color));
     back_ = color;
     InvalidateRect(window_, nullptr, TRUE);
 }

@@ -101,5 +101,9 @@ private:
 
 // An OLE colour (possibly a system colour index) as a plain RGB value.
 COLORREF ToRgb(OLE_COLOR color);
+// A solid brush of an OLE colour; throws when the colour is not one.
+HBRUSH SolidBrush(OLE_COLOR color);
+// MS Sans Serif 8.25 point, bold: the face of the words and suggestions.
+inline const Font kBoldFont{.bold = true};
 
 }  // namespace vestrel::forms

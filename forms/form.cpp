@@ -61,7 +61,7 @@ void LastFormOnThreadGone() {
 }  // namespace
 
 Form::Form(const std::wstring& caption, float clientWidth, float clientHeight, OLE_COLOR back)
-    : back_(back), brush_(CreateSolidBrush(ToRgb(back))) {
+    : back_(back), brush_(SolidBrush(back)) {
     RegisterFormClass(&Form::WindowProc);
     // No system frame: the forms draw their own chrome.
     const DWORD style = WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX;
@@ -145,9 +145,7 @@ std::wstring Form::Caption() const {
 void Form::SetCaption(const std::wstring& caption) { SetWindowTextW(window_, caption.c_str()); }
 
 void Form::SetBackColor(OLE_COLOR color) {
-    HBRUSH brush = CreateSolidBrush(ToRgb(color));
-    if (!brush) throw ComError(E_OUTOFMEMORY, L"No se pudo crear el color de fondo.");
-    brush_.reset(brush);
+    brush_.reset(SolidBrush(color));
     back_ = color;
     InvalidateRect(window_, nullptr, TRUE);
 }

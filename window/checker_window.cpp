@@ -6,21 +6,15 @@
 #include "forms/message_box.h"
 
 namespace vestrel {
-namespace {
-
-const forms::Font kBold{.bold = true};
-
-}  // namespace
-
 CheckerWindow::CheckerWindow()
     : Form(L"Vestrel", 4845, 3945, 0xC0C0C0),
       Label1(*this, L"Escriba la palabra ", {240, 600, 2655, 375}),
-      txtWord(*this, {240, 840, 2655, 375}, kBold, 24),
+      txtWord(*this, {240, 840, 2655, 375}, forms::kBoldFont, 24),
       cmdCheck(*this, L"&Verificar", {3120, 840, 1455, 375}),
       Label2(*this, L"Sugerencias", {240, 1320, 2655, 255}),
       cmdClose(*this, L"&Cerrar", {3120, 1320, 1455, 375}),
-      lstSuggestions(*this, {240, 1560, 2655, 1200}, kBold),
-      Label3(*this, L"", {240, 3100, 2565, 630}, kBold, forms::Alignment::Center, false),
+      lstSuggestions(*this, {240, 1560, 2655, 1200}, forms::kBoldFont),
+      Label3(*this, L"", {240, 3100, 2565, 630}, forms::kBoldFont, forms::Alignment::Center, false),
       Timer1(*this, 10, true) {
     // The window works without its icon; a failure to set it is ignored.
     try {
