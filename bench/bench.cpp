@@ -130,7 +130,7 @@ int main(int argc, char** argv) {
     // Wine answers 0 for the handle and GUI object counts; Windows fills them.
     std::printf("%d checks in %.0f ms: handles %lu -> %lu, GDI %lu -> %lu, USER %lu -> %lu, committed %zu KiB -> %zu KiB\n",
                 checks, total, before.handles, after.handles, before.gdi, after.gdi, before.user, after.user,
-                before.privateBytes / 1024, after.privateBytes / 1024);
+                static_cast<size_t>(before.privateBytes / 1024), static_cast<size_t>(after.privateBytes / 1024));
     UnhookWindowsHookEx(hook);
     return 0;
 }

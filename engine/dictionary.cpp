@@ -75,7 +75,7 @@ Dictionary::Dictionary(const std::wstring& folder) {
     hunspell_ = std::make_unique<Hunspell>(AnsiPath(aff).c_str(), AnsiPath(dic).c_str());
     // Hunspell says nothing of a file it could not parse; a dictionary that
     // does not know the commonest Spanish word did not load.
-    if (!hunspell_->spell("de"))
+    if (!hunspell_->spell(std::string("de")))
         throw ComError(E_FAIL, L"El diccionario de español " + dic + L" está dañado o no se pudo leer.");
     files_ = {aff, dic};
 }

@@ -86,6 +86,7 @@ private:
     }
     void Watch() {
         std::vector<HWND> answered;
+        DWORD lastPress = 0;
         while (!stop_) {
             Search search{this, {}};
             if (process_) EnumWindows(&Collect, reinterpret_cast<LPARAM>(&search));
@@ -93,7 +94,15 @@ private:
             for (HWND box : search.found) {
                 bool done = false;
                 for (HWND seen : answered) done = done || seen == box;
-                if (done && IsWindow(box)) continue;
+                if (done) {
+                    // A press that came before the box was ready is lost:
+                    // press again while it stays open.
+                    if (GetTickCount() - lastPress > 200) {
+                        PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                        lastPress = GetTickCount();
+                    }
+                    continue;
+                }
                 AnsweredBox seen = Read(box);
                 {
                     std::lock_guard<std::mutex> lock(mutex_);
@@ -102,6 +111,7 @@ private:
                 if (onBox_) onBox_(seen);
                 answered.push_back(box);
                 PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                lastPress = GetTickCount();
             }
             Sleep(5);
         }
