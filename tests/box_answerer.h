@@ -80,13 +80,13 @@ private:
         DWORD process = 0;
         GetWindowThreadProcessId(window, &process);
         if (wcscmp(type, L"#32770") == 0 && IsWindowVisible(window) &&
-            (search->self->process_ == kAnyProcess || process == search->self->process_))
+            (!search->self->process_ || search->self->process_ == kAnyProcess ||
+             process == search->self->process_))
             search->found.push_back(window);
         return TRUE;
     }
     void Watch() {
         std::vector<HWND> answered;
-        DWORD lastPress = 0;
         while (!stop_) {
             Search search{this, {}};
             if (process_) EnumWindows(&Collect, reinterpret_cast<LPARAM>(&search));
@@ -94,15 +94,7 @@ private:
             for (HWND box : search.found) {
                 bool done = false;
                 for (HWND seen : answered) done = done || seen == box;
-                if (done) {
-                    // A press that came before the box was ready is lost:
-                    // press again while it stays open.
-                    if (GetTickCount() - lastPress > 200) {
-                        PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-                        lastPress = GetTickCount();
-                    }
-                    continue;
-                }
+                if (done) continue;
                 AnsweredBox seen = Read(box);
                 {
                     std::lock_guard<std::mutex> lock(mutex_);
@@ -111,7 +103,6 @@ private:
                 if (onBox_) onBox_(seen);
                 answered.push_back(box);
                 PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-                lastPress = GetTickCount();
             }
             Sleep(5);
         }
