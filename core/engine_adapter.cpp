@@ -30,11 +30,9 @@ Choice ChoiceFromEnvironment() {
 ComPtr<IDispatch> CreateWord(const CLSID& clsid) {
     ComPtr<IDispatch> engine;
     const HRESULT hr = CoCreateInstance(clsid, nullptr, CLSCTX_SERVER, IID_PPV_ARGS(&engine));
-    if (FAILED(hr)) {
-        wchar_t code[16];
-        wsprintfW(code, L"0x%08X", static_cast<unsigned>(hr));
-        throw ComError(hr, std::wstring(L"No se pudo iniciar el motor ortográfico ") + kWordProgId + L" (" + code + L").");
-    }
+    if (FAILED(hr))
+        throw ComError(hr, std::wstring(L"No se pudo iniciar el motor ortográfico ") + kWordProgId + L" (" +
+                               HexCode(hr) + L").");
     return engine;
 }
 

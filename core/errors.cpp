@@ -16,6 +16,22 @@ HRESULT Fail(HRESULT hr, const std::wstring& description, REFGUID iid) noexcept 
     return hr;
 }
 
+std::wstring HexCode(HRESULT hr) {
+    wchar_t text[16];
+    wsprintfW(text, L"0x%08X", static_cast<unsigned>(hr));
+    return text;
+}
+
+std::wstring TakeErrorDescription() {
+    Microsoft::WRL::ComPtr<IErrorInfo> info;
+    if (GetErrorInfo(0, &info) != S_OK || !info) return {};
+    BSTR description = nullptr;
+    if (FAILED(info->GetDescription(&description)) || !description) return {};
+    std::wstring text(description, SysStringLen(description));
+    SysFreeString(description);
+    return text;
+}
+
 // Called from a catch block: rethrows the exception in flight to name it.
 HRESULT FromException() noexcept {
     try {

@@ -37,6 +37,12 @@ inline void ThrowIfFailed(HRESULT hr) {
 
 HRESULT FromException() noexcept;
 
+// "0x8000FFFF": how an HRESULT is named in a message.
+std::wstring HexCode(HRESULT hr);
+// The description of this thread's error info, which it takes; empty when
+// there is none.
+std::wstring TakeErrorDescription();
+
 // Runs body, turning any exception into an HRESULT with error info.
 template <typename Body>
 HRESULT Boundary(Body&& body) noexcept {

@@ -5,12 +5,6 @@
 namespace vestrel::late_bound {
 namespace {
 
-std::wstring Hex(HRESULT hr) {
-    wchar_t text[16];
-    wsprintfW(text, L"0x%08X", static_cast<unsigned>(hr));
-    return text;
-}
-
 [[noreturn]] void ThrowCallFailure(HRESULT hr, EXCEPINFO& exception, const wchar_t* name) {
     if (hr == DISP_E_EXCEPTION) {
         if (exception.pfnDeferredFillIn) exception.pfnDeferredFillIn(&exception);
@@ -20,19 +14,13 @@ std::wstring Hex(HRESULT hr) {
         SysFreeString(exception.bstrDescription);
         SysFreeString(exception.bstrSource);
         SysFreeString(exception.bstrHelpFile);
-        if (description.empty()) description = L"El motor ortográfico falló en " + std::wstring(name) + L" (" + Hex(code) + L").";
+        if (description.empty()) description = L"El motor ortográfico falló en " + std::wstring(name) + L" (" + HexCode(code) + L").";
         throw ComError(code, description);
     }
     // The callee may have left its own error text for this thread.
-    Microsoft::WRL::ComPtr<IErrorInfo> info;
-    if (GetErrorInfo(0, &info) == S_OK && info) {
-        BSTR description = nullptr;
-        info->GetDescription(&description);
-        std::wstring text = FromBstr(description);
-        SysFreeString(description);
-        if (!text.empty()) throw ComError(hr, text);
-    }
-    throw ComError(hr, L"El motor ortográfico falló en " + std::wstring(name) + L" (" + Hex(hr) + L").");
+    std::wstring text = TakeErrorDescription();
+    if (text.empty()) text = L"El motor ortográfico falló en " + std::wstring(name) + L" (" + HexCode(hr) + L").";
+    throw ComError(hr, text);
 }
 
 Variant Invoke(IDispatch* object, DISPID id, const wchar_t* name, WORD kind, std::vector<Variant>& args) {

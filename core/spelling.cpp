@@ -92,10 +92,15 @@ STDMETHODIMP SpellingObject::put_Visible(VARIANT_BOOL value) noexcept {
 }
 
 STDMETHODIMP SpellingObject::Unload() noexcept {
-    return Boundary([&] {
-        if (!mLib) throw ComError(kObjectNotSet, L"Variable de objeto o de bloque With no establecida: Spelling.mLib no tiene ningún motor ortográfico.");
-        engine_adapter::Quit(mLib.Get());
-    });
+    return Boundary([this] { QuitHeldEngine(); });
+}
+
+// Tells the engine held in mLib to quit; error 91 when it holds none.
+void SpellingObject::QuitHeldEngine() {
+    if (!mLib)
+        throw ComError(kObjectNotSet, L"Variable de objeto o de bloque With no establecida: "
+                                      L"Spelling.mLib no tiene ningún motor ortográfico.");
+    engine_adapter::Quit(mLib.Get());
 }
 
 STDMETHODIMP SpellingObject::Change() noexcept {
@@ -137,8 +142,7 @@ void SpellingObject::Check() {
         for (const std::wstring& suggestion : suggestions) Checker().lstSuggestions.AddItem(suggestion);
     }
     Checker().Label3.SetVisible(true);
-    if (!mLib) throw ComError(kObjectNotSet, L"Variable de objeto o de bloque With no establecida: Spelling.mLib no tiene ningún motor ortográfico.");
-    engine_adapter::Quit(mLib.Get());
+    QuitHeldEngine();
 }
 
 }  // namespace vestrel

@@ -31,6 +31,7 @@ public:
 
 private:
     void Check();
+    void QuitHeldEngine();
     Microsoft::WRL::ComPtr<IDispatch> mLib;
 };
 

@@ -1,16 +1,10 @@
 #include "application.h"
 #include "collection.h"
+#include "core/variant.h"
 #include "documents.h"
 #include "item.h"
 
 namespace vestrel::engine {
-namespace {
-
-// A BSTR may hold NULs; its length, not its first NUL, ends it.
-std::wstring WordOf(BSTR word) { return word ? std::wstring(word, SysStringLen(word)) : std::wstring(); }
-
-}  // namespace
-
 STDMETHODIMP Application::get_Documents(IEngineDocuments** documents) noexcept {
     if (!documents) return E_POINTER;
     *documents = nullptr;
@@ -23,7 +17,7 @@ STDMETHODIMP Application::get_Documents(IEngineDocuments** documents) noexcept {
 STDMETHODIMP Application::CheckSpelling(BSTR word, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT,
                                         VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT_BOOL* correct) noexcept {
     if (!correct) return E_POINTER;
-    return Boundary([&] { *correct = state_->Words().Check(WordOf(word)) ? VARIANT_TRUE : VARIANT_FALSE; });
+    return Boundary([&] { *correct = state_->Words().Check(FromBstr(word)) ? VARIANT_TRUE : VARIANT_FALSE; });
 }
 
 STDMETHODIMP Application::GetSpellingSuggestions(BSTR word, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT,
@@ -33,7 +27,7 @@ STDMETHODIMP Application::GetSpellingSuggestions(BSTR word, VARIANT, VARIANT, VA
     *suggestions = nullptr;
     return Boundary([&] {
         std::vector<Microsoft::WRL::ComPtr<IEngineItem>> items;
-        for (std::wstring& suggestion : state_->Words().Suggest(WordOf(word)))
+        for (std::wstring& suggestion : state_->Words().Suggest(FromBstr(word)))
             items.push_back(MakeObject<Item>(state_, std::move(suggestion)));
         *suggestions = new Collection(state_, std::move(items));
     });

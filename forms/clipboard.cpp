@@ -8,7 +8,6 @@ namespace vestrel::forms::clipboard {
 namespace {
 
 void DestroyWindowHandle(HWND window) { DestroyWindow(window); }
-void CloseClipboardHandle(bool) { CloseClipboard(); }
 
 // The clipboard, opened for one operation. Windows lets a program empty the
 // clipboard and put data on it only while it is opened for a window, so a
@@ -19,19 +18,19 @@ public:
         : owner_(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr)) {
         // Another program may hold it for a moment; give it that moment.
         for (int attempt = 0; attempt < 10; ++attempt) {
-            if (OpenClipboard(owner_.get())) {
-                open_.reset(true);
-                return;
-            }
+            if (OpenClipboard(owner_.get())) return;
             Sleep(10);
         }
         throw ComError(HRESULT_FROM_WIN32(GetLastError() ? GetLastError() : ERROR_ACCESS_DENIED),
                        L"No se pudo abrir el portapapeles: otro programa lo está usando.");
     }
+    // Closed before its owner window goes.
+    ~OpenedClipboard() { CloseClipboard(); }
+    OpenedClipboard(const OpenedClipboard&) = delete;
+    OpenedClipboard& operator=(const OpenedClipboard&) = delete;
 
 private:
     UniqueHandle<HWND, DestroyWindowHandle> owner_;
-    UniqueHandle<bool, CloseClipboardHandle> open_;  // declared last: closed first
 };
 
 }  // namespace

@@ -105,12 +105,14 @@ void Control::SetFocus() {
     ::SetFocus(window_);
 }
 
-std::wstring Control::Text() const {
-    const int length = GetWindowTextLengthW(window_);
+std::wstring WindowText(HWND window) {
+    const int length = GetWindowTextLengthW(window);
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(window_, text.data(), length + 1)));
+    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), length + 1)));
     return text;
 }
+
+std::wstring Control::Text() const { return WindowText(window_); }
 
 void Control::SetText(const std::wstring& text) {
     if (!SetWindowTextW(window_, text.c_str()))

@@ -99,6 +99,8 @@ private:
     UniqueHandle<HBRUSH, DeleteObject> brush_;
 };
 
+// The text of any window.
+std::wstring WindowText(HWND window);
 // An OLE colour (possibly a system colour index) as a plain RGB value.
 COLORREF ToRgb(OLE_COLOR color);
 // A solid brush of an OLE colour; throws when the colour is not one.

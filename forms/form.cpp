@@ -136,11 +136,7 @@ void Form::Leave() noexcept {
     }
 }
 
-std::wstring Form::Caption() const {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window_)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(window_, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
+std::wstring Form::Caption() const { return WindowText(window_); }
 
 void Form::SetCaption(const std::wstring& caption) { SetWindowTextW(window_, caption.c_str()); }
 
@@ -297,21 +293,8 @@ void Form::ReportFailure() noexcept {
             throw;
         } catch (const ComError& e) {
             text = e.Description();
-            if (text.empty()) {
-                IErrorInfo* info = nullptr;
-                if (GetErrorInfo(0, &info) == S_OK && info) {
-                    BSTR description = nullptr;
-                    if (SUCCEEDED(info->GetDescription(&description)) && description)
-                        text.assign(description, SysStringLen(description));
-                    SysFreeString(description);
-                    info->Release();
-                }
-            }
-            if (text.empty()) {
-                wchar_t code[16];
-                wsprintfW(code, L"0x%08X", static_cast<unsigned>(e.Result()));
-                text = std::wstring(L"Error ") + code;
-            }
+            if (text.empty()) text = TakeErrorDescription();
+            if (text.empty()) text = L"Error " + HexCode(e.Result());
         } catch (const std::bad_alloc&) {
             text = L"No hay memoria suficiente para completar la operación.";
         } catch (...) {

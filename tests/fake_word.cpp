@@ -31,13 +31,15 @@ int Omitted(const DISPPARAMS* params) {
     return count;
 }
 
-class Object : public IDispatch {
+// IUnknown for an object with one interface I, counted in `objects`.
+template <typename I>
+class Counted : public I {
 public:
-    Object(std::wstring kind, std::shared_ptr<bool> quit) : kind_(std::move(kind)), quit_(std::move(quit)) { InterlockedIncrement(&objects); }
-    virtual ~Object() { InterlockedDecrement(&objects); }
+    Counted() { InterlockedIncrement(&objects); }
+    virtual ~Counted() { InterlockedDecrement(&objects); }
     STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override {
-        if (riid == IID_IUnknown || riid == IID_IDispatch) {
-            *ppv = static_cast<IDispatch*>(this);
+        if (riid == IID_IUnknown || riid == __uuidof(I)) {
+            *ppv = static_cast<I*>(this);
             AddRef();
             return S_OK;
         }
@@ -50,6 +52,14 @@ public:
         if (!left) delete this;
         return left;
     }
+
+private:
+    ULONG refs_ = 1;
+};
+
+class Object : public Counted<IDispatch> {
+public:
+    Object(std::wstring kind, std::shared_ptr<bool> quit) : kind_(std::move(kind)), quit_(std::move(quit)) {}
     STDMETHODIMP GetTypeInfoCount(UINT* n) override { *n = 0; return S_OK; }
     STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
     STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR* names, UINT, LCID, DISPID* id) override {
@@ -107,7 +117,6 @@ protected:
     virtual HRESULT Answer(const std::wstring& name, VARIANT* result) = 0;
     std::wstring kind_;
     std::shared_ptr<bool> quit_;
-    ULONG refs_ = 1;
 };
 
 class Suggestion : public Object {
@@ -122,24 +131,9 @@ public:
     std::wstring word_;
 };
 
-class Enumerator : public IEnumVARIANT {
+class Enumerator : public Counted<IEnumVARIANT> {
 public:
     Enumerator(std::vector<std::wstring> words, std::shared_ptr<bool> quit) : words_(std::move(words)), quit_(quit) {}
-    STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override {
-        if (riid == IID_IUnknown || riid == IID_IEnumVARIANT) {
-            *ppv = this;
-            AddRef();
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return ++refs_; }
-    STDMETHODIMP_(ULONG) Release() override {
-        const ULONG left = --refs_;
-        if (!left) delete this;
-        return left;
-    }
     STDMETHODIMP Next(ULONG n, VARIANT* out, ULONG* fetched) override {
         ULONG done = 0;
         for (; done < n && next_ < words_.size(); ++done) {
@@ -155,7 +149,6 @@ public:
     std::vector<std::wstring> words_;
     size_t next_ = 0;
     std::shared_ptr<bool> quit_;
-    ULONG refs_ = 1;
 };
 
 class Suggestions : public Object {
