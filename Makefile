@@ -23,19 +23,16 @@ prefix: setup
 	@bash scripts/wineprefix.sh
 
 register: build prefix
-	@for a in $(ARCHS); do bash scripts/register.sh $$a || exit 1; done
+	@for a in $$(bash -c 'source scripts/env.sh; running_archs'); do bash scripts/register.sh $$a || exit 1; done
 
 test: build prefix
-	@bash scripts/with-display.sh bash -c 'for a in $(ARCHS); do \
-	  echo "== tests ($$a)"; \
-	  (cd $(BUILD)/$$a && ctest --output-on-failure) || exit 1; \
-	done'
+	@bash scripts/with-display.sh bash scripts/test.sh
 
 demo: register
 	@bash scripts/with-display.sh bash examples/run-demo.sh
 
 bench: build prefix
-	@bash bench/run.sh i686
+	@bash bench/run.sh $$(bash -c 'source scripts/env.sh; running_archs | head -1')
 
 clean:
 	rm -rf $(BUILD)/i686 $(BUILD)/x86_64

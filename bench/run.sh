@@ -6,7 +6,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../scripts/env.sh"
 arch=${1:-i686}
 checks=${2:-10000}
-bash "$here/../scripts/with-display.sh" "$WINE32" "$VESTREL_BUILD/$arch/bin/bench.exe" "$(winpath "$here/words.txt")" "$checks"
+bash "$here/../scripts/with-display.sh" "$(wine_for "$arch")" "$VESTREL_BUILD/$arch/bin/bench.exe" "$(winpath "$here/words.txt")" "$checks"
 words=$(wc -l < "$here/words.txt")
 start=$(date +%s%N)
 for i in 1 2 3 4 5; do hunspell -d /usr/share/hunspell/es_ES -a < "$here/words.txt" >/dev/null; done

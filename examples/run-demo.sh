@@ -6,11 +6,13 @@ set -euo pipefail
 source "$(dirname "$0")/../scripts/env.sh"
 here=$(dirname "$0")
 shot=$VESTREL_BUILD/demo.png
-for arch in i686 x86_64; do
+shot_taken=
+for arch in $(running_archs); do
   echo "== $arch host"
-  "$WINE32" "$VESTREL_BUILD/$arch/bin/check_word.exe" ortografia 4 &
+  "$(wine_for "$arch")" "$VESTREL_BUILD/$arch/bin/check_word.exe" ortografia 4 &
   host=$!
-  if [ "$arch" = i686 ]; then
+  if [ -z "$shot_taken" ]; then
+    shot_taken=1
     sleep 3
     import -window root "$shot" && echo "screenshot: $shot"
   fi

@@ -14,5 +14,14 @@ WINE64=/usr/lib/wine/wine64
 # wine_for ARCH: the loader that runs builtin programs of that architecture.
 wine_for() { if [ "$1" = x86_64 ]; then echo "$WINE64"; else echo "$WINE32"; fi; }
 
+# runs_arch ARCH: whether this machine can run that architecture's programs.
+# Some kernels are booted with 32-bit emulation off: the i686 build is then
+# compiled but cannot be run here.
+runs_arch() { [ "$1" = x86_64 ] || /usr/lib/wine/wine --version >/dev/null 2>&1; }
+
+# running_archs: the architectures whose programs run here, primary first.
+running_archs() { local a; for a in i686 x86_64; do runs_arch "$a" && echo "$a"; done; }
+
+
 # winpath FILE: the Windows path of a Unix file, through Wine's Z: drive.
 winpath() { local p; p=$(readlink -f "$1"); echo "Z:${p//\//\\}"; }

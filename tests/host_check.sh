@@ -9,7 +9,7 @@ wine=$(wine_for "$arch")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 bash "$(dirname "$0")/../scripts/register.sh" "$arch" >/dev/null 2>&1 || { echo "registration failed"; exit 1; }
-"$WINE32" "$bin/answer_boxes.exe" "$(winpath "$work")\\boxes.txt" "$(winpath "$work")\\stop" 60 &
+"$wine" "$bin/answer_boxes.exe" "$(winpath "$work")\\boxes.txt" "$(winpath "$work")\\stop" 60 &
 answerer=$!
 sleep 1
 output=$(VESTREL_ENGINE=builtin "$wine" cscript //nologo "$(winpath "$(dirname "$0")/host/one_check.vbs")" 2>&1)
