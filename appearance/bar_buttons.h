@@ -18,7 +18,9 @@ public:
     VESTREL_PENDING_PROPERTY(VARIANT, MinToolTipText)
     VESTREL_PENDING_PROPERTY(VARIANT, CloseToolTipText)
     VESTREL_PENDING_PROPERTY(VARIANT, HelpTop)
-    VESTREL_PENDING_PROPERTY(VARIANT, HelpFilePath)
+    // The help file path, kept in the help image's Tag.
+    STDMETHODIMP get_HelpFilePath(VARIANT* value) noexcept override;
+    STDMETHODIMP put_HelpFilePath(VARIANT value) noexcept override;
     VESTREL_PENDING_PROPERTY(ToolBColor, BackColor)
     VESTREL_PENDING_PROPERTY(BorderS, BorderStyle)
     VESTREL_PENDING_PROPERTY(BStyle, BackStyle)

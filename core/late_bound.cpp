@@ -23,12 +23,14 @@ namespace {
     throw ComError(hr, text);
 }
 
-Variant Invoke(IDispatch* object, DISPID id, const wchar_t* name, WORD kind, std::vector<Variant>& args) {
+Variant Invoke(IDispatch* object, DISPID id, const wchar_t* name, WORD kind, const std::vector<Variant>& args) {
     // DISPPARAMS lists arguments last first.
     std::vector<VARIANT> reversed;
     reversed.reserve(args.size());
     for (auto it = args.rbegin(); it != args.rend(); ++it) reversed.push_back(it->get());
-    DISPPARAMS params{reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
+    DISPID put = DISPID_PROPERTYPUT;
+    const bool isPut = (kind & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) != 0;
+    DISPPARAMS params{reversed.data(), isPut ? &put : nullptr, static_cast<UINT>(reversed.size()), isPut ? 1u : 0u};
     Variant result;
     EXCEPINFO exception{};
     UINT argError = 0;
@@ -38,6 +40,11 @@ Variant Invoke(IDispatch* object, DISPID id, const wchar_t* name, WORD kind, std
 }
 
 }  // namespace
+
+Variant CallId(IDispatch* object, DISPID id, const wchar_t* name, WORD kind, std::vector<Variant> args) {
+    if (!object) throw ComError(kObjectNotSet, L"El objeto de " + std::wstring(name) + L" no está disponible.");
+    return Invoke(object, id, name, kind, args);
+}
 
 Variant Call(IDispatch* object, const wchar_t* name, WORD kind, std::vector<Variant> args) {
     if (!object) throw ComError(kObjectNotSet, L"El motor ortográfico no está disponible.");

@@ -9,6 +9,14 @@ namespace vestrel::late_bound {
 // Calls member name with args (in the order the member declares them). A
 // failure is thrown as a ComError carrying the callee's own description.
 Variant Call(IDispatch* object, const wchar_t* name, WORD kind, std::vector<Variant> args = {});
+// The same by dispatch identifier; name only labels a failure.
+Variant CallId(IDispatch* object, DISPID id, const wchar_t* name, WORD kind, std::vector<Variant> args = {});
+// Sets the property id to value.
+inline void PutId(IDispatch* object, DISPID id, const wchar_t* name, Variant value) {
+    std::vector<Variant> args;
+    args.push_back(std::move(value));
+    CallId(object, id, name, DISPATCH_PROPERTYPUT, std::move(args));
+}
 inline Variant Get(IDispatch* object, const wchar_t* name) { return Call(object, name, DISPATCH_PROPERTYGET); }
 // The items of a collection, in its enumeration order (For Each).
 std::vector<Variant> Enumerate(IDispatch* collection);

@@ -1,5 +1,6 @@
 #include "spelling.h"
 #include "about/about_window.h"
+#include "check.h"
 #include "engine_adapter.h"
 #include "forms/app.h"
 #include "forms/clipboard.h"
@@ -14,12 +15,6 @@ namespace {
 constexpr DISPID kShow = 0x60030002;
 
 CheckerWindow& Checker() { return CheckerInstance::Get(); }
-
-std::wstring TrimSpaces(const std::wstring& text) {
-    const size_t first = text.find_first_not_of(L' ');
-    if (first == std::wstring::npos) return {};
-    return text.substr(first, text.find_last_not_of(L' ') - first + 1);
-}
 
 }  // namespace
 
@@ -122,7 +117,7 @@ STDMETHODIMP SpellingObject::Spelling() noexcept {
 void SpellingObject::Check() {
     AboutInstance::Get().Show();
     mLib = engine_adapter::Create();
-    const std::wstring word = TrimSpaces(Checker().txtWord.Text());
+    const std::wstring word = check::Word();
     if (word.empty()) {
         forms::ShowMessage(L"Por favor escriba una palabra en el cuadro de texto", forms::MessageIcon::Warning);
         if (Checker().Visible()) Checker().txtWord.SetFocus();
@@ -131,16 +126,9 @@ void SpellingObject::Check() {
     // The engine is called through a reference of the call's own, so that a
     // host replacing mLib meanwhile cannot free it under the call.
     Microsoft::WRL::ComPtr<IDispatch> engine = mLib;
-    if (engine_adapter::DocumentCount(engine.Get()) == 0) engine_adapter::AddDocument(engine.Get());
-    Checker().lstSuggestions.Clear();
-    if (engine_adapter::CheckSpelling(engine.Get(), word)) {
+    if (check::Run(engine.Get(), word))
         forms::ShowMessage(L"Se ha terminado la revisión ortográfica. No se han encontrado errores...",
                           forms::MessageIcon::Information, L" " + forms::app::ExeName());
-    } else {
-        const std::vector<std::wstring> suggestions = engine_adapter::Suggestions(engine.Get(), word);
-        if (suggestions.empty()) Checker().lstSuggestions.AddItem(L"(Sin sugerencias)");
-        for (const std::wstring& suggestion : suggestions) Checker().lstSuggestions.AddItem(suggestion);
-    }
     Checker().Label3.SetVisible(true);
     QuitHeldEngine();
 }

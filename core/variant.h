@@ -42,6 +42,12 @@ public:
         }
         return v;
     }
+    static Variant Short(short number) noexcept {
+        Variant v;
+        v.value_.vt = VT_I2;
+        v.value_.iVal = number;
+        return v;
+    }
     // An omitted optional argument.
     static Variant Missing() noexcept {
         Variant v;

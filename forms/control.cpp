@@ -23,11 +23,12 @@ HBRUSH SolidBrush(OLE_COLOR color) {
 }
 
 Control::Control(Form& form, const wchar_t* windowClass, DWORD style, DWORD exStyle,
-                 const Placement& placement, Colors colors, const Font& font)
-    : form_(form), id_(form.NextId()), back_(colors.back), fore_(colors.fore) {
+                 const Placement& placement, Colors colors, const Font& font, Control* container)
+    : form_(form), twips_(placement), id_(form.NextId()), back_(colors.back), fore_(colors.fore) {
     window_ = CreateWindowExW(exStyle, windowClass, L"", WS_CHILD | WS_CLIPSIBLINGS | style,
                               ToPixelsX(placement.left), ToPixelsY(placement.top),
-                              ToPixelsX(placement.width), ToPixelsY(placement.height), form.Handle(),
+                              ToPixelsX(placement.width), ToPixelsY(placement.height),
+                              container ? container->Handle() : form.Handle(),
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), module::Instance(), nullptr);
     if (!window_)
         throw ComError(HRESULT_FROM_WIN32(GetLastError()), L"No se pudo crear un control de la ventana de Vestrel.");
@@ -52,42 +53,36 @@ RECT Control::Rect() const {
     return rect;
 }
 
-float Control::Left() const { return ToTwipsX(Rect().left); }
-float Control::Top() const { return ToTwipsY(Rect().top); }
+float Control::Left() const {
+    const RECT r = Rect();
+    return ToPixelsX(twips_.left) == r.left ? twips_.left : ToTwipsX(r.left);
+}
+float Control::Top() const {
+    const RECT r = Rect();
+    return ToPixelsY(twips_.top) == r.top ? twips_.top : ToTwipsY(r.top);
+}
 float Control::Width() const {
     const RECT r = Rect();
-    return ToTwipsX(r.right - r.left);
+    return ToPixelsX(twips_.width) == r.right - r.left ? twips_.width : ToTwipsX(r.right - r.left);
 }
 float Control::Height() const {
     const RECT r = Rect();
-    return ToTwipsY(r.bottom - r.top);
+    return ToPixelsY(twips_.height) == r.bottom - r.top ? twips_.height : ToTwipsY(r.bottom - r.top);
 }
 
-void Control::Place(int left, int top, int width, int height) {
-    if (width < 0 || height < 0)
+void Control::Place(const Placement& p) {
+    const int width = ToPixelsX(p.width), height = ToPixelsY(p.height);
+    if (p.width < 0 || p.height < 0 || width < 0 || height < 0)
         throw ComError(CTL_E_INVALIDPROPERTYVALUE, L"El ancho y el alto de un control no pueden ser negativos.");
-    SetWindowPos(window_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window_, nullptr, ToPixelsX(p.left), ToPixelsY(p.top), width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    twips_ = p;
 }
 
-void Control::SetLeft(float twips) {
-    const RECT r = Rect();
-    Place(ToPixelsX(twips), r.top, r.right - r.left, r.bottom - r.top);
-}
-void Control::SetTop(float twips) {
-    const RECT r = Rect();
-    Place(r.left, ToPixelsY(twips), r.right - r.left, r.bottom - r.top);
-}
-void Control::SetWidth(float twips) {
-    const RECT r = Rect();
-    Place(r.left, r.top, ToPixelsX(twips), r.bottom - r.top);
-}
-void Control::SetHeight(float twips) {
-    const RECT r = Rect();
-    Place(r.left, r.top, r.right - r.left, ToPixelsY(twips));
-}
-void Control::Move(const Placement& p) {
-    Place(ToPixelsX(p.left), ToPixelsY(p.top), ToPixelsX(p.width), ToPixelsY(p.height));
-}
+void Control::SetLeft(float twips) { Place({twips, Top(), Width(), Height()}); }
+void Control::SetTop(float twips) { Place({Left(), twips, Width(), Height()}); }
+void Control::SetWidth(float twips) { Place({Left(), Top(), twips, Height()}); }
+void Control::SetHeight(float twips) { Place({Left(), Top(), Width(), twips}); }
+void Control::Move(const Placement& p) { Place(p); }
 
 // A control counts as visible when its own flag says so, as hosts expect of
 // a control on a hidden form.
@@ -159,6 +154,52 @@ HBRUSH Control::Paint(HDC dc) {
     return brush_.get();
 }
 
+void Control::SetToolTipText(const std::wstring& text) {
+    form_.SetToolTip(window_, text);
+    toolTip_ = text;
+}
+
+void Control::SetCursor(const wchar_t* systemCursor) {
+    cursor_ = systemCursor ? LoadCursorW(nullptr, systemCursor) : nullptr;
+}
+
+void Control::PaintFormBackground(HDC dc, const RECT& area) const {
+    POINT origin{0, 0};
+    MapWindowPoints(window_, form_.Handle(), &origin, 1);
+    SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
+    FillRect(dc, &area, form_.BackgroundBrush());
+}
+
+bool ReadMouse(UINT message, WPARAM wParam, LPARAM lParam, MouseEvent& event, bool& pressed) noexcept {
+    switch (message) {
+    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: event.button = 1; pressed = true; break;
+    case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK: event.button = 2; pressed = true; break;
+    case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK: event.button = 4; pressed = true; break;
+    case WM_LBUTTONUP: event.button = 1; pressed = false; break;
+    case WM_RBUTTONUP: event.button = 2; pressed = false; break;
+    case WM_MBUTTONUP: event.button = 4; pressed = false; break;
+    default: return false;
+    }
+    event.shift = ((wParam & MK_SHIFT) ? 1 : 0) | ((wParam & MK_CONTROL) ? 2 : 0) | (GetKeyState(VK_MENU) < 0 ? 4 : 0);
+    event.x = ToTwipsX(static_cast<short>(LOWORD(lParam)));
+    event.y = ToTwipsY(static_cast<short>(HIWORD(lParam)));
+    return true;
+}
+
+void Control::Mouse(UINT message, WPARAM wParam, LPARAM lParam) {
+    MouseEvent event{};
+    bool pressed = false;
+    if (!ReadMouse(message, wParam, lParam, event, pressed)) return;
+    if (pressed) {
+        if (takesMouse_ && GetCapture() != window_) ::SetCapture(window_);
+        Raise([&] { if (MouseDown) MouseDown(event); });
+    } else {
+        if (takesMouse_ && GetCapture() == window_ && !(wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)))
+            ReleaseCapture();
+        Raise([&] { if (MouseUp) MouseUp(event); });
+    }
+}
+
 void Control::ChangeStyle(DWORD remove, DWORD add) {
     const LONG style = GetWindowLongW(window_, GWL_STYLE);
     SetWindowLongW(window_, GWL_STYLE, static_cast<LONG>((style & ~remove) | add));
@@ -193,6 +234,13 @@ LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam,
     }
     FormEvent event(control->form_);
     try {
+        if (message == WM_SETCURSOR && control->cursor_ && LOWORD(lParam) == HTCLIENT) {
+            ::SetCursor(control->cursor_);
+            return TRUE;
+        }
+        control->Mouse(message, wParam, lParam);
+        // A handler may have unloaded the form, and this window with it.
+        if (!IsWindow(window)) return 0;
         return control->Message(message, wParam, lParam);
     } catch (...) {
         Form::ReportFailure();

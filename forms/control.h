@@ -16,6 +16,19 @@ struct Placement {
     float left, top, width, height;
 };
 
+// A mouse press or release: the button (1 left, 2 right, 4 middle), the
+// shift keys (1 Shift, 2 Ctrl, 4 Alt) and the point in twips of the window
+// that received it.
+struct MouseEvent {
+    int button;
+    int shift;
+    float x, y;
+};
+using MouseHandler = std::function<void(const MouseEvent&)>;
+
+// Reads a button message; false when the message is none.
+bool ReadMouse(UINT message, WPARAM wParam, LPARAM lParam, MouseEvent& event, bool& pressed) noexcept;
+
 struct Font {
     std::wstring name = L"MS Sans Serif";
     float size = 8.25f;
@@ -61,15 +74,29 @@ public:
     void SetBackColor(OLE_COLOR color);
     void SetForeColor(OLE_COLOR color);
 
+    // A string the host or the form keeps with the control.
+    const std::wstring& Tag() const noexcept { return tag_; }
+    void SetTag(const std::wstring& tag) { tag_ = tag; }
+    // Shown when the pointer rests on the control; empty for none.
+    const std::wstring& ToolTipText() const noexcept { return toolTip_; }
+    void SetToolTipText(const std::wstring& text);
+    // A system cursor (IDC_HAND, IDC_SIZEALL) over the control; nullptr
+    // for the class's own.
+    void SetCursor(const wchar_t* systemCursor);
+
     std::function<void()> Click;
     std::function<void()> DblClick;
+    // Press and release. A control that takes the mouse on a press gets the
+    // release too, wherever the pointer is by then.
+    MouseHandler MouseDown;
+    MouseHandler MouseUp;
 
 protected:
     struct Colors {
         OLE_COLOR back, fore;
     };
     Control(Form& form, const wchar_t* windowClass, DWORD style, DWORD exStyle,
-            const Placement& placement, Colors colors, const Font& font);
+            const Placement& placement, Colors colors, const Font& font, Control* container = nullptr);
 
     // Messages of the control's own window, before its class sees them.
     virtual LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam);
@@ -79,6 +106,11 @@ protected:
     // Runs a host-facing event handler; its failure is reported to the user.
     void Raise(const std::function<void()>& handler);
     void ChangeStyle(DWORD remove, DWORD add);
+    // Controls drawn by the toolkit (labels, images) take the mouse on a
+    // press themselves; Windows controls do it their own way.
+    void TakeMouseOnPress() noexcept { takesMouse_ = true; }
+    // Paints what lies behind the control: the form's background, aligned.
+    void PaintFormBackground(HDC dc, const RECT& area) const;
 
     Form& form_;
 
@@ -87,14 +119,22 @@ protected:
 
 private:
     friend class Form;
-    void Place(int left, int top, int width, int height);
+    void Place(const Placement& twips);
+    void Mouse(UINT message, WPARAM wParam, LPARAM lParam);
     RECT Rect() const;
     static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR) noexcept;
 
     HWND window_ = nullptr;
+    // The position as last set in twips: read back unchanged while the
+    // window still has the pixels it gave, so design sizes survive rounding.
+    Placement twips_;
     int id_;
     Font font_;
     OLE_COLOR back_, fore_;
+    std::wstring tag_;
+    std::wstring toolTip_;
+    HCURSOR cursor_ = nullptr;
+    bool takesMouse_ = false;
     UniqueHandle<HFONT, DeleteObject> fontHandle_;
     UniqueHandle<HBRUSH, DeleteObject> brush_;
 };

@@ -1,6 +1,9 @@
 #include "form.h"
 #include <algorithm>
+#include <commctrl.h>
+#include <olectl.h>
 #include "control.h"
+#include "menu.h"
 #include "core/errors.h"
 #include "core/module.h"
 #include "message_box.h"
@@ -143,7 +146,110 @@ void Form::SetCaption(const std::wstring& caption) { SetWindowTextW(window_, cap
 void Form::SetBackColor(OLE_COLOR color) {
     brush_.reset(SolidBrush(color));
     back_ = color;
+    ComposeBackground();
+}
+
+void Form::SetPicture(Picture picture) {
+    picture_ = std::move(picture);
+    brush_.reset(SolidBrush(back_));
+    ComposeBackground();
+}
+
+// With a picture the background brush is one client-sized pattern: the
+// back colour with the picture drawn at the top left, so that transparent
+// controls align their part of it.
+void Form::ComposeBackground() {
+    if (picture_) {
+        RECT client{};
+        GetClientRect(window_, &client);
+        HDC screen = GetDC(window_);
+        UniqueHandle<HBITMAP, DeleteObject> composed(CreateCompatibleBitmap(screen, client.right, client.bottom));
+        HDC dc = CreateCompatibleDC(screen);
+        ReleaseDC(window_, screen);
+        if (!composed || !dc) {
+            if (dc) DeleteDC(dc);
+            throw ComError(E_OUTOFMEMORY, L"No se pudo preparar el fondo de la ventana.");
+        }
+        HGDIOBJ previous = SelectObject(dc, composed.get());
+        FillRect(dc, &client, brush_.get());
+        picture_.Draw(dc, client, false);
+        SelectObject(dc, previous);
+        DeleteDC(dc);
+        HBRUSH pattern = CreatePatternBrush(composed.get());
+        if (!pattern) throw ComError(E_OUTOFMEMORY, L"No se pudo preparar el fondo de la ventana.");
+        brush_.reset(pattern);
+        background_ = std::move(composed);
+    } else {
+        background_.reset();
+    }
     InvalidateRect(window_, nullptr, TRUE);
+}
+
+WindowState Form::GetWindowState() const {
+    if (IsIconic(window_)) return WindowState::Minimized;
+    if (IsZoomed(window_)) return WindowState::Maximized;
+    return WindowState::Normal;
+}
+
+void Form::SetWindowState(WindowState state) {
+    if (unloaded_) return;
+    switch (state) {
+    case WindowState::Minimized: ShowWindow(window_, SW_MINIMIZE); break;
+    case WindowState::Maximized: ShowWindow(window_, SW_MAXIMIZE); break;
+    case WindowState::Normal: ShowWindow(window_, SW_RESTORE); break;
+    default: throw ComError(CTL_E_INVALIDPROPERTYVALUE, L"El estado de ventana no es válido.");
+    }
+}
+
+void Form::SetRegion(HRGN region, bool redraw) {
+    if (!SetWindowRgn(window_, region, redraw)) {
+        const DWORD error = GetLastError();
+        DeleteObject(region);
+        throw ComError(HRESULT_FROM_WIN32(error ? error : ERROR_INVALID_PARAMETER),
+                       L"No se pudo dar su contorno a la ventana.");
+    }
+}
+
+void Form::SetToolTip(HWND control, const std::wstring& text) {
+    if (!toolTips_) {
+        toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                                    module::Instance(), nullptr);
+        if (!toolTips_) throw ComError(HRESULT_FROM_WIN32(GetLastError()), L"No se pudo crear la información sobre herramientas.");
+    }
+    TOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = const_cast<wchar_t*>(text.c_str());
+    SendMessageW(toolTips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    if (!text.empty() && !SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)))
+        throw ComError(E_FAIL, L"No se pudo poner la información sobre herramientas.");
+}
+
+void Form::PopupMenu(MenuItem& menu, int flags, float x, float y, MenuItem* defaultItem) {
+    if (unloaded_) return;
+    // The menu loop lets any handler run, one that closes either form too.
+    FormEvent keepOwner(*this);
+    FormEvent keepMenu(menu.Owner());
+    std::vector<MenuItem*> commands;
+    UniqueHandle<HMENU, DestroyMenu> popup(menu.Build(commands, defaultItem));
+    POINT at{ToPixelsX(x), ToPixelsY(y)};
+    ClientToScreen(window_, &at);
+    // A menu of a window that is not in front would not close on a click
+    // elsewhere.
+    SetForegroundWindow(window_);
+    const UINT alignment = static_cast<UINT>(flags) & (TPM_CENTERALIGN | TPM_RIGHTALIGN);
+    const UINT button = (flags & kPopupRightButton) ? TPM_RIGHTBUTTON : TPM_LEFTBUTTON;
+    const int chosen = static_cast<int>(TrackPopupMenuEx(popup.get(), alignment | button | TPM_RETURNCMD | TPM_NONOTIFY,
+                                                         at.x, at.y, window_, nullptr));
+    if (window_) PostMessageW(window_, WM_NULL, 0, 0);
+    if (chosen <= 0 || static_cast<size_t>(chosen) > commands.size()) return;
+    // Nothing runs for a menu whose form went while it was open.
+    if (unloaded_ || !menu.Owner().Loaded()) return;
+    MenuItem* item = commands[static_cast<size_t>(chosen) - 1];
+    if (item->Click) item->Click();
 }
 
 namespace {
@@ -213,10 +319,24 @@ LRESULT Form::Default(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT Form::Message(UINT message, WPARAM wParam, LPARAM lParam) {
+    MouseEvent mouse{};
+    bool pressed = false;
+    if (ReadMouse(message, wParam, lParam, mouse, pressed)) {
+        // The form takes the mouse on a press, so the release comes back here.
+        if (pressed) {
+            if (GetCapture() != window_) SetCapture(window_);
+            if (MouseDown) MouseDown(mouse);
+        } else {
+            if (GetCapture() == window_ && !(wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) ReleaseCapture();
+            if (MouseUp) MouseUp(mouse);
+        }
+        return 0;
+    }
     switch (message) {
     case WM_ERASEBKGND: {
         RECT client;
         GetClientRect(window_, &client);
+        SetBrushOrgEx(reinterpret_cast<HDC>(wParam), 0, 0, nullptr);
         FillRect(reinterpret_cast<HDC>(wParam), &client, brush_.get());
         return 1;
     }

@@ -9,12 +9,19 @@
 #include <initializer_list>
 #include <string>
 #include <vector>
+#include "control.h"
 #include "core/unique_handle.h"
+#include "picture.h"
 
 namespace vestrel::forms {
 
-class Control;
+class MenuItem;
 class Timer;
+
+enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
+
+// Flags of PopupMenu, as Windows' own for TrackPopupMenu.
+constexpr int kPopupLeftAlign = 0, kPopupRightButton = 2, kPopupCenterAlign = 4, kPopupRightAlign = 8;
 
 class Form {
 public:
@@ -35,9 +42,25 @@ public:
     std::wstring Caption() const;
     void SetCaption(const std::wstring& caption);
     OLE_COLOR BackColor() const noexcept { return back_; }
-    // What the form's background is painted with.
+    // What the form's background is painted with: its back colour with its
+    // picture at the top left, as a brush aligned with the client area.
     HBRUSH BackgroundBrush() const noexcept { return brush_.get(); }
     void SetBackColor(OLE_COLOR color);
+    const Picture& GetPicture() const noexcept { return picture_; }
+    void SetPicture(Picture picture);
+    WindowState GetWindowState() const;
+    void SetWindowState(WindowState state);
+    // Hands the window its visible region; the window system owns it from
+    // then on. The region is deleted when Windows refuses it.
+    void SetRegion(HRGN region, bool redraw);
+
+    // Pops up menu's entries at x, y (twips of the client area) and runs the
+    // chosen entry's Click before it returns; a dismissed menu runs nothing.
+    void PopupMenu(MenuItem& menu, int flags, float x, float y, MenuItem* defaultItem);
+
+    // Press and release on the form's own background.
+    MouseHandler MouseDown;
+    MouseHandler MouseUp;
     // Screen position and outer size in twips.
     float Left() const;
     float Top() const;
@@ -77,6 +100,8 @@ private:
     template <typename F> friend class Instance;
 
     void Add(Control* control) { controls_.push_back(control); }
+    void SetToolTip(HWND control, const std::wstring& text);
+    void ComposeBackground();
     void Remove(Control* control);
     Control* ControlOf(HWND window) const noexcept;
     int NextId() noexcept { return nextId_++; }
@@ -92,6 +117,10 @@ private:
     OLE_COLOR back_;
     UniqueHandle<HBRUSH, DeleteObject> brush_;
     UniqueHandle<HICON, DestroyIcon> icon_;
+    Picture picture_;
+    // The back colour with the picture on it, behind brush_.
+    UniqueHandle<HBITMAP, DeleteObject> background_;
+    HWND toolTips_ = nullptr;
     std::vector<Control*> controls_;
     std::vector<Timer*> timers_;
     std::vector<Control*> tabOrder_;

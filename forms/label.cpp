@@ -4,11 +4,11 @@
 namespace vestrel::forms {
 namespace {
 
-DWORD AlignmentStyle(Alignment alignment) {
+DWORD AlignmentStyle(Alignment alignment, bool wordWrap = true) {
     switch (alignment) {
     case Alignment::Right: return SS_RIGHT;
     case Alignment::Center: return SS_CENTER;
-    default: return SS_LEFT;
+    default: return wordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP;
     }
 }
 
@@ -19,6 +19,7 @@ Label::Label(Form& form, const std::wstring& caption, const Placement& placement
     : Control(form, L"STATIC", SS_NOTIFY | AlignmentStyle(alignment) | (visible ? WS_VISIBLE : 0), 0, placement,
               {COLOR_BTNFACE | 0x80000000u, COLOR_BTNTEXT | 0x80000000u}, font),
       alignment_(alignment) {
+    TakeMouseOnPress();
     SetText(caption);
 }
 
@@ -27,8 +28,13 @@ void Label::SetCaption(const std::wstring& caption) {
 }
 
 void Label::SetAlignment(Alignment alignment) {
-    ChangeStyle(SS_LEFT | SS_CENTER | SS_RIGHT, AlignmentStyle(alignment));
+    ChangeStyle(SS_TYPEMASK, AlignmentStyle(alignment, wordWrap_));
     alignment_ = alignment;
+}
+
+void Label::SetWordWrap(bool wrap) {
+    ChangeStyle(SS_TYPEMASK, AlignmentStyle(alignment_, wrap));
+    wordWrap_ = wrap;
 }
 
 void Label::SetTransparent(bool transparent) {

@@ -17,6 +17,8 @@ public:
     void SetCaption(const std::wstring& caption);
     Alignment GetAlignment() const noexcept { return alignment_; }
     void SetAlignment(Alignment alignment);
+    // A left-aligned label that does not wrap shows one line, clipped.
+    void SetWordWrap(bool wrap);
     // A transparent label shows the form's background behind its text.
     bool Transparent() const noexcept { return transparent_; }
     void SetTransparent(bool transparent);
@@ -25,6 +27,7 @@ private:
     void Notified(WORD code) override;
     HBRUSH Paint(HDC dc) override;
     Alignment alignment_;
+    bool wordWrap_ = true;
     bool transparent_ = false;
 };
 

@@ -4,9 +4,18 @@
 
 namespace vestrel::forms {
 
-TextBox::TextBox(Form& form, const Placement& placement, const Font& font, int maxLength)
-    : Control(form, L"EDIT", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT, WS_EX_CLIENTEDGE, placement,
-              {COLOR_WINDOW | 0x80000000u, COLOR_WINDOWTEXT | 0x80000000u}, font),
+namespace {
+
+DWORD EditStyle(const TextBoxStyle& style) {
+    return ES_LEFT | (style.multiLine ? ES_MULTILINE | ES_AUTOVSCROLL : ES_AUTOHSCROLL) |
+           (style.tabStop ? WS_TABSTOP : 0) | (style.visible ? WS_VISIBLE : 0);
+}
+
+}  // namespace
+
+TextBox::TextBox(Form& form, const Placement& placement, const Font& font, int maxLength, const TextBoxStyle& style)
+    : Control(form, L"EDIT", EditStyle(style), style.multiLine ? 0 : WS_EX_CLIENTEDGE, placement,
+              {COLOR_WINDOW | 0x80000000u, COLOR_WINDOWTEXT | 0x80000000u}, font, style.container),
       maxLength_(0) {
     SetMaxLength(maxLength);
 }

@@ -1,12 +1,22 @@
-// A single-line text box.
+// A text box: single-line, or multi-line with its lines wrapped.
 #pragma once
 #include "control.h"
 
 namespace vestrel::forms {
 
+// How a text box is made besides its contents.
+struct TextBoxStyle {
+    bool multiLine = false;
+    bool tabStop = true;
+    bool visible = true;
+    // The picture box that holds it; the form when nullptr.
+    Control* container = nullptr;
+};
+
 class TextBox : public Control {
 public:
-    TextBox(Form& form, const Placement& placement, const Font& font = {}, int maxLength = 0);
+    TextBox(Form& form, const Placement& placement, const Font& font = {}, int maxLength = 0,
+            const TextBoxStyle& style = {});
 
     // 0 means no limit of the form's own.
     int MaxLength() const noexcept { return maxLength_; }

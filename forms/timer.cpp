@@ -31,8 +31,17 @@ void Timer::Apply() {
     else KillTimer(form_.Handle(), id_);
 }
 
+// A tick whose handler lets events run does not tick again inside itself.
 void Timer::Fire() {
-    if (Tick) Tick();
+    if (!Tick || firing_) return;
+    firing_ = true;
+    try {
+        Tick();
+    } catch (...) {
+        firing_ = false;
+        throw;
+    }
+    firing_ = false;
 }
 
 }  // namespace vestrel::forms

@@ -30,6 +30,7 @@ private:
     unsigned id_;
     unsigned interval_;
     bool enabled_;
+    bool firing_ = false;
 };
 
 }  // namespace vestrel::forms

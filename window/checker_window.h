@@ -7,8 +7,10 @@
 #include <wrl/client.h>
 #include "forms/command_button.h"
 #include "forms/form.h"
+#include "forms/image.h"
 #include "forms/instance.h"
 #include "forms/label.h"
+#include "forms/shape.h"
 #include "forms/list_box.h"
 #include "forms/text_box.h"
 #include "forms/timer.h"
@@ -25,6 +27,11 @@ public:
     void CloseSpelling();
     // The paths of the spelling engine's dictionaries, as an array of strings.
     Variant RutaDic();
+    // Drags the window with the mouse, as by a caption bar.
+    void Mover();
+    // Asks the common dialog to show the help file at path at its keyword
+    // search.
+    void AskForHelp(const std::wstring& path);
 
     forms::Label Label1;
     forms::TextBox txtWord;
@@ -34,9 +41,23 @@ public:
     forms::ListBox lstSuggestions;
     forms::Label Label3;
     forms::Timer Timer1;
+    // The chrome: the title over its band, the caption images over theirs.
+    forms::Label Label4;
+    forms::Label Label5;
+    forms::Image BtnHelp;
+    forms::Image BtnMinimizar;
+    forms::Image BtnMaximizar;
+    forms::Image BtnCerrar;
+    forms::Shape Label6;
 
 private:
     void OnUnload() override;
+    void CloseReleased();
+    void HelpReleased();
+    void MinimiseReleased();
+    // Shows picture on image when the press is the left button's.
+    static void PressedLook(forms::Image& image, int picture, const forms::MouseEvent& press);
+    void OfferMenu(const forms::MouseEvent& press);
     void CheckClicked();
     void RefreshStatus();
     void RefuseSpace(wchar_t& key);
@@ -46,6 +67,10 @@ private:
     // The Spelling object of a check started by the check button.
     Microsoft::WRL::ComPtr<_Spelling> mSpelling;
     std::vector<std::wstring> dictionaryPaths_;
+    // The common dialog whose help call shows the help file.
+    Microsoft::WRL::ComPtr<IDispatch> CD;
+    // The outline region made at load; the window system's once set.
+    HRGN region_ = nullptr;
 };
 
 using CheckerInstance = forms::Instance<CheckerWindow>;

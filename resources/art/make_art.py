@@ -1,8 +1,11 @@
 #!/usr/bin/env python3
 """Draws the component's artwork and writes it under resources/.
 
-Plain Python, no imaging library: the images are small palette pictures.
-Run it again after changing a drawing and commit what it writes.
+Plain Python, no imaging library: the window icon and the about image are
+16-colour palette pictures, the caption buttons and the two window
+backgrounds 24-bit ones. The backgrounds follow the window outline that the
+component cuts its windows to, point for point. Run it again after changing
+a drawing and commit what it writes.
 """
 import math
 import os
@@ -77,9 +80,211 @@ def ico(pixels):
     return directory + image
 
 
+# The window outline in pixels of a 96-dpi screen; the component cuts its
+# windows to this polygon and the backgrounds paint their frame along it.
+OUTLINE = [
+    (115, 6), (317, 6), (318, 7), (319, 7), (322, 10), (323, 13), (323, 255),
+    (322, 256), (322, 257), (319, 260), (316, 261), (11, 261), (10, 260),
+    (9, 260), (6, 257), (5, 254), (5, 36), (6, 35), (6, 34), (9, 31),
+    (12, 30), (108, 30), (109, 29), (109, 12), (110, 11), (110, 10), (113, 7),
+]
+BACKGROUND_SIZE = (324, 266)
+
+
+def rgb(value):
+    """An OLE colour 0x00BBGGRR as (r, g, b)."""
+    return (value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF)
+
+
+def bmp24(pixels):
+    """A 24-bit bottom-up .bmp of rows of (r, g, b)."""
+    h, w = len(pixels), len(pixels[0])
+    stride = (w * 3 + 3) & ~3
+    data = bytearray()
+    for row in reversed(pixels):
+        line = bytearray()
+        for r, g, b in row:
+            line += bytes((b, g, r))
+        data += line + bytes(stride - len(line))
+    info = struct.pack('<IiiHHIIiiII', 40, w, h, 1, 24, 0, len(data), 3780, 3780, 0, 0)
+    header = struct.pack('<2sIHHI', b'BM', 14 + len(info) + len(data), 0, 0, 14 + len(info))
+    return header + info + bytes(data)
+
+
+def bmp4(pixels):
+    """A 16-colour bottom-up .bmp of palette indexes."""
+    h, w = len(pixels), len(pixels[0])
+    stride = ((w + 7) // 8) * 4
+    data = bytearray()
+    for row in reversed(pixels):
+        line = bytearray()
+        for x in range(0, w, 2):
+            line.append((row[x] << 4) | (row[x + 1] if x + 1 < w else 0))
+        data += line + bytes(stride - len(line))
+    palette = b''.join(struct.pack('<BBBB', b, g, r, 0) for r, g, b in PALETTE)
+    info = struct.pack('<IiiHHIIiiII', 40, w, h, 1, 4, 0, len(data), 3780, 3780, 16, 0)
+    offset = 14 + len(info) + len(palette)
+    header = struct.pack('<2sIHHI', b'BM', offset + len(data), 0, 0, offset)
+    return header + info + palette + bytes(data)
+
+
+def inside(polygon, px, py):
+    """Whether a point lies inside the polygon (even-odd rule)."""
+    result = False
+    n = len(polygon)
+    for i in range(n):
+        (x0, y0), (x1, y1) = polygon[i], polygon[(i + 1) % n]
+        if (y0 > py) != (y1 > py):
+            if px < x0 + (py - y0) * (x1 - x0) / (y1 - y0):
+                result = not result
+    return result
+
+
+def outline_mask(width, height):
+    """The pixels the window region keeps: those whose centre is inside."""
+    return [[inside(OUTLINE, x + 0.5, y + 0.5) for x in range(width)] for y in range(height)]
+
+
+def depth(mask, width, height, limit):
+    """Each kept pixel's distance in pixels (4-neighbour steps) from the
+    cut, up to limit, and the side of the cut it faces (True: top or left)."""
+    far = [[limit] * width for _ in range(height)]
+    lit = [[False] * width for _ in range(height)]
+    for y in range(height):
+        for x in range(width):
+            if not mask[y][x]:
+                continue
+            for d in range(1, limit):
+                hit = None
+                for dx, dy, top_left in ((0, -d, True), (-d, 0, True), (0, d, False), (d, 0, False)):
+                    xx, yy = x + dx, y + dy
+                    if not (0 <= xx < width and 0 <= yy < height) or not mask[yy][xx]:
+                        hit = top_left if hit is None else hit
+                if hit is not None:
+                    far[y][x], lit[y][x] = d, hit
+                    break
+    return far, lit
+
+
+def mix(a, b, t):
+    return tuple(round(a[i] + (b[i] - a[i]) * t) for i in range(3))
+
+
+def background(body_top, body_bottom, accent):
+    """A window background: a bevelled frame along the outline, a body in a
+    soft vertical gradient, the title tab and the button band in grey
+    (0x808080, the colour of the bands the window lays over them) with a
+    line of the accent colour under the tab."""
+    width, height = BACKGROUND_SIZE
+    mask = outline_mask(width, height)
+    far, lit = depth(mask, width, height, 5)
+    grey, dark, black, white = rgb(0x808080), (64, 64, 64), (0, 0, 0), (255, 255, 255)
+    outside = rgb(0xC0C0C0)
+    pixels = []
+    for y in range(height):
+        row = []
+        for x in range(width):
+            if not mask[y][x]:
+                row.append(outside)
+                continue
+            d = far[y][x]
+            if d == 1:
+                row.append(black)
+            elif d == 2:
+                row.append(white if lit[y][x] else dark)
+            elif d == 3:
+                row.append(rgb(0xE0E0E0) if lit[y][x] else grey)
+            elif y < 31 and x >= 109:
+                row.append(mix(grey, rgb(0x606060), (y - 6) / 24))
+            elif y == 31 and x >= 109:
+                row.append(accent)
+            elif 231 <= y and x >= 192:
+                row.append(grey)
+            else:
+                row.append(mix(body_top, body_bottom, (y - 30) / 231))
+        pixels.append(row)
+    return pixels
+
+
+def key(glyph, sunken):
+    """A 16x14 caption key: grey face, light and dark edges, the glyph of
+    strings ('#' ink, '+' etched grey, '.' nothing), pushed one pixel down
+    and right when the key is sunken."""
+    w, h = 16, 14
+    face, white, grey, black = rgb(0xC0C0C0), (255, 255, 255), rgb(0x808080), (0, 0, 0)
+    px = [[face] * w for _ in range(h)]
+    for x in range(w):
+        px[0][x] = grey if sunken else white
+        px[h - 1][x] = white if sunken else black
+    for y in range(h):
+        px[y][0] = grey if sunken else white
+        px[y][w - 1] = white if sunken else black
+    if not sunken:
+        for x in range(1, w - 1):
+            px[h - 2][x] = grey
+        for y in range(1, h - 1):
+            px[y][w - 2] = grey
+    else:
+        for x in range(1, w - 1):
+            px[1][x] = black
+        for y in range(1, h - 1):
+            px[y][1] = black
+    gh, gw = len(glyph), len(glyph[0])
+    ox, oy = (w - gw) // 2 + (1 if sunken else 0), (h - gh) // 2 + (1 if sunken else 0)
+    for gy, line in enumerate(glyph):
+        for gx, c in enumerate(line):
+            if c == '#':
+                px[oy + gy][ox + gx] = black
+            elif c == '+':
+                px[oy + gy][ox + gx] = grey
+                px[oy + gy + 1][ox + gx + 1] = white
+    return px
+
+
+CLOSE = ['##....##', '.##..##.', '..####..', '...##...', '..####..', '.##..##.', '##....##']
+MINIMISE = ['........', '........', '........', '........', '........', '######..', '######..']
+HELP = ['..####..', '.##..##.', '.....##.', '....##..', '...##...', '........', '...##...']
+MAXIMISE = ['+++++++.', '+++++++.', '+.....+.', '+.....+.', '+.....+.', '+++++++.', '........']
+
+
+def about_image():
+    """16x16, 16 colours: a page with lines of text, a red wavy mark under
+    one word and a blue check mark."""
+    px = [[GREY] * 16 for _ in range(16)]
+    for y in range(1, 15):
+        for x in range(2, 13):
+            px[y][x] = WHITE
+    for y in range(1, 15):
+        px[y][2] = px[y][12] = BLACK
+    for x in range(2, 13):
+        px[1][x] = px[14][x] = BLACK
+    for y in (4, 7, 10):
+        for x in range(4, 11):
+            px[y][x] = NAVY
+    for x, y in zip(range(4, 11), (9, 8, 9, 8, 9, 8, 9)):
+        px[y + 2][x] = RED
+    for x, y in ((9, 12), (10, 13), (11, 12), (12, 11), (13, 10), (14, 9)):
+        px[y][x] = BLUE
+        px[y - 1][x] = BLUE
+    return px
+
+
 def main():
     with open(os.path.join(OUT, 'vestrel.ico'), 'wb') as f:
         f.write(ico(icon_pixels()))
+    pictures = OUT + '/pictures'
+    os.makedirs(pictures, exist_ok=True)
+    keys = [(CLOSE, False), (CLOSE, True), (MINIMISE, False), (MINIMISE, True),
+            (HELP, False), (HELP, True), (MAXIMISE, False)]
+    for number, (glyph, sunken) in enumerate(keys, 1):
+        with open(f'{pictures}/button{number}.bmp', 'wb') as f:
+            f.write(bmp24(key(glyph, sunken)))
+    with open(f'{pictures}/checker.bmp', 'wb') as f:
+        f.write(bmp24(background(rgb(0xE8E8E8), rgb(0xB8B8B8), rgb(0x800000))))
+    with open(f'{pictures}/about.bmp', 'wb') as f:
+        f.write(bmp24(background(rgb(0xF0E8E0), rgb(0xC8B8A8), rgb(0x008000))))
+    with open(f'{pictures}/about_image.bmp', 'wb') as f:
+        f.write(bmp4(about_image()))
 
 
 if __name__ == '__main__':

@@ -1,0 +1,24 @@
+// An image control: a picture on the form, stretched to the control or at
+// its own size, with the form's background around it.
+#pragma once
+#include "control.h"
+#include "picture.h"
+
+namespace vestrel::forms {
+
+class Image : public Control {
+public:
+    Image(Form& form, const Placement& placement, bool stretch = false);
+
+    const Picture& GetPicture() const noexcept { return picture_; }
+    void SetPicture(Picture picture);
+    bool Stretch() const noexcept { return stretch_; }
+    void SetStretch(bool stretch);
+
+private:
+    LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam) override;
+    Picture picture_;
+    bool stretch_;
+};
+
+}  // namespace vestrel::forms

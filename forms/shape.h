@@ -1,0 +1,28 @@
+// A rectangle shape drawn on the form. It takes no mouse input: presses on
+// it reach the form's background.
+#pragma once
+#include "control.h"
+
+namespace vestrel::forms {
+
+class Shape : public Control {
+public:
+    // Back style 0 lets the background show through, 1 fills with the back
+    // colour; border style 0 draws no border, 1 a solid line.
+    Shape(Form& form, const Placement& placement, OLE_COLOR back, int backStyle, int borderStyle);
+
+    int BackStyle() const noexcept { return backStyle_; }
+    void SetBackStyle(int style);
+    int BorderStyle() const noexcept { return borderStyle_; }
+    void SetBorderStyle(int style);
+    OLE_COLOR BorderColor() const noexcept { return borderColor_; }
+    void SetBorderColor(OLE_COLOR color);
+
+private:
+    LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam) override;
+    int backStyle_;
+    int borderStyle_;
+    OLE_COLOR borderColor_ = 0;
+};
+
+}  // namespace vestrel::forms

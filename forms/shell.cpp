@@ -1,0 +1,58 @@
+#include "shell.h"
+#include <windows.h>
+#include <shellapi.h>
+#include <cstdio>
+#include <vector>
+#include "core/errors.h"
+
+namespace vestrel::forms::shell {
+namespace {
+
+std::string Utf8(const std::wstring& text) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size, nullptr, nullptr);
+    return bytes;
+}
+
+// The address as a mailto URL: what is not plainly part of an address is
+// percent-encoded, so the handler gets one address and nothing else.
+std::wstring MailUrl(const std::wstring& address) {
+    std::wstring url = L"mailto:";
+    for (unsigned char byte : Utf8(address)) {
+        if (isalnum(byte) || byte == '@' || byte == '.' || byte == '_' || byte == '-' || byte == '+') {
+            url += static_cast<wchar_t>(byte);
+        } else {
+            wchar_t escaped[4];
+            swprintf(escaped, 4, L"%%%02X", byte);
+            url += escaped;
+        }
+    }
+    return url;
+}
+
+}  // namespace
+
+bool Recorded(const std::wstring& request) {
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetEnvironmentVariableW(L"VESTREL_SHELL_LOG", path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return false;
+    FILE* log = _wfopen(path, L"ab");
+    if (!log) throw ComError(HRESULT_FROM_WIN32(ERROR_OPEN_FAILED), L"No se pudo escribir el registro de peticiones.");
+    const std::string line = Utf8(request) + "\n";
+    fwrite(line.data(), 1, line.size(), log);
+    fclose(log);
+    return true;
+}
+
+void OpenMail(const std::wstring& address) {
+    const std::wstring url = MailUrl(address);
+    if (Recorded(L"mail|" + url)) return;
+    const INT_PTR result = reinterpret_cast<INT_PTR>(
+        ShellExecuteW(nullptr, L"open", url.c_str(), nullptr, nullptr, SW_SHOWMINIMIZED));
+    if (result <= 32)
+        throw ComError(HRESULT_FROM_WIN32(result == SE_ERR_NOASSOC ? ERROR_NO_ASSOCIATION : ERROR_FILE_NOT_FOUND),
+                       L"No se pudo abrir un mensaje nuevo para " + address + L": no hay ningún programa de correo.");
+}
+
+}  // namespace vestrel::forms::shell
