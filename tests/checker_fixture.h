@@ -3,6 +3,7 @@
 #pragma once
 #include <initguid.h>
 #include <gtest/gtest.h>
+#include <cmath>
 #include <memory>
 #include <wrl/client.h>
 #include "automation.h"
@@ -17,11 +18,8 @@ protected:
         SetEnvironmentVariableW(L"VESTREL_ENGINE", Engine());  // nullptr: unset
         BeforeLoad();
         // Loaded once for the whole run: forms may outlive a test's objects.
-        static HMODULE dll = LoadLibraryW(ComponentPath().c_str());
-        ASSERT_NE(dll, nullptr);
-        auto getClassObject = reinterpret_cast<HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**)>(
-            (void*)GetProcAddress(dll, "DllGetClassObject"));
-        ASSERT_EQ(getClassObject(CLSID_Spelling, IID_IClassFactory, &factory_), S_OK);
+        ASSERT_NE(Dll(), nullptr);
+        ASSERT_EQ(ClassObject(CLSID_Spelling, &factory_), S_OK);
         spelling_ = NewSpelling();
         boxes_ = std::make_unique<BoxAnswerer>();
     }
@@ -31,6 +29,23 @@ protected:
         CloseForms();
         factory_.Reset();
         CoUninitialize();
+    }
+    static HMODULE Dll() {
+        static HMODULE dll = LoadLibraryW(ComponentPath().c_str());
+        return dll;
+    }
+    static HRESULT ClassObject(REFCLSID clsid, IClassFactory** factory) {
+        auto getClassObject = reinterpret_cast<HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**)>(
+            (void*)GetProcAddress(Dll(), "DllGetClassObject"));
+        return getClassObject(clsid, IID_IClassFactory, reinterpret_cast<void**>(factory));
+    }
+    // A new object of any of the component's classes.
+    static Microsoft::WRL::ComPtr<IDispatch> NewObject(REFCLSID clsid) {
+        Microsoft::WRL::ComPtr<IClassFactory> factory;
+        Microsoft::WRL::ComPtr<IDispatch> object;
+        EXPECT_EQ(ClassObject(clsid, &factory), S_OK);
+        if (factory) EXPECT_EQ(factory->CreateInstance(nullptr, IID_IDispatch, &object), S_OK);
+        return object;
     }
     virtual const wchar_t* Engine() const { return L"builtin"; }
     virtual void BeforeLoad() {}
@@ -85,7 +100,27 @@ protected:
     HWND List() { return Child(L"ListBox"); }
     HWND CheckButton() { return Child(L"Button", 0, L"&Verificar"); }
     HWND CloseButton() { return Child(L"Button", 0, L"&Cerrar"); }
-    HWND StatusLabel() { return Child(L"Static", SS_CENTER); }
+    // The centred label under the list (the title is centred too).
+    HWND StatusLabel() {
+        for (HWND c = GetWindow(Window(), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+            RECT r{};
+            GetWindowRect(c, &r);
+            MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&r), 2);
+            if ((GetWindowLongW(c, GWL_STYLE) & SS_TYPEMASK) == SS_CENTER && r.top == static_cast<LONG>(std::lround(3100 / 15.0))) return c;
+        }
+        return nullptr;
+    }
+    // The topmost visible control under a point given in twips of the client area.
+    HWND ControlAt(float x, float y) {
+        const POINT at{static_cast<LONG>(x / 15), static_cast<LONG>(y / 15)};
+        for (HWND c = GetWindow(Window(), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+            RECT r{};
+            GetWindowRect(c, &r);
+            MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&r), 2);
+            if (IsWindowVisible(c) && PtInRect(&r, at)) return c;
+        }
+        return nullptr;
+    }
 
     static std::wstring TextOf(HWND window) {
         wchar_t text[512] = {};

@@ -58,6 +58,9 @@ CheckerWindow::CheckerWindow()
     // The bands lie under what they carry.
     SetWindowPos(Label5.Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SetWindowPos(Label6.Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // The maximise image overlaps the minimise one by a pixel; its edge is
+    // the one to show.
+    SetWindowPos(BtnMaximizar.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     CD = MakeObject<CommonDialog>(Handle());
 
     // Load: the outline, then the caption images at rest.
