@@ -170,6 +170,27 @@ void Control::PaintFormBackground(HDC dc, const RECT& area) const {
     FillRect(dc, &area, form_.BackgroundBrush());
 }
 
+bool Control::Painted(UINT message, LRESULT& result) {
+    if (message == WM_ERASEBKGND) {
+        result = 1;
+        return true;
+    }
+    if (message != WM_PAINT) return false;
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window_, &paint);
+    RECT client;
+    GetClientRect(window_, &client);
+    try {
+        Draw(dc, client);
+    } catch (...) {
+        EndPaint(window_, &paint);
+        throw;
+    }
+    EndPaint(window_, &paint);
+    result = 0;
+    return true;
+}
+
 bool ReadMouse(UINT message, WPARAM wParam, LPARAM lParam, MouseEvent& event, bool& pressed) noexcept {
     switch (message) {
     case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: event.button = 1; pressed = true; break;

@@ -111,6 +111,11 @@ protected:
     void TakeMouseOnPress() noexcept { takesMouse_ = true; }
     // Paints what lies behind the control: the form's background, aligned.
     void PaintFormBackground(HDC dc, const RECT& area) const;
+    // Controls the toolkit draws itself (images, shapes): Draw paints the
+    // whole client area, with no background erased first.
+    virtual void Draw(HDC, const RECT&) {}
+    // Handles WM_PAINT and WM_ERASEBKGND through Draw; false for other messages.
+    bool Painted(UINT message, LRESULT& result);
 
     Form& form_;
 

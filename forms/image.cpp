@@ -20,21 +20,13 @@ void Image::SetStretch(bool stretch) {
 }
 
 LRESULT Image::Message(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(Handle(), &paint);
-        RECT client;
-        GetClientRect(Handle(), &client);
-        PaintFormBackground(dc, client);
-        picture_.Draw(dc, client, stretch_);
-        EndPaint(Handle(), &paint);
-        return 0;
-    }
-    }
+    if (LRESULT result; Painted(message, result)) return result;
     return Default(message, wParam, lParam);
+}
+
+void Image::Draw(HDC dc, const RECT& client) {
+    PaintFormBackground(dc, client);
+    picture_.Draw(dc, client, stretch_);
 }
 
 }  // namespace vestrel::forms

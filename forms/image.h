@@ -17,6 +17,7 @@ public:
 
 private:
     LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Draw(HDC dc, const RECT& client) override;
     Picture picture_;
     bool stretch_;
 };

@@ -34,31 +34,22 @@ void Shape::SetBorderColor(OLE_COLOR color) {
 }
 
 LRESULT Shape::Message(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_NCHITTEST:
-        return HTTRANSPARENT;
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(Handle(), &paint);
-        RECT client;
-        GetClientRect(Handle(), &client);
-        if (backStyle_ == 1) {
-            UniqueHandle<HBRUSH, DeleteObject> fill(SolidBrush(BackColor()));
-            FillRect(dc, &client, fill.get());
-        } else {
-            PaintFormBackground(dc, client);
-        }
-        if (borderStyle_ == 1) {
-            UniqueHandle<HBRUSH, DeleteObject> line(SolidBrush(borderColor_));
-            FrameRect(dc, &client, line.get());
-        }
-        EndPaint(Handle(), &paint);
-        return 0;
-    }
-    }
+    if (message == WM_NCHITTEST) return HTTRANSPARENT;
+    if (LRESULT result; Painted(message, result)) return result;
     return Default(message, wParam, lParam);
+}
+
+void Shape::Draw(HDC dc, const RECT& client) {
+    if (backStyle_ == 1) {
+        UniqueHandle<HBRUSH, DeleteObject> fill(SolidBrush(BackColor()));
+        FillRect(dc, &client, fill.get());
+    } else {
+        PaintFormBackground(dc, client);
+    }
+    if (borderStyle_ == 1) {
+        UniqueHandle<HBRUSH, DeleteObject> line(SolidBrush(borderColor_));
+        FrameRect(dc, &client, line.get());
+    }
 }
 
 }  // namespace vestrel::forms

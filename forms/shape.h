@@ -20,6 +20,7 @@ public:
 
 private:
     LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Draw(HDC dc, const RECT& client) override;
     int backStyle_;
     int borderStyle_;
     OLE_COLOR borderColor_ = 0;
