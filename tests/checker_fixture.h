@@ -44,7 +44,9 @@ protected:
         Microsoft::WRL::ComPtr<IClassFactory> factory;
         Microsoft::WRL::ComPtr<IDispatch> object;
         EXPECT_EQ(ClassObject(clsid, &factory), S_OK);
-        if (factory) EXPECT_EQ(factory->CreateInstance(nullptr, IID_IDispatch, &object), S_OK);
+        if (factory) {
+            EXPECT_EQ(factory->CreateInstance(nullptr, IID_IDispatch, &object), S_OK);
+        }
         return object;
     }
     virtual const wchar_t* Engine() const { return L"builtin"; }
