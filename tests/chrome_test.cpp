@@ -22,7 +22,12 @@ constexpr Spot kHelp{L"BtnHelp", 3150, 3700}, kMinimise{L"BtnMinimizar", 3950, 3
 // The pixels of a window's client area as drawn, 0x00RRGGBB, top row first.
 std::vector<DWORD> Pixels(HDC source, int width, int height) {
     BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     HDC dc = CreateCompatibleDC(source);
     HBITMAP dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
@@ -57,8 +62,6 @@ std::vector<DWORD> BitmapPixels(HMODULE dll, int id, int width, int height) {
     return pixels;
 }
 
-LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
-
 // What a probe saw of the popup menu while its loop ran.
 struct MenuSeen {
     bool opened = false;
@@ -79,21 +82,24 @@ BOOL CALLBACK FindMenu(HWND w, LPARAM found) {
 
 // Runs inside the menu's modal loop: reads the menu, then dismisses it or
 // picks an entry by its mnemonic, as a user would.
-void CALLBACK MenuProbe(HWND, UINT, UINT_PTR timer, DWORD) {
+void CALLBACK MenuProbe(HWND, UINT, UINT_PTR, DWORD) {
     HWND menu = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), &FindMenu, reinterpret_cast<LPARAM>(&menu));
-    if (!menu || seen.opened) return;
-    KillTimer(nullptr, timer);
-    seen.opened = true;
-    GetWindowRect(menu, &seen.rect);
-    HMENU items = reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0));
-    for (int i = 0; i < GetMenuItemCount(items); ++i) {
-        wchar_t caption[64] = {};
-        GetMenuStringW(items, i, caption, 64, MF_BYPOSITION);
-        seen.captions.push_back((GetMenuState(items, i, MF_BYPOSITION) & MF_SEPARATOR) ? L"-" : caption);
+    if (!menu) return;
+    if (!seen.opened) {
+        seen.opened = true;
+        GetWindowRect(menu, &seen.rect);
+        HMENU items = reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0));
+        for (int i = 0; i < GetMenuItemCount(items); ++i) {
+            wchar_t caption[64] = {};
+            GetMenuStringW(items, i, caption, 64, MF_BYPOSITION);
+            seen.captions.push_back((GetMenuState(items, i, MF_BYPOSITION) & MF_SEPARATOR) ? L"-" : caption);
+        }
+        seen.defaultPosition = static_cast<int>(GetMenuDefaultItem(items, TRUE, 0));
+        if (duringMenu) duringMenu();
     }
-    seen.defaultPosition = static_cast<int>(GetMenuDefaultItem(items, TRUE, 0));
-    if (duringMenu) duringMenu();
+    // Again at every tick while a menu is still open, in case a key came
+    // before the menu could take it.
     if (chooseKey) PostMessageW(menu, WM_CHAR, chooseKey, 0);
     else EndMenu();
 }
@@ -447,7 +453,9 @@ TEST_F(AboutWindow, LoadsCaptionVersionAndCounterLimits) {
     HWND counter = Child(L"ScrollBar");
     ASSERT_NE(counter, nullptr);
     EXPECT_FALSE(IsWindowVisible(counter));
-    SCROLLINFO info{sizeof(info), SIF_ALL};
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL;
     GetScrollInfo(counter, SB_CTL, &info);
     EXPECT_EQ(info.nMin, -1100);
     EXPECT_EQ(info.nMax, 869);
