@@ -4,6 +4,7 @@
 #include <fstream>
 #include <functional>
 #include <sstream>
+#include <thread>
 #include "checker_fixture.h"
 
 namespace {
@@ -15,7 +16,7 @@ struct Spot {
 };
 constexpr Spot kHelp{L"BtnHelp", 3150, 3700}, kMinimise{L"BtnMinimizar", 3950, 3700},
     kMaximise{L"BtnMaximizar", 4190, 3700}, kClose{L"BtnCerrar", 4460, 3700}, kTitle{L"Label4", 3000, 250},
-    kTitleBand{L"Label5", 1620, 120}, kLabel1{L"Label1", 300, 700}, kLabel2{L"Label2", 300, 1400},
+    kTitleBand{L"Label5", 1740, 135}, kLabel1{L"Label1", 300, 700}, kLabel2{L"Label2", 300, 1400},
     kWordBox{L"txtWord", 300, 950}, kList{L"lstSuggestions", 300, 1800}, kCheckButton{L"cmdCheck", 3300, 950},
     kBackground{L"background", 3750, 2250};
 
@@ -288,6 +289,61 @@ TEST_F(Chrome, HelpOpensThePathTheHostSetWithTheKeywordCommand) {
     SendMessageW(CloseButton(), BM_CLICK, 0, 0);
     Pump();
     EXPECT_EQ(Get(buttons.Get(), L"HelpFilePath").Text(), L"");
+}
+
+// Mouse input as the hardware gives it: absolute moves, presses, releases.
+void SendMouse(POINT at, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
+    SendInput(1, &input, sizeof(input));
+}
+
+// What the window system's move loop looked like to another thread.
+struct DragSeen {
+    bool moving = false;
+    HWND moved = nullptr;
+    bool endedByRelease = false;
+};
+
+TEST_F(Chrome, PressingTheTitleOrItsBandHandsTheWindowToTheMoveLoop) {
+    for (const Spot& spot : {kTitle, kTitleBand}) {
+        SCOPED_TRACE(spot.name);
+        SetWindowPos(Window(), HWND_TOP, 100, 100, 0, 0, SWP_NOSIZE);
+        SetForegroundWindow(Window());
+        Pump(100);
+        POINT start{static_cast<LONG>(spot.x / 15), static_cast<LONG>(spot.y / 15)};
+        ClientToScreen(Window(), &start);
+        // A user on another thread presses there, moves and lets go; the
+        // window system runs its move loop on this thread meanwhile.
+        const DWORD ui = GetCurrentThreadId();
+        DragSeen drag;
+        std::thread user([start, ui, &drag] {
+            SendMouse(start, 0);
+            Sleep(100);
+            SendMouse(start, MOUSEEVENTF_LEFTDOWN);
+            Sleep(200);
+            GUITHREADINFO gui{};
+            gui.cbSize = sizeof(gui);
+            GetGUIThreadInfo(ui, &gui);
+            drag.moving = (gui.flags & GUI_INMOVESIZE) != 0;
+            drag.moved = gui.hwndMoveSize;
+            SendMouse({start.x + 30, start.y + 20}, 0);
+            Sleep(100);
+            SendMouse({start.x + 30, start.y + 20}, MOUSEEVENTF_LEFTUP);
+            Sleep(200);
+            GetGUIThreadInfo(ui, &gui);
+            drag.endedByRelease = (gui.flags & GUI_INMOVESIZE) == 0;
+        });
+        for (int i = 0; i < 16; ++i) Pump(50);
+        user.join();
+        EXPECT_TRUE(drag.moving);
+        EXPECT_EQ(drag.moved, Window());
+        EXPECT_TRUE(drag.endedByRelease);
+        EXPECT_TRUE(IsWindow(Window()));
+    }
 }
 
 TEST_F(Chrome, RightPressOpensTheMenuOnlyOnTheBackgroundAndTheContentLabels) {
