@@ -195,11 +195,59 @@ TEST_F(Chrome, LoadCutsTheOutlineAndShowsTheImagesAtRest) {
     EXPECT_TRUE(Shows(kHelp, 5));
     EXPECT_TRUE(Shows(kMaximise, 7));
 
-    // The painted frame shows where the window is kept, not beyond it: the
-    // outline's top-left corner pixel is the frame's dark line.
-    std::vector<DWORD> frame = WindowPixels(Window(), 324, 266);
-    EXPECT_EQ(frame[30 * 324 + 50], 0x000000u) << "frame line at the top of the body";
-    EXPECT_NE(frame[150 * 324 + 150], 0x000000u) << "body inside";
+}
+
+// The painted frame runs along the cut: on the screen, the pixels of the
+// region's edge that no control covers show the frame's black line, and
+// just outside the region the screen shows what lies behind the window.
+TEST_F(Chrome, PaintedFrameFollowsTheOutline) {
+    SetWindowPos(Window(), HWND_TOP, 40, 40, 0, 0, SWP_NOSIZE);
+    Pump(100);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(Window(), region), ERROR);
+    RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Pump(50);
+    // The screen around the window, with a margin, as the user sees it.
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP shot = CreateCompatibleBitmap(screen, 340, 280);
+    HGDIOBJ old = SelectObject(dc, shot);
+    BitBlt(dc, 0, 0, 340, 280, screen, 40 - 8, 40 - 8, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    std::vector<DWORD> pixels = Pixels(dc, 340, 280);
+    SelectObject(dc, old);
+    DeleteObject(shot);
+    DeleteDC(dc);
+    auto kept = [&](int x, int y) { return PtInRegion(region, x, y) != FALSE; };
+    auto covered = [&](int x, int y) {
+        for (HWND c = GetWindow(Window(), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+            RECT r{};
+            GetWindowRect(c, &r);
+            MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&r), 2);
+            if (IsWindowVisible(c) && x >= r.left - 1 && x <= r.right && y >= r.top - 1 && y <= r.bottom) return true;
+        }
+        return false;
+    };
+    int edge = 0, black = 0, outside = 0, behind = 0;
+    const DWORD backdrop = pixels[0];
+    for (int y = 0; y < 266; ++y) {
+        for (int x = 0; x < 324; ++x) {
+            const DWORD shown = pixels[static_cast<size_t>((y + 8) * 340 + x + 8)];
+            const bool onEdge = kept(x, y) && (!kept(x - 1, y) || !kept(x + 1, y) || !kept(x, y - 1) || !kept(x, y + 1));
+            if (onEdge && !covered(x, y)) {
+                ++edge;
+                black += shown == 0x000000;
+            }
+            if (!kept(x, y) && kept(x + 1, y) + kept(x - 1, y) + kept(x, y + 1) + kept(x, y - 1) > 0) {
+                ++outside;
+                behind += shown == backdrop;
+            }
+        }
+    }
+    DeleteObject(region);
+    EXPECT_GT(edge, 600);
+    EXPECT_GE(black * 100, edge * 95) << black << " of " << edge << " edge pixels are the frame line";
+    EXPECT_EQ(behind, outside) << "the window shows nothing beyond its outline";
 }
 
 TEST_F(Chrome, OnlyTheLeftButtonShowsThePressedPictureAndAnyReleaseActs) {
