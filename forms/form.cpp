@@ -126,10 +126,20 @@ void Form::Unload() {
         OnUnload();
     }
     if (detach_) detach_();
+    EndMoveLoop();
     // Timers and controls die with the window; their objects with the form.
     DestroyWindow(window_);
     if (depth_ == 0) delete this;
     else deletePending_ = true;
+}
+
+// A window unloaded while the user drags it would leave the window
+// system's move loop waiting for a release that no longer comes to this
+// thread: the loop is cancelled, and an Esc ends it where it began.
+void Form::EndMoveLoop() noexcept {
+    if (moving_ == 0) return;
+    SendMessageW(window_, WM_CANCELMODE, 0, 0);
+    PostThreadMessageW(GetCurrentThreadId(), WM_KEYDOWN, VK_ESCAPE, 0);
 }
 
 void Form::Leave() noexcept {

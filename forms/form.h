@@ -97,6 +97,7 @@ private:
     friend class Timer;
     friend void DeleteForm(Form*);
     friend class FormEvent;
+    friend class MoveLoop;
     template <typename F> friend class Instance;
 
     void Add(Control* control) { controls_.push_back(control); }
@@ -108,6 +109,7 @@ private:
     void Add(Timer* timer) { timers_.push_back(timer); }
     void Remove(Timer* timer);
     void FocusFirst();
+    void EndMoveLoop() noexcept;
     void Enter() noexcept { ++depth_; }
     void Leave() noexcept;
 
@@ -128,6 +130,7 @@ private:
     int defaultId_ = 0;
     int nextId_ = 100;
     int depth_ = 0;
+    int moving_ = 0;
     bool unloaded_ = false;
     bool deletePending_ = false;
     // Set by the per-thread instance: forgets the form when it unloads.
@@ -141,6 +144,18 @@ public:
     ~FormEvent() { form_.Leave(); }
     FormEvent(const FormEvent&) = delete;
     FormEvent& operator=(const FormEvent&) = delete;
+
+private:
+    Form& form_;
+};
+
+// Marks the form as moved by the window system's move loop while it lives.
+class MoveLoop {
+public:
+    explicit MoveLoop(Form& form) noexcept : form_(form) { ++form_.moving_; }
+    ~MoveLoop() { --form_.moving_; }
+    MoveLoop(const MoveLoop&) = delete;
+    MoveLoop& operator=(const MoveLoop&) = delete;
 
 private:
     Form& form_;

@@ -500,6 +500,47 @@ TEST_F(Chrome, ClosingFromInsideTheMenuLoopIsSafe) {
     EXPECT_EQ(Check(), S_OK);
 }
 
+TEST_F(Chrome, ClosingFromInsideAMessageBoxIsSafe) {
+    // A check's message box is open when the user closes the checker.
+    const HWND close = CloseButton(), window = Window();
+    boxes_ = std::make_unique<BoxAnswerer>(GetCurrentThreadId(), 0,
+                                           [close](const AnsweredBox&) { PostMessageW(close, BM_CLICK, 0, 0); Sleep(100); });
+    SetWord(L"casa");
+    EXPECT_EQ(Check(), S_OK) << "the check goes on in a fresh window";
+    Pump(50);
+    EXPECT_FALSE(IsWindow(window));
+}
+
+TEST_F(Chrome, ClosingFromInsideTheMoveLoopIsSafe) {
+    // A host's timer closes the checker while the user drags it.
+    SetWindowPos(Window(), HWND_TOP, 100, 100, 0, 0, SWP_NOSIZE);
+    SetForegroundWindow(Window());
+    Pump(100);
+    const HWND dragged = Window();
+    static HWND closeButton;
+    closeButton = CloseButton();
+    POINT start{static_cast<LONG>(kTitle.x / 15), static_cast<LONG>(kTitle.y / 15)};
+    ClientToScreen(dragged, &start);
+    const UINT_PTR timer = SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        SendMessageW(closeButton, BM_CLICK, 0, 0);
+    });
+    std::thread user([start] {
+        SendMouse(start, 0);
+        Sleep(100);
+        SendMouse(start, MOUSEEVENTF_LEFTDOWN);
+        Sleep(500);
+        SendMouse({start.x + 30, start.y + 20}, 0);
+        Sleep(100);
+        SendMouse({start.x + 30, start.y + 20}, MOUSEEVENTF_LEFTUP);
+    });
+    for (int i = 0; i < 20; ++i) Pump(50);
+    user.join();
+    KillTimer(nullptr, timer);
+    EXPECT_FALSE(IsWindow(dragged));
+    EXPECT_EQ(Call(spelling_.Get(), L"Show").hr, S_OK);
+}
+
 // The about window's timers, stopped and then ticked one by one.
 class AboutWindow : public Chrome {
 protected:

@@ -13,6 +13,7 @@ HRGN ApplyOutline(forms::Form& form) {
 void Mover(forms::Form& form) {
     ReleaseCapture();
     const HWND window = form.Handle();
+    forms::MoveLoop moving(form);
     SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, 0);
 }
 
