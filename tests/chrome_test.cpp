@@ -511,20 +511,23 @@ TEST_F(Chrome, ClosingFromInsideAMessageBoxIsSafe) {
     EXPECT_FALSE(IsWindow(window));
 }
 
+HWND closeButton;
+// A host's timer that closes the checker with its close button.
+void CALLBACK CloseOnce(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    SendMessageW(closeButton, BM_CLICK, 0, 0);
+}
+
 TEST_F(Chrome, ClosingFromInsideTheMoveLoopIsSafe) {
     // A host's timer closes the checker while the user drags it.
     SetWindowPos(Window(), HWND_TOP, 100, 100, 0, 0, SWP_NOSIZE);
     SetForegroundWindow(Window());
     Pump(100);
     const HWND dragged = Window();
-    static HWND closeButton;
     closeButton = CloseButton();
     POINT start{static_cast<LONG>(kTitle.x / 15), static_cast<LONG>(kTitle.y / 15)};
     ClientToScreen(dragged, &start);
-    const UINT_PTR timer = SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR id, DWORD) {
-        KillTimer(nullptr, id);
-        SendMessageW(closeButton, BM_CLICK, 0, 0);
-    });
+    const UINT_PTR timer = SetTimer(nullptr, 0, 300, CloseOnce);
     std::thread user([start] {
         SendMouse(start, 0);
         Sleep(100);
