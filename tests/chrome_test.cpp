@@ -356,6 +356,33 @@ struct DragSeen {
     bool endedByRelease = false;
 };
 
+// A user on another thread presses at start, moves and lets go, while the
+// window system runs its move loop on this thread.
+DragSeen DragFrom(POINT start) {
+    const DWORD ui = GetCurrentThreadId();
+    DragSeen drag;
+    std::thread user([start, ui, &drag] {
+        SendMouse(start, 0);
+        Sleep(100);
+        SendMouse(start, MOUSEEVENTF_LEFTDOWN);
+        Sleep(200);
+        GUITHREADINFO gui{};
+        gui.cbSize = sizeof(gui);
+        GetGUIThreadInfo(ui, &gui);
+        drag.moving = (gui.flags & GUI_INMOVESIZE) != 0;
+        drag.moved = gui.hwndMoveSize;
+        SendMouse({start.x + 30, start.y + 20}, 0);
+        Sleep(100);
+        SendMouse({start.x + 30, start.y + 20}, MOUSEEVENTF_LEFTUP);
+        Sleep(200);
+        GetGUIThreadInfo(ui, &gui);
+        drag.endedByRelease = (gui.flags & GUI_INMOVESIZE) == 0;
+    });
+    for (int i = 0; i < 16; ++i) Pump(50);
+    user.join();
+    return drag;
+}
+
 TEST_F(Chrome, PressingTheTitleOrItsBandHandsTheWindowToTheMoveLoop) {
     for (const Spot& spot : {kTitle, kTitleBand}) {
         SCOPED_TRACE(spot.name);
@@ -364,29 +391,7 @@ TEST_F(Chrome, PressingTheTitleOrItsBandHandsTheWindowToTheMoveLoop) {
         Pump(100);
         POINT start{static_cast<LONG>(spot.x / 15), static_cast<LONG>(spot.y / 15)};
         ClientToScreen(Window(), &start);
-        // A user on another thread presses there, moves and lets go; the
-        // window system runs its move loop on this thread meanwhile.
-        const DWORD ui = GetCurrentThreadId();
-        DragSeen drag;
-        std::thread user([start, ui, &drag] {
-            SendMouse(start, 0);
-            Sleep(100);
-            SendMouse(start, MOUSEEVENTF_LEFTDOWN);
-            Sleep(200);
-            GUITHREADINFO gui{};
-            gui.cbSize = sizeof(gui);
-            GetGUIThreadInfo(ui, &gui);
-            drag.moving = (gui.flags & GUI_INMOVESIZE) != 0;
-            drag.moved = gui.hwndMoveSize;
-            SendMouse({start.x + 30, start.y + 20}, 0);
-            Sleep(100);
-            SendMouse({start.x + 30, start.y + 20}, MOUSEEVENTF_LEFTUP);
-            Sleep(200);
-            GetGUIThreadInfo(ui, &gui);
-            drag.endedByRelease = (gui.flags & GUI_INMOVESIZE) == 0;
-        });
-        for (int i = 0; i < 16; ++i) Pump(50);
-        user.join();
+        DragSeen drag = DragFrom(start);
         EXPECT_TRUE(drag.moving);
         EXPECT_EQ(drag.moved, Window());
         EXPECT_TRUE(drag.endedByRelease);
@@ -527,18 +532,9 @@ TEST_F(Chrome, ClosingFromInsideTheMoveLoopIsSafe) {
     closeButton = CloseButton();
     POINT start{static_cast<LONG>(kTitle.x / 15), static_cast<LONG>(kTitle.y / 15)};
     ClientToScreen(dragged, &start);
-    const UINT_PTR timer = SetTimer(nullptr, 0, 300, CloseOnce);
-    std::thread user([start] {
-        SendMouse(start, 0);
-        Sleep(100);
-        SendMouse(start, MOUSEEVENTF_LEFTDOWN);
-        Sleep(500);
-        SendMouse({start.x + 30, start.y + 20}, 0);
-        Sleep(100);
-        SendMouse({start.x + 30, start.y + 20}, MOUSEEVENTF_LEFTUP);
-    });
-    for (int i = 0; i < 20; ++i) Pump(50);
-    user.join();
+    // The press comes at 100 ms, the close at 250 ms, the release later.
+    const UINT_PTR timer = SetTimer(nullptr, 0, 250, CloseOnce);
+    DragFrom(start);
     KillTimer(nullptr, timer);
     EXPECT_FALSE(IsWindow(dragged));
     EXPECT_EQ(Call(spelling_.Get(), L"Show").hr, S_OK);
@@ -659,6 +655,17 @@ TEST_F(AboutWindow, ClosingInsideAScrollTickIsSafe) {
     PostMessageW(about_, WM_COMMAND, IDCANCEL, 0);
     Tick(1);
     EXPECT_FALSE(IsWindow(about_));
+}
+
+TEST_F(AboutWindow, ItsTitleDragsItToo) {
+    SetForegroundWindow(about_);
+    Pump(100);
+    POINT start{2500 / 15, 250 / 15};
+    ClientToScreen(about_, &start);
+    DragSeen drag = DragFrom(start);
+    EXPECT_TRUE(drag.moving);
+    EXPECT_EQ(drag.moved, about_);
+    EXPECT_TRUE(drag.endedByRelease);
 }
 
 TEST_F(AboutWindow, MailLinkAsksForANewMessageToItsAddress) {
