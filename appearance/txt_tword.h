@@ -1,29 +1,49 @@
 // txtTWord: the word box of the checker window.
 #pragma once
-#include "dispatch.h"
-#include "pending.h"
+#include "appearance.h"
 #include "vestrel_h.h"
 
 namespace vestrel {
 
-class TxtTWord final : public Dispatch<_txtTWord> {
+class TxtTWord final : public appearance::Object<_txtTWord> {
 public:
-    VESTREL_PENDING_PROPERTY(VARIANT, Top)
-    VESTREL_PENDING_PROPERTY(VARIANT, Left)
-    VESTREL_PENDING_PROPERTY(VARIANT, Width)
-    VESTREL_PENDING_PROPERTY(VARIANT, Height)
-    VESTREL_PENDING_PROPERTY(txtWordColor, BackColor)
-    VESTREL_PENDING_PROPERTY(txtWordColor, ForeColor)
-    VESTREL_PENDING_PROPERTY(posTWord, Alignment)
-    VESTREL_PENDING_PROPERTY(txtAppeareance, Appearance)
-    VESTREL_PENDING_PROPERTY(txtBorderStyle, BorderStyle)
-    VESTREL_PENDING_PROPERTY(VARIANT_BOOL, Enabled)
-    VESTREL_PENDING_PROPERTY(VARIANT, FontName)
-    VESTREL_PENDING_PROPERTY(VARIANT_BOOL, Locked)
-    VESTREL_PENDING_PROPERTY(VARIANT, MaxLength)
-    VESTREL_PENDING_PROPERTY(VARIANT, Text)
-    VESTREL_PENDING_PROPERTY(VARIANT, ToolTipText)
-    VESTREL_PENDING_PROPERTY(VARIANT_BOOL, Visible)
+    STDMETHODIMP get_Top(VARIANT* value) noexcept override;
+    STDMETHODIMP put_Top(VARIANT value) noexcept override;
+    STDMETHODIMP get_Left(VARIANT* value) noexcept override;
+    STDMETHODIMP put_Left(VARIANT value) noexcept override;
+    STDMETHODIMP get_Width(VARIANT* value) noexcept override;
+    STDMETHODIMP put_Width(VARIANT value) noexcept override;
+    STDMETHODIMP get_Height(VARIANT* value) noexcept override;
+    STDMETHODIMP put_Height(VARIANT value) noexcept override;
+    STDMETHODIMP get_BackColor(txtWordColor* value) noexcept override;
+    STDMETHODIMP put_BackColor(txtWordColor value) noexcept override;
+    STDMETHODIMP get_ForeColor(txtWordColor* value) noexcept override;
+    STDMETHODIMP put_ForeColor(txtWordColor value) noexcept override;
+    STDMETHODIMP get_Alignment(posTWord* value) noexcept override;
+    STDMETHODIMP put_Alignment(posTWord value) noexcept override;
+    STDMETHODIMP get_Appearance(txtAppeareance* value) noexcept override;
+    STDMETHODIMP put_Appearance(txtAppeareance value) noexcept override;
+    STDMETHODIMP get_BorderStyle(txtBorderStyle* value) noexcept override;
+    STDMETHODIMP put_BorderStyle(txtBorderStyle value) noexcept override;
+    STDMETHODIMP get_Enabled(VARIANT_BOOL* value) noexcept override;
+    STDMETHODIMP put_Enabled(VARIANT_BOOL value) noexcept override;
+    STDMETHODIMP get_FontName(VARIANT* value) noexcept override;
+    STDMETHODIMP put_FontName(VARIANT value) noexcept override;
+    STDMETHODIMP get_Locked(VARIANT_BOOL* value) noexcept override;
+    STDMETHODIMP put_Locked(VARIANT_BOOL value) noexcept override;
+    STDMETHODIMP get_MaxLength(VARIANT* value) noexcept override;
+    STDMETHODIMP put_MaxLength(VARIANT value) noexcept override;
+    STDMETHODIMP get_Text(VARIANT* value) noexcept override;
+    STDMETHODIMP put_Text(VARIANT value) noexcept override;
+    STDMETHODIMP get_ToolTipText(VARIANT* value) noexcept override;
+    STDMETHODIMP put_ToolTipText(VARIANT value) noexcept override;
+    STDMETHODIMP get_Visible(VARIANT_BOOL* value) noexcept override;
+    STDMETHODIMP put_Visible(VARIANT_BOOL value) noexcept override;
+
+private:
+    long alignment_ = 0;
+    long appearance_ = 0;
+    long borderStyle_ = 0;
 };
 
 }  // namespace vestrel

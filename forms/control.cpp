@@ -228,6 +228,29 @@ void Control::ChangeStyle(DWORD remove, DWORD add) {
     InvalidateRect(window_, nullptr, TRUE);
 }
 
+void Control::Recreate(DWORD removeStyle, DWORD addStyle) {
+    const HWND old = window_;
+    wchar_t type[64] = {};
+    GetClassNameW(old, type, 64);
+    const RECT r = Rect();
+    const DWORD style = (static_cast<DWORD>(GetWindowLongW(old, GWL_STYLE)) & ~removeStyle) | addStyle;
+    const DWORD exStyle = static_cast<DWORD>(GetWindowLongW(old, GWL_EXSTYLE));
+    const bool focused = GetFocus() == old;
+    HWND fresh = CreateWindowExW(exStyle, type, Text().c_str(), style, r.left, r.top, r.right - r.left,
+                                 r.bottom - r.top, GetParent(old), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)),
+                                 module::Instance(), nullptr);
+    if (!fresh) throw ComError(HRESULT_FROM_WIN32(GetLastError()), L"No se pudo cambiar el estilo del control.");
+    SetWindowPos(fresh, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SendMessageW(fresh, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_.get()), FALSE);
+    CarryOver(old, fresh);
+    RemoveWindowSubclass(old, &Control::SubclassProc, 0);
+    window_ = fresh;
+    SetWindowSubclass(fresh, &Control::SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    if (focused) ::SetFocus(fresh);
+    DestroyWindow(old);
+    if (!toolTip_.empty()) form_.SetToolTip(fresh, toolTip_);
+}
+
 void Control::Raise(const std::function<void()>& handler) {
     if (!handler) return;
     FormEvent event(form_);

@@ -106,6 +106,11 @@ protected:
     // Runs a host-facing event handler; its failure is reported to the user.
     void Raise(const std::function<void()>& handler);
     void ChangeStyle(DWORD remove, DWORD add);
+    // Makes the window anew with other styles, for styles Windows reads
+    // only at creation: text, font, position, stacking, tool tip and focus
+    // carry over, and CarryOver moves what the subclass keeps in its window.
+    void Recreate(DWORD removeStyle, DWORD addStyle);
+    virtual void CarryOver(HWND, HWND) {}
     // Controls drawn by the toolkit (labels, images) take the mouse on a
     // press themselves; Windows controls do it their own way.
     void TakeMouseOnPress() noexcept { takesMouse_ = true; }

@@ -16,7 +16,8 @@ DWORD EditStyle(const TextBoxStyle& style) {
 TextBox::TextBox(Form& form, const Placement& placement, const Font& font, int maxLength, const TextBoxStyle& style)
     : Control(form, L"EDIT", EditStyle(style), style.multiLine ? 0 : WS_EX_CLIENTEDGE, placement,
               {COLOR_WINDOW | 0x80000000u, COLOR_WINDOWTEXT | 0x80000000u}, font, style.container),
-      maxLength_(0) {
+      maxLength_(0),
+      borderStyle_(style.multiLine ? 0 : 1) {
     SetMaxLength(maxLength);
 }
 
@@ -64,6 +65,42 @@ std::wstring TextBox::SelText() const {
 
 void TextBox::SetSelText(const std::wstring& text) {
     SendMessageW(Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void TextBox::SetAlignment(Alignment alignment) {
+    const DWORD style = alignment == Alignment::Right ? ES_RIGHT : alignment == Alignment::Center ? ES_CENTER : ES_LEFT;
+    // An edit control takes its alignment at creation only.
+    Recreate(ES_LEFT | ES_CENTER | ES_RIGHT, style);
+    alignment_ = alignment;
+}
+
+void TextBox::SetAppearance(int appearance) {
+    if (appearance != 0 && appearance != 1)
+        throw ComError(CTL_E_INVALIDPROPERTYVALUE, L"La apariencia del cuadro de texto no es válida.");
+    appearance_ = appearance;
+    ApplyFrame();
+}
+
+void TextBox::SetBorderStyle(int style) {
+    if (style != 0 && style != 1)
+        throw ComError(CTL_E_INVALIDPROPERTYVALUE, L"El estilo de borde del cuadro de texto no es válido.");
+    borderStyle_ = style;
+    ApplyFrame();
+}
+
+void TextBox::ApplyFrame() {
+    const bool sunken = borderStyle_ == 1 && appearance_ == 1, line = borderStyle_ == 1 && appearance_ == 0;
+    LONG exStyle = GetWindowLongW(Handle(), GWL_EXSTYLE);
+    exStyle = sunken ? (exStyle | WS_EX_CLIENTEDGE) : (exStyle & ~WS_EX_CLIENTEDGE);
+    SetWindowLongW(Handle(), GWL_EXSTYLE, exStyle);
+    ChangeStyle(WS_BORDER, line ? WS_BORDER : 0);
+}
+
+void TextBox::CarryOver(HWND from, HWND to) {
+    DWORD start = 0, end = 0;
+    SendMessageW(from, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    SendMessageW(to, EM_SETLIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
+    SendMessageW(to, EM_SETSEL, start, end);
 }
 
 LRESULT TextBox::Message(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,6 +1,7 @@
 // A text box: single-line, or multi-line with its lines wrapped.
 #pragma once
 #include "control.h"
+#include "label.h"
 
 namespace vestrel::forms {
 
@@ -30,6 +31,14 @@ public:
     void SetSelLength(int length);
     std::wstring SelText() const;
     void SetSelText(const std::wstring& text);
+    Alignment GetAlignment() const noexcept { return alignment_; }
+    void SetAlignment(Alignment alignment);
+    // 0 flat, 1 three-dimensional; border style 0 none, 1 a single line.
+    // A border is sunken when three-dimensional, a plain line when flat.
+    int Appearance() const noexcept { return appearance_; }
+    void SetAppearance(int appearance);
+    int BorderStyle() const noexcept { return borderStyle_; }
+    void SetBorderStyle(int style);
 
     // Each typed character before the box sees it: setting it to 0 discards it.
     std::function<void(wchar_t& key)> KeyPress;
@@ -38,8 +47,13 @@ public:
 private:
     LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Notified(WORD code) override;
+    void CarryOver(HWND from, HWND to) override;
+    void ApplyFrame();
     std::pair<int, int> Selection() const;
     int maxLength_;
+    Alignment alignment_ = Alignment::Left;
+    int appearance_ = 1;
+    int borderStyle_ = 1;
 };
 
 }  // namespace vestrel::forms

@@ -1,0 +1,45 @@
+#include "appearance.h"
+
+namespace vestrel::appearance {
+namespace {
+
+Variant Converted(const VARIANT& value, VARTYPE type) {
+    // An object would convert through its default member; the properties
+    // take plain values only.
+    if (value.vt == VT_DISPATCH || value.vt == VT_UNKNOWN)
+        throw ComError(DISP_E_TYPEMISMATCH, L"No coinciden los tipos: se esperaba un valor, no un objeto.");
+    Variant converted;
+    const HRESULT hr = VariantChangeTypeEx(converted.put(), const_cast<VARIANT*>(&value), LOCALE_USER_DEFAULT, 0, type);
+    if (hr == DISP_E_TYPEMISMATCH) throw ComError(hr, L"No coinciden los tipos: el valor no se puede convertir.");
+    if (hr == DISP_E_OVERFLOW) throw ComError(hr, L"Desbordamiento: el valor no cabe en la propiedad.");
+    ThrowIfFailed(hr);
+    return converted;
+}
+
+}  // namespace
+
+std::wstring ToText(const VARIANT& value) { return FromBstr(Converted(value, VT_BSTR).get().bstrVal); }
+float ToSingle(const VARIANT& value) { return Converted(value, VT_R4).get().fltVal; }
+long ToLong(const VARIANT& value) { return Converted(value, VT_I4).get().lVal; }
+
+Variant Single(float value) noexcept {
+    Variant v;
+    v.put()->vt = VT_R4;
+    (&v)->fltVal = value;
+    return v;
+}
+
+Variant Long(long value) noexcept {
+    Variant v;
+    v.put()->vt = VT_I4;
+    (&v)->lVal = value;
+    return v;
+}
+
+std::vector<StyleRow> AlignmentRows(const std::function<void(CheckerWindow&, forms::Alignment)>& apply) {
+    return {{0, [apply](CheckerWindow& w) { apply(w, forms::Alignment::Left); }},
+            {2, [apply](CheckerWindow& w) { apply(w, forms::Alignment::Right); }},
+            {1, [apply](CheckerWindow& w) { apply(w, forms::Alignment::Center); }}};
+}
+
+}  // namespace vestrel::appearance

@@ -1,0 +1,225 @@
+// The appearance objects as hosts drive them, by name through IDispatch,
+// against the real state of the checker window's controls.
+#include "checker_fixture.h"
+#include <commctrl.h>
+
+namespace {
+
+struct ToolTipSearch {
+    HWND owner, found;
+};
+BOOL CALLBACK FindToolTips(HWND w, LPARAM data) {
+    auto* search = reinterpret_cast<ToolTipSearch*>(data);
+    wchar_t type[32] = {};
+    GetClassNameW(w, type, 32);
+    if (_wcsicmp(type, TOOLTIPS_CLASSW) == 0 && GetWindow(w, GW_OWNER) == search->owner) search->found = w;
+    return TRUE;
+}
+
+VARIANT Null() {
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_NULL;
+    return v;
+}
+
+VARIANT Bool(bool value) {
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_BOOL;
+    v.boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
+    return v;
+}
+
+class Appearance : public Checker {
+protected:
+    // The word box as it is now (a style change may make it anew).
+    HWND Box() { return Child(L"Edit"); }
+    static DWORD Style(HWND w) { return static_cast<DWORD>(GetWindowLongW(w, GWL_STYLE)); }
+    static DWORD ExStyle(HWND w) { return static_cast<DWORD>(GetWindowLongW(w, GWL_EXSTYLE)); }
+    static std::wstring FaceOf(HWND w) {
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(w, WM_GETFONT, 0, 0)), sizeof(font), &font);
+        return font.lfFaceName;
+    }
+    // The text the form's tool tip control shows for a control.
+    std::wstring ToolTipOf(HWND control) {
+        ToolTipSearch search{Window(), nullptr};
+        EnumThreadWindows(GetCurrentThreadId(), &FindToolTips, reinterpret_cast<LPARAM>(&search));
+        if (!search.found) return L"(no tool tips)";
+        wchar_t text[256] = {};
+        TOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.hwnd = Window();
+        tool.uId = reinterpret_cast<UINT_PTR>(control);
+        tool.lpszText = text;
+        SendMessageW(search.found, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
+        return text;
+    }
+    Microsoft::WRL::ComPtr<IDispatch> word_ = NewObject(CLSID_txtTWord);
+};
+
+TEST_F(Appearance, StoredStylesLiveInTheObjectAndTouchNoWindow) {
+    CloseForms();
+    ASSERT_TRUE(Forms().empty());
+    for (const wchar_t* style : {L"Alignment", L"Appearance", L"BorderStyle"}) EXPECT_EQ(Get(word_.Get(), style).Long(), 0);
+    // Values outside the tables are kept, written nowhere, and load nothing.
+    EXPECT_EQ(Put(word_.Get(), L"Alignment", Int(3)).hr, S_OK);
+    EXPECT_EQ(Put(word_.Get(), L"Appearance", Int(2)).hr, S_OK);
+    EXPECT_EQ(Put(word_.Get(), L"BorderStyle", Int(-1)).hr, S_OK);
+    EXPECT_TRUE(Forms().empty());
+    EXPECT_EQ(Get(word_.Get(), L"Alignment").Long(), 3);
+    EXPECT_EQ(Get(word_.Get(), L"Appearance").Long(), 2);
+    EXPECT_EQ(Get(word_.Get(), L"BorderStyle").Long(), -1);
+    auto other = NewObject(CLSID_txtTWord);
+    EXPECT_EQ(Get(other.Get(), L"Alignment").Long(), 0);
+    // A pass-through read loads the window, hidden.
+    EXPECT_EQ(Get(word_.Get(), L"Text").hr, S_OK);
+    ASSERT_EQ(Forms().size(), 1u);
+    EXPECT_FALSE(IsWindowVisible(Forms()[0]));
+}
+
+TEST_F(Appearance, AlignmentMakesTheBoxAnewKeepingWhatItHeld) {
+    ASSERT_EQ(Call(spelling_.Get(), L"Show").hr, S_OK);
+    SetWord(L"palabra");
+    SendMessageW(Box(), EM_SETSEL, 2, 5);
+    SetFocus(Box());
+    struct Case {
+        long value;
+        DWORD style;
+    };
+    for (Case c : {Case{1, ES_CENTER}, Case{2, ES_RIGHT}, Case{0, ES_LEFT}, Case{1, ES_CENTER}}) {
+        SCOPED_TRACE(c.value);
+        RECT before{}, after{};
+        GetWindowRect(Box(), &before);
+        ASSERT_EQ(Put(word_.Get(), L"Alignment", Int(c.value)).hr, S_OK);
+        EXPECT_EQ(Get(word_.Get(), L"Alignment").Long(), c.value);
+        EXPECT_EQ(Style(Box()) & (ES_CENTER | ES_RIGHT), c.style);
+        EXPECT_EQ(TextOf(Box()), L"palabra");
+        DWORD start = 0, end = 0;
+        SendMessageW(Box(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        EXPECT_EQ(start, 2u);
+        EXPECT_EQ(end, 5u);
+        EXPECT_EQ(GetFocus(), Box());
+        EXPECT_EQ(SendMessageW(Box(), EM_GETLIMITTEXT, 0, 0), 24);
+        GetWindowRect(Box(), &after);
+        EXPECT_TRUE(EqualRect(&before, &after));
+    }
+    // The box still works as the word box: a check reads it.
+    EXPECT_EQ(Check(), S_OK);
+    EXPECT_EQ(Entries(), std::vector<std::wstring>{});
+}
+
+TEST_F(Appearance, AppearanceAndBorderStyleAreTheBoxsFrame) {
+    struct Case {
+        long appearance, border;
+        bool sunken, line;
+    };
+    for (Case c : {Case{1, 1, true, false}, Case{0, 1, false, true}, Case{0, 0, false, false}, Case{1, 0, false, false},
+                   Case{1, 1, true, false}}) {
+        SCOPED_TRACE(c.appearance * 10 + c.border);
+        ASSERT_EQ(Put(word_.Get(), L"Appearance", Int(c.appearance)).hr, S_OK);
+        ASSERT_EQ(Put(word_.Get(), L"BorderStyle", Int(c.border)).hr, S_OK);
+        EXPECT_EQ((ExStyle(Box()) & WS_EX_CLIENTEDGE) != 0, c.sunken);
+        EXPECT_EQ((Style(Box()) & WS_BORDER) != 0, c.line);
+    }
+}
+
+TEST_F(Appearance, VariantPropertiesConvertAsTheRuntimeDoes) {
+    // MaxLength: text that is a number, returned as VT_I4.
+    ASSERT_EQ(Put(word_.Get(), L"MaxLength", Str(L"10")).hr, S_OK);
+    CallResult length = Get(word_.Get(), L"MaxLength");
+    EXPECT_EQ(length.value.vt, VT_I4);
+    EXPECT_EQ(length.value.lVal, 10);
+    EXPECT_EQ(SendMessageW(Box(), EM_GETLIMITTEXT, 0, 0), 10);
+    // Null fails with a type mismatch and leaves the limit.
+    CallResult refused = Put(word_.Get(), L"MaxLength", Null());
+    EXPECT_EQ(refused.hr, DISP_E_TYPEMISMATCH);
+    EXPECT_FALSE(refused.description.empty());
+    EXPECT_EQ(SendMessageW(Box(), EM_GETLIMITTEXT, 0, 0), 10);
+    EXPECT_EQ(Put(word_.Get(), L"MaxLength", Str(L"diez")).hr, DISP_E_TYPEMISMATCH);
+
+    // Text: a number becomes its text; untrimmed, spaces and all.
+    ASSERT_EQ(Put(word_.Get(), L"Text", Int(12)).hr, S_OK);
+    CallResult text = Get(word_.Get(), L"Text");
+    EXPECT_EQ(text.value.vt, VT_BSTR);
+    EXPECT_EQ(text.Text(), L"12");
+    EXPECT_EQ(TextOf(Box()), L"12");
+    ASSERT_EQ(Put(word_.Get(), L"Text", Str(L" dos palabras ")).hr, S_OK);
+    EXPECT_EQ(TextOf(Box()), L" dos palabras ");
+
+    // Positions: twips as single-precision numbers, the box moved in pixels.
+    ASSERT_EQ(Put(word_.Get(), L"Top", Str(L"1500")).hr, S_OK);
+    CallResult top = Get(word_.Get(), L"Top");
+    EXPECT_EQ(top.value.vt, VT_R4);
+    EXPECT_EQ(top.value.fltVal, 1500.0f);
+    RECT r{};
+    GetWindowRect(Box(), &r);
+    MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.top, 100);
+    ASSERT_EQ(Put(word_.Get(), L"Width", Int(3000)).hr, S_OK);
+    GetWindowRect(Box(), &r);
+    EXPECT_EQ(r.right - r.left, 200);
+    EXPECT_EQ(Put(word_.Get(), L"Height", Null()).hr, DISP_E_TYPEMISMATCH);
+
+    // The font name is the real font's.
+    ASSERT_EQ(Put(word_.Get(), L"FontName", Str(L"Courier New")).hr, S_OK);
+    EXPECT_EQ(Get(word_.Get(), L"FontName").Text(), L"Courier New");
+    EXPECT_EQ(FaceOf(Box()), L"Courier New");
+
+    // The tool tip is the tool tip control's.
+    ASSERT_EQ(Put(word_.Get(), L"ToolTipText", Str(L"Escriba aquí la palabra")).hr, S_OK);
+    EXPECT_EQ(Get(word_.Get(), L"ToolTipText").Text(), L"Escriba aquí la palabra");
+    EXPECT_EQ(ToolTipOf(Box()), L"Escriba aquí la palabra");
+}
+
+TEST_F(Appearance, ColoursPassThroughAndArePainted) {
+    struct Case {
+        const wchar_t* property;
+        long value;
+    };
+    for (Case c : {Case{L"ForeColor", 0x0000FF}, Case{L"ForeColor", 4}, Case{L"BackColor", 0x00FFFF},
+                   Case{L"BackColor", 1}}) {
+        SCOPED_TRACE(c.value);
+        ASSERT_EQ(Put(word_.Get(), c.property, Int(c.value)).hr, S_OK);
+        EXPECT_EQ(Get(word_.Get(), c.property).Long(), c.value);
+        HDC dc = GetDC(Box());
+        SendMessageW(Window(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(Box()));
+        const COLORREF painted = wcscmp(c.property, L"ForeColor") == 0 ? GetTextColor(dc) : GetBkColor(dc);
+        ReleaseDC(Box(), dc);
+        EXPECT_EQ(painted, static_cast<COLORREF>(c.value));
+    }
+}
+
+TEST_F(Appearance, LockedEnabledAndVisibleAreTheBoxsOwn) {
+    ASSERT_EQ(Call(spelling_.Get(), L"Show").hr, S_OK);
+    SetWord(L"casa");
+    ASSERT_EQ(Put(word_.Get(), L"Locked", Bool(true)).hr, S_OK);
+    EXPECT_EQ(Get(word_.Get(), L"Locked").value.boolVal, VARIANT_TRUE);
+    EXPECT_TRUE(Style(Box()) & ES_READONLY);
+    Type(Box(), L"s");
+    EXPECT_EQ(TextOf(Box()), L"casa") << "a locked box refuses typing";
+    ASSERT_EQ(Put(word_.Get(), L"Locked", Bool(false)).hr, S_OK);
+    SendMessageW(Box(), EM_SETSEL, 4, 4);
+    Type(Box(), L"s");
+    EXPECT_EQ(TextOf(Box()), L"casas");
+
+    ASSERT_EQ(Put(word_.Get(), L"Enabled", Bool(false)).hr, S_OK);
+    EXPECT_FALSE(IsWindowEnabled(Box()));
+    EXPECT_EQ(Get(word_.Get(), L"Enabled").value.boolVal, VARIANT_FALSE);
+    ASSERT_EQ(Put(word_.Get(), L"Enabled", Bool(true)).hr, S_OK);
+    ASSERT_EQ(Put(word_.Get(), L"Visible", Bool(false)).hr, S_OK);
+    EXPECT_FALSE(IsWindowVisible(Box()));
+    EXPECT_EQ(Get(word_.Get(), L"Visible").value.boolVal, VARIANT_FALSE);
+    ASSERT_EQ(Put(word_.Get(), L"Visible", Bool(true)).hr, S_OK);
+    EXPECT_TRUE(IsWindowVisible(Box()));
+
+    // All of it lives in the window: a fresh window has its design values.
+    SendMessageW(CloseButton(), BM_CLICK, 0, 0);
+    Pump();
+    EXPECT_EQ(Get(word_.Get(), L"Text").Text(), L"");
+    EXPECT_EQ(Get(word_.Get(), L"MaxLength").Long(), 24);
+    EXPECT_EQ(Get(word_.Get(), L"FontName").Text(), L"MS Sans Serif");
+}
+
+}  // namespace
