@@ -79,4 +79,55 @@ protected:
     }
 };
 
+// The members that several classes share, over the control that Target
+// (a function of the checker window) names. Each class forwards its own
+// interface's members to these, so its file reads as its property table.
+template <typename Interface, auto Target>
+class Styled : public Object<Interface> {
+protected:
+    using Window = CheckerWindow;
+    static auto& Control(Window& w) { return Target(w); }
+    static VARIANT_BOOL Bool(bool value) noexcept { return value ? VARIANT_TRUE : VARIANT_FALSE; }
+
+    // Positions and sizes: twips as single-precision numbers.
+    HRESULT GetTop(VARIANT* v) noexcept { return this->ReadVariant(v, [](Window& w) { return Single(Target(w).Top()); }); }
+    HRESULT PutTop(const VARIANT& v) noexcept { return this->Write([&](Window& w) { Target(w).SetTop(ToSingle(v)); }); }
+    HRESULT GetLeft(VARIANT* v) noexcept { return this->ReadVariant(v, [](Window& w) { return Single(Target(w).Left()); }); }
+    HRESULT PutLeft(const VARIANT& v) noexcept { return this->Write([&](Window& w) { Target(w).SetLeft(ToSingle(v)); }); }
+    HRESULT GetWidth(VARIANT* v) noexcept { return this->ReadVariant(v, [](Window& w) { return Single(Target(w).Width()); }); }
+    HRESULT PutWidth(const VARIANT& v) noexcept { return this->Write([&](Window& w) { Target(w).SetWidth(ToSingle(v)); }); }
+    HRESULT GetHeight(VARIANT* v) noexcept { return this->ReadVariant(v, [](Window& w) { return Single(Target(w).Height()); }); }
+    HRESULT PutHeight(const VARIANT& v) noexcept { return this->Write([&](Window& w) { Target(w).SetHeight(ToSingle(v)); }); }
+
+    // Colours pass through unchanged, whatever enumeration types them.
+    template <typename Color>
+    HRESULT GetBackColor(Color* v) noexcept { return this->Read(v, [](Window& w) { return static_cast<Color>(Target(w).BackColor()); }); }
+    template <typename Color>
+    HRESULT PutBackColor(Color v) noexcept { return this->Write([&](Window& w) { Target(w).SetBackColor(static_cast<OLE_COLOR>(v)); }); }
+    template <typename Color>
+    HRESULT GetForeColor(Color* v) noexcept { return this->Read(v, [](Window& w) { return static_cast<Color>(Target(w).ForeColor()); }); }
+    template <typename Color>
+    HRESULT PutForeColor(Color v) noexcept { return this->Write([&](Window& w) { Target(w).SetForeColor(static_cast<OLE_COLOR>(v)); }); }
+
+    HRESULT GetEnabled(VARIANT_BOOL* v) noexcept { return this->Read(v, [](Window& w) { return Bool(Target(w).Enabled()); }); }
+    HRESULT PutEnabled(VARIANT_BOOL v) noexcept { return this->Write([&](Window& w) { Target(w).SetEnabled(v != VARIANT_FALSE); }); }
+    HRESULT GetVisible(VARIANT_BOOL* v) noexcept { return this->Read(v, [](Window& w) { return Bool(Target(w).Visible()); }); }
+    HRESULT PutVisible(VARIANT_BOOL v) noexcept { return this->Write([&](Window& w) { Target(w).SetVisible(v != VARIANT_FALSE); }); }
+
+    HRESULT GetToolTipText(VARIANT* v) noexcept {
+        return this->ReadVariant(v, [](Window& w) { return Variant::String(Target(w).ToolTipText()); });
+    }
+    HRESULT PutToolTipText(const VARIANT& v) noexcept { return this->Write([&](Window& w) { Target(w).SetToolTipText(ToText(v)); }); }
+    HRESULT GetFontName(VARIANT* v) noexcept {
+        return this->ReadVariant(v, [](Window& w) { return Variant::String(Target(w).GetFont().name); });
+    }
+    HRESULT PutFontName(const VARIANT& v) noexcept {
+        return this->Write([&](Window& w) {
+            forms::Font font = Target(w).GetFont();
+            font.name = ToText(v);
+            Target(w).SetFont(font);
+        });
+    }
+};
+
 }  // namespace vestrel::appearance

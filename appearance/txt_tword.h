@@ -5,7 +5,9 @@
 
 namespace vestrel {
 
-class TxtTWord final : public appearance::Object<_txtTWord> {
+inline forms::TextBox& WordBoxOf(CheckerWindow& window) { return window.txtWord; }
+
+class TxtTWord final : public appearance::Styled<_txtTWord, &WordBoxOf> {
 public:
     STDMETHODIMP get_Top(VARIANT* value) noexcept override;
     STDMETHODIMP put_Top(VARIANT value) noexcept override;

@@ -5,7 +5,7 @@
 namespace vestrel::forms {
 
 ListBox::ListBox(Form& form, const Placement& placement, const Font& font)
-    : Control(form, L"LISTBOX", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY, WS_EX_CLIENTEDGE, placement,
+    : Control(form, L"LISTBOX", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE, placement,
               {COLOR_WINDOW | 0x80000000u, COLOR_WINDOWTEXT | 0x80000000u}, font) {}
 
 void ListBox::AddItem(const std::wstring& entry) {
@@ -42,6 +42,21 @@ void ListBox::SetListIndex(int index) {
 }
 
 std::wstring ListBox::Text() const { return List(ListIndex()); }
+
+void ListBox::SetText(const std::wstring& text) {
+    const LRESULT found = SendMessageW(Handle(), LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
+    if (found != LB_ERR && List(static_cast<int>(found)) == text) SendMessageW(Handle(), LB_SETCURSEL, static_cast<WPARAM>(found), 0);
+}
+
+void ListBox::SetAppearance(int appearance) {
+    if (appearance != 0 && appearance != 1)
+        throw ComError(CTL_E_INVALIDPROPERTYVALUE, L"La apariencia de la lista no es válida.");
+    LONG exStyle = GetWindowLongW(Handle(), GWL_EXSTYLE);
+    exStyle = appearance == 1 ? (exStyle | WS_EX_CLIENTEDGE) : (exStyle & ~WS_EX_CLIENTEDGE);
+    SetWindowLongW(Handle(), GWL_EXSTYLE, exStyle);
+    ChangeStyle(WS_BORDER, appearance == 0 ? WS_BORDER : 0);
+    appearance_ = appearance;
+}
 
 void ListBox::Notified(WORD code) {
     if (code == LBN_SELCHANGE) Raise(Click);

@@ -17,9 +17,15 @@ public:
     void SetListIndex(int index);
     // The selected entry, or empty when none is.
     std::wstring Text() const;
+    // Selects the entry that reads text, when there is one.
+    void SetText(const std::wstring& text);
+    // 0 flat (a plain line), 1 three-dimensional (sunken).
+    int Appearance() const noexcept { return appearance_; }
+    void SetAppearance(int appearance);
 
 private:
     void Notified(WORD code) override;
+    int appearance_ = 1;
 };
 
 }  // namespace vestrel::forms

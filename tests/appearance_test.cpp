@@ -222,4 +222,48 @@ TEST_F(Appearance, LockedEnabledAndVisibleAreTheBoxsOwn) {
     EXPECT_EQ(Get(word_.Get(), L"FontName").Text(), L"MS Sans Serif");
 }
 
+TEST_F(Appearance, SuggestionListMovesRestylesAndSendsItsFirstEntry) {
+    auto list = NewObject(CLSID_lst_Suggestions);
+    CloseForms();
+    EXPECT_EQ(Get(list.Get(), L"Appearance").Long(), 0);
+    EXPECT_EQ(Put(list.Get(), L"Appearance", Int(5)).hr, S_OK);
+    EXPECT_TRUE(Forms().empty()) << "a value outside the table loads nothing";
+    EXPECT_EQ(Get(list.Get(), L"Appearance").Long(), 5);
+    EXPECT_EQ(Get(NewObject(CLSID_lst_Suggestions).Get(), L"Appearance").Long(), 0);
+
+    ASSERT_EQ(Put(list.Get(), L"Appearance", Int(0)).hr, S_OK);
+    EXPECT_FALSE(ExStyle(List()) & WS_EX_CLIENTEDGE);
+    EXPECT_TRUE(Style(List()) & WS_BORDER);
+    ASSERT_EQ(Put(list.Get(), L"Appearance", Int(1)).hr, S_OK);
+    EXPECT_TRUE(ExStyle(List()) & WS_EX_CLIENTEDGE);
+    EXPECT_FALSE(Style(List()) & WS_BORDER);
+
+    ASSERT_EQ(Put(list.Get(), L"Height", Str(L"900")).hr, S_OK);
+    CallResult height = Get(list.Get(), L"Height");
+    EXPECT_EQ(height.value.vt, VT_R4);
+    EXPECT_EQ(height.value.fltVal, 900.0f);
+    EXPECT_EQ(Put(list.Get(), L"Height", Null()).hr, DISP_E_TYPEMISMATCH);
+    EXPECT_EQ(Get(list.Get(), L"Height").value.fltVal, 900.0f);
+    ASSERT_EQ(Put(list.Get(), L"BackColor", Int(0x00FFFF)).hr, S_OK);
+    EXPECT_EQ(Get(list.Get(), L"BackColor").Long(), 0x00FFFF);
+
+    // Send: entry 0 of the last check, whatever is selected.
+    SetWord(L"gatto");
+    ASSERT_EQ(Check(), S_OK);
+    std::vector<std::wstring> suggestions = Entries();
+    ASSERT_GT(suggestions.size(), 1u);
+    SendMessageW(List(), LB_SETCURSEL, 1, 0);
+    EXPECT_EQ(Get(list.Get(), L"Text").Text(), suggestions[1]);
+    EXPECT_EQ(Call(list.Get(), L"Send").hr, S_OK);
+    EXPECT_EQ(TextOf(Box()), suggestions[0]);
+    // Text selects the entry that reads so.
+    ASSERT_EQ(Put(list.Get(), L"Text", Str(suggestions[0])).hr, S_OK);
+    EXPECT_EQ(SendMessageW(List(), LB_GETCURSEL, 0, 0), 0);
+
+    SetWord(L"xqzvbnm");
+    ASSERT_EQ(Check(), S_OK);
+    EXPECT_EQ(Call(list.Get(), L"Send").hr, S_OK);
+    EXPECT_EQ(TextOf(Box()), L"(Sin sugerencias)");
+}
+
 }  // namespace
