@@ -27,7 +27,7 @@ const forms::Font kBold{.bold = true};
 short ToShort(float twips) {
     const float rounded = std::nearbyint(twips);
     if (!(rounded >= -32768.0f && rounded <= 32767.0f))
-        throw ComError(0x800A0006, L"Desbordamiento: la medida no cabe en la barra de desplazamiento.");
+        throw ComError(kOverflow, L"Desbordamiento: la medida no cabe en la barra de desplazamiento.");
     return static_cast<short>(rounded);
 }
 

@@ -7,11 +7,11 @@ Variant Converted(const VARIANT& value, VARTYPE type) {
     // An object would convert through its default member; the properties
     // take plain values only.
     if (value.vt == VT_DISPATCH || value.vt == VT_UNKNOWN)
-        throw ComError(DISP_E_TYPEMISMATCH, L"No coinciden los tipos: se esperaba un valor, no un objeto.");
+        throw ComError(kTypeMismatch, L"No coinciden los tipos: se esperaba un valor, no un objeto.");
     Variant converted;
     const HRESULT hr = VariantChangeTypeEx(converted.put(), const_cast<VARIANT*>(&value), LOCALE_USER_DEFAULT, 0, type);
-    if (hr == DISP_E_TYPEMISMATCH) throw ComError(hr, L"No coinciden los tipos: el valor no se puede convertir.");
-    if (hr == DISP_E_OVERFLOW) throw ComError(hr, L"Desbordamiento: el valor no cabe en la propiedad.");
+    if (hr == DISP_E_TYPEMISMATCH) throw ComError(kTypeMismatch, L"No coinciden los tipos: el valor no se puede convertir.");
+    if (hr == DISP_E_OVERFLOW) throw ComError(kOverflow, L"Desbordamiento: el valor no cabe en la propiedad.");
     ThrowIfFailed(hr);
     return converted;
 }

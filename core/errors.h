@@ -13,6 +13,11 @@ namespace vestrel {
 
 // Automation error 91: an object variable that holds no object.
 constexpr HRESULT kObjectNotSet = static_cast<HRESULT>(0x800A005B);
+// Errors 13 (type mismatch), 6 (overflow) and 11 (division by zero), as
+// script hosts number them.
+constexpr HRESULT kTypeMismatch = static_cast<HRESULT>(0x800A000D);
+constexpr HRESULT kOverflow = static_cast<HRESULT>(0x800A0006);
+constexpr HRESULT kDivisionByZero = static_cast<HRESULT>(0x800A000B);
 
 // Stores the error info of this thread (source "Vestrel") and returns hr.
 HRESULT Fail(HRESULT hr, const std::wstring& description, REFGUID iid = GUID_NULL) noexcept;

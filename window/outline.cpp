@@ -14,8 +14,6 @@ constexpr POINT kTable[kPoints] = {
     {6, 34},    {9, 31},    {12, 30},   {108, 30},  {109, 29},  {109, 12},  {110, 11},  {110, 10},  {113, 7},
 };
 
-constexpr HRESULT kDivisionByZero = 0x800A000B;
-constexpr HRESULT kOverflow = 0x800A0006;
 
 // table value x scale x 15 / twips per pixel + offset, in double precision
 // from the single-precision inputs; nearbyint rounds halves to even.

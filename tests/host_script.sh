@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# host_script.sh ARCH SCRIPT: runs a VBScript host script (wine cscript) of
+# that architecture with the built-in engine, answering its message boxes;
+# it passes when the script reports no failure.
+set -uo pipefail
+source "$(dirname "$0")/../scripts/env.sh"
+arch=$1
+script=$2
+bin=$VESTREL_BUILD/$arch/bin
+wine=$(wine_for "$arch")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+bash "$(dirname "$0")/../scripts/register.sh" "$arch" >/dev/null 2>&1 || { echo "registration failed"; exit 1; }
+"$wine" "$bin/answer_boxes.exe" "$(winpath "$work")\\boxes.txt" "$(winpath "$work")\\stop" 60 &
+answerer=$!
+sleep 1
+output=$(VESTREL_ENGINE=builtin "$wine" cscript //nologo "$(winpath "$script")" 2>&1)
+status=$?
+echo "$output"
+touch "$work/stop"
+wait $answerer
+echo "$output" | grep -qE '^[a-z_]+: [0-9]+ passed, 0 failed' || status=1
+exit $status
