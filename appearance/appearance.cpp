@@ -21,6 +21,14 @@ Variant Converted(const VARIANT& value, VARTYPE type) {
 std::wstring ToText(const VARIANT& value) { return FromBstr(Converted(value, VT_BSTR).get().bstrVal); }
 float ToSingle(const VARIANT& value) { return Converted(value, VT_R4).get().fltVal; }
 long ToLong(const VARIANT& value) { return Converted(value, VT_I4).get().lVal; }
+bool ToBool(const VARIANT& value) { return Converted(value, VT_BOOL).get().boolVal != VARIANT_FALSE; }
+
+Variant Boolean(bool value) noexcept {
+    Variant v;
+    v.put()->vt = VT_BOOL;
+    (&v)->boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
+    return v;
+}
 
 Variant Single(float value) noexcept {
     Variant v;

@@ -19,9 +19,11 @@ namespace vestrel::appearance {
 std::wstring ToText(const VARIANT& value);
 float ToSingle(const VARIANT& value);
 long ToLong(const VARIANT& value);
+bool ToBool(const VARIANT& value);
 
 Variant Single(float value) noexcept;
 Variant Long(long value) noexcept;
+Variant Boolean(bool value) noexcept;
 
 // One row of a stored style's table: the stored value that selects it and
 // the write it makes to the window.
@@ -127,6 +129,26 @@ protected:
             font.name = ToText(v);
             Target(w).SetFont(font);
         });
+    }
+    // Font flags: Booleans in and out.
+    template <bool forms::Font::*Flag>
+    HRESULT GetFontFlag(VARIANT* v) noexcept {
+        return this->ReadVariant(v, [](Window& w) { return Boolean(Target(w).GetFont().*Flag); });
+    }
+    template <bool forms::Font::*Flag>
+    HRESULT PutFontFlag(const VARIANT& v) noexcept {
+        return this->Write([&](Window& w) {
+            forms::Font font = Target(w).GetFont();
+            font.*Flag = ToBool(v);
+            Target(w).SetFont(font);
+        });
+    }
+    // A caption: the control's text.
+    HRESULT GetCaption(VARIANT* v) noexcept { return this->ReadVariant(v, [](Window& w) { return Variant::String(Target(w).Text()); }); }
+    HRESULT PutCaption(const VARIANT& v) noexcept { return this->Write([&](Window& w) { Target(w).SetText(ToText(v)); }); }
+    // A stored alignment, written through the alignment translation.
+    HRESULT PutAlignment(long& field, long value) noexcept {
+        return this->WriteStyle(field, value, AlignmentRows([](Window& w, forms::Alignment a) { Target(w).SetAlignment(a); }));
     }
 };
 

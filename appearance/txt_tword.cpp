@@ -23,7 +23,7 @@ STDMETHODIMP TxtTWord::put_ForeColor(txtWordColor v) noexcept { return PutForeCo
 // Stored styles.
 STDMETHODIMP TxtTWord::get_Alignment(posTWord* v) noexcept { return ReadStyle(alignment_, v); }
 STDMETHODIMP TxtTWord::put_Alignment(posTWord v) noexcept {
-    return WriteStyle(alignment_, v, AlignmentRows([](Window& w, forms::Alignment a) { Control(w).SetAlignment(a); }));
+    return PutAlignment(alignment_, v);
 }
 STDMETHODIMP TxtTWord::get_Appearance(txtAppeareance* v) noexcept { return ReadStyle(appearance_, v); }
 STDMETHODIMP TxtTWord::put_Appearance(txtAppeareance v) noexcept {

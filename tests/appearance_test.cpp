@@ -266,4 +266,69 @@ TEST_F(Appearance, SuggestionListMovesRestylesAndSendsItsFirstEntry) {
     EXPECT_EQ(TextOf(Box()), L"(Sin sugerencias)");
 }
 
+TEST_F(Appearance, LabelsKeepTheirAlignmentAndForwardTheRest) {
+    struct Case {
+        const CLSID* clsid;
+        const wchar_t* name;
+        const wchar_t* caption;  // nullptr: the status label, which has none
+    };
+    for (Case c : {Case{&CLSID_Label_txtWord, L"Label_txtWord", L"Escriba la palabra "},
+                   Case{&CLSID_Label_Suggestions, L"Label_Suggestions", L"Sugerencias"},
+                   Case{&CLSID_Label_Status, L"Label_Status", nullptr}}) {
+        SCOPED_TRACE(c.name);
+        CloseForms();
+        auto label = NewObject(*c.clsid);
+        EXPECT_EQ(Get(label.Get(), L"Alignment").Long(), 0);
+        EXPECT_EQ(Put(label.Get(), L"Alignment", Int(5)).hr, S_OK);
+        EXPECT_TRUE(Forms().empty());
+        EXPECT_EQ(Get(label.Get(), L"Alignment").Long(), 5);
+        EXPECT_EQ(Get(NewObject(*c.clsid).Get(), L"Alignment").Long(), 0);
+
+        auto target = [&] { return c.caption ? Child(L"Static", 0, c.caption) : StatusLabel(); };
+        if (c.caption) {
+            CallResult caption = Get(label.Get(), L"Caption");
+            EXPECT_EQ(caption.value.vt, VT_BSTR);
+            EXPECT_EQ(caption.Text(), c.caption);
+        }
+        ASSERT_NE(target(), nullptr);
+        for (auto [value, style] : {std::pair{2L, SS_RIGHT}, std::pair{1L, SS_CENTER}, std::pair{0L, SS_LEFT}}) {
+            ASSERT_EQ(Put(label.Get(), L"Alignment", Int(value)).hr, S_OK);
+            EXPECT_EQ(Style(target()) & SS_TYPEMASK, static_cast<DWORD>(style)) << value;
+        }
+        ASSERT_EQ(Put(label.Get(), L"ForeColor", Int(0x0000FF)).hr, S_OK);
+        EXPECT_EQ(Get(label.Get(), L"ForeColor").Long(), 0x0000FF);
+        HDC dc = GetDC(target());
+        SendMessageW(Window(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(target()));
+        EXPECT_EQ(GetTextColor(dc), 0x0000FFu);
+        ReleaseDC(target(), dc);
+
+        ASSERT_EQ(Put(label.Get(), L"FontItalic", Int(1)).hr, S_OK);
+        CallResult italic = Get(label.Get(), L"FontItalic");
+        EXPECT_EQ(italic.value.vt, VT_BOOL);
+        EXPECT_EQ(italic.value.boolVal, VARIANT_TRUE);
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(target(), WM_GETFONT, 0, 0)), sizeof(font), &font);
+        EXPECT_TRUE(font.lfItalic);
+        EXPECT_EQ(Put(label.Get(), L"FontBold", Null()).hr, static_cast<HRESULT>(0x800A000D));
+        ASSERT_EQ(Put(label.Get(), L"Left", Str(L"300")).hr, S_OK);
+        EXPECT_EQ(Get(label.Get(), L"Left").value.fltVal, 300.0f);
+    }
+}
+
+TEST_F(Appearance, StatusLabelSizeAndVisibility) {
+    auto status = NewObject(CLSID_Label_Status);
+    ASSERT_EQ(Put(status.Get(), L"Width", Str(L"2000")).hr, S_OK);
+    EXPECT_EQ(Get(status.Get(), L"Width").value.fltVal, 2000.0f);
+    EXPECT_EQ(Put(status.Get(), L"Width", Null()).hr, static_cast<HRESULT>(0x800A000D));
+    EXPECT_EQ(Get(status.Get(), L"Width").value.fltVal, 2000.0f);
+    SetWord(L"casa");
+    ASSERT_EQ(Check(), S_OK);
+    EXPECT_TRUE(IsWindowVisible(StatusLabel()) || !IsWindowVisible(Window()));
+    EXPECT_EQ(Get(status.Get(), L"Visible").value.boolVal, VARIANT_TRUE);
+    ASSERT_EQ(Put(status.Get(), L"Visible", Bool(false)).hr, S_OK);
+    EXPECT_EQ(Get(status.Get(), L"Visible").value.boolVal, VARIANT_FALSE);
+    ASSERT_EQ(Check(), S_OK);
+    EXPECT_EQ(Get(status.Get(), L"Visible").value.boolVal, VARIANT_TRUE) << "a check shows it again";
+}
+
 }  // namespace

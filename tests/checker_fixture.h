@@ -102,13 +102,15 @@ protected:
     HWND List() { return Child(L"ListBox"); }
     HWND CheckButton() { return Child(L"Button", 0, L"&Verificar"); }
     HWND CloseButton() { return Child(L"Button", 0, L"&Cerrar"); }
-    // The centred label under the list (the title is centred too).
+    // The label under the list, wherever a host moved its text.
     HWND StatusLabel() {
         for (HWND c = GetWindow(Window(), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
             RECT r{};
             GetWindowRect(c, &r);
             MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&r), 2);
-            if ((GetWindowLongW(c, GWL_STYLE) & SS_TYPEMASK) == SS_CENTER && r.top == static_cast<LONG>(std::lround(3100 / 15.0))) return c;
+            wchar_t type[16] = {};
+            GetClassNameW(c, type, 16);
+            if (_wcsicmp(type, L"Static") == 0 && r.top == static_cast<LONG>(std::lround(3100 / 15.0))) return c;
         }
         return nullptr;
     }
