@@ -1,4 +1,5 @@
 #include "appearance.h"
+#include "command_button.h"
 
 namespace vestrel::appearance {
 namespace {
@@ -41,6 +42,27 @@ Variant Long(long value) noexcept {
     Variant v;
     v.put()->vt = VT_I4;
     (&v)->lVal = value;
+    return v;
+}
+
+Microsoft::WRL::ComPtr<IPictureDisp> ToPicture(const VARIANT& value) {
+    const VARIANT& v = (value.vt == (VT_VARIANT | VT_BYREF) && value.pvarVal) ? *value.pvarVal : value;
+    IUnknown* object = nullptr;
+    if (v.vt == VT_DISPATCH) object = v.pdispVal;
+    else if (v.vt == VT_UNKNOWN) object = v.punkVal;
+    else if (v.vt == (VT_DISPATCH | VT_BYREF) && v.ppdispVal) object = *v.ppdispVal;
+    else throw ComError(kTypeMismatch, L"No coinciden los tipos: se esperaba un objeto Picture.");
+    Microsoft::WRL::ComPtr<IPictureDisp> picture;
+    if (object && FAILED(object->QueryInterface(IID_PPV_ARGS(&picture))))
+        throw ComError(kTypeMismatch, L"No coinciden los tipos: el objeto no es una imagen (IPictureDisp).");
+    return picture;
+}
+
+Variant PictureVariant(IPictureDisp* picture) noexcept {
+    Variant v;
+    v.put()->vt = VT_DISPATCH;
+    (&v)->pdispVal = picture;
+    if (picture) picture->AddRef();
     return v;
 }
 

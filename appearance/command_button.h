@@ -1,34 +1,67 @@
 // The appearance object of one of the two command buttons: Check drives
-// cmdCheck, cmdClose drives cmdClose. Both share one member list.
+// cmdCheck, cmdClose drives cmdClose. Both share one member list; neither
+// keeps anything of its own.
 #pragma once
-#include "dispatch.h"
-#include "pending.h"
+#include "appearance.h"
 #include "vestrel_h.h"
 
 namespace vestrel {
 
-template <typename Interface, typename Color>
-class CommandButton final : public Dispatch<Interface> {
-    using Dispatch<Interface>::NotBuilt;
+namespace appearance {
+// A picture variant as the picture object it refers to; an empty reference
+// is no picture. Anything but an object is a type mismatch.
+Microsoft::WRL::ComPtr<IPictureDisp> ToPicture(const VARIANT& value);
+Variant PictureVariant(IPictureDisp* picture) noexcept;
+}  // namespace appearance
+
+template <typename Interface, typename Color, auto Target>
+class CommandButtonStyle final : public appearance::Styled<Interface, Target> {
+    using Base = appearance::Styled<Interface, Target>;
+    using Window = CheckerWindow;
 
 public:
-    VESTREL_PENDING_PROPERTY(Color, BackColor)
-    VESTREL_PENDING_PROPERTY(VARIANT, Caption)
-    VESTREL_PENDING_PROPERTY(VARIANT_BOOL, Enabled)
-    VESTREL_PENDING_PROPERTY(VARIANT, FontName)
-    VESTREL_PENDING_PROPERTY(VARIANT, Height)
-    VESTREL_PENDING_PROPERTY(VARIANT, Width)
-    VESTREL_PENDING_PROPERTY(VARIANT, Left)
-    VESTREL_PENDING_PROPERTY(VARIANT, Top)
-    VESTREL_PENDING_PROPERTY(VARIANT, Picture)
-    VESTREL_PENDING_PROPERTY(VARIANT, ToolTipText)
-    VESTREL_PENDING_PROPERTY(VARIANT_BOOL, Visible)
-    VESTREL_PENDING_PROPERTY(VARIANT, FontBold)
-    VESTREL_PENDING_PROPERTY(VARIANT, FontItalic)
-    VESTREL_PENDING_PROPERTY(VARIANT, FontUnderline)
+    STDMETHODIMP get_BackColor(Color* v) noexcept override { return Base::GetBackColor(v); }
+    STDMETHODIMP put_BackColor(Color v) noexcept override { return Base::PutBackColor(v); }
+    STDMETHODIMP get_Caption(VARIANT* v) noexcept override { return Base::GetCaption(v); }
+    STDMETHODIMP put_Caption(VARIANT v) noexcept override { return Base::PutCaption(v); }
+    STDMETHODIMP get_Enabled(VARIANT_BOOL* v) noexcept override { return Base::GetEnabled(v); }
+    STDMETHODIMP put_Enabled(VARIANT_BOOL v) noexcept override { return Base::PutEnabled(v); }
+    STDMETHODIMP get_FontName(VARIANT* v) noexcept override { return Base::GetFontName(v); }
+    STDMETHODIMP put_FontName(VARIANT v) noexcept override { return Base::PutFontName(v); }
+    STDMETHODIMP get_Height(VARIANT* v) noexcept override { return Base::GetHeight(v); }
+    STDMETHODIMP put_Height(VARIANT v) noexcept override { return Base::PutHeight(v); }
+    STDMETHODIMP get_Width(VARIANT* v) noexcept override { return Base::GetWidth(v); }
+    STDMETHODIMP put_Width(VARIANT v) noexcept override { return Base::PutWidth(v); }
+    STDMETHODIMP get_Left(VARIANT* v) noexcept override { return Base::GetLeft(v); }
+    STDMETHODIMP put_Left(VARIANT v) noexcept override { return Base::PutLeft(v); }
+    STDMETHODIMP get_Top(VARIANT* v) noexcept override { return Base::GetTop(v); }
+    STDMETHODIMP put_Top(VARIANT v) noexcept override { return Base::PutTop(v); }
+    STDMETHODIMP get_Picture(VARIANT* v) noexcept override {
+        return Base::ReadVariant(v, [](Window& w) { return appearance::PictureVariant(Target(w).Picture()); });
+    }
+    STDMETHODIMP put_Picture(VARIANT v) noexcept override {
+        return Base::Write([&](Window& w) { Target(w).SetPicture(appearance::ToPicture(v).Get()); });
+    }
+    STDMETHODIMP get_ToolTipText(VARIANT* v) noexcept override { return Base::GetToolTipText(v); }
+    STDMETHODIMP put_ToolTipText(VARIANT v) noexcept override { return Base::PutToolTipText(v); }
+    STDMETHODIMP get_Visible(VARIANT_BOOL* v) noexcept override { return Base::GetVisible(v); }
+    STDMETHODIMP put_Visible(VARIANT_BOOL v) noexcept override { return Base::PutVisible(v); }
+    STDMETHODIMP get_FontBold(VARIANT* v) noexcept override { return Base::template GetFontFlag<&forms::Font::bold>(v); }
+    STDMETHODIMP put_FontBold(VARIANT v) noexcept override { return Base::template PutFontFlag<&forms::Font::bold>(v); }
+    STDMETHODIMP get_FontItalic(VARIANT* v) noexcept override { return Base::template GetFontFlag<&forms::Font::italic>(v); }
+    STDMETHODIMP put_FontItalic(VARIANT v) noexcept override { return Base::template PutFontFlag<&forms::Font::italic>(v); }
+    STDMETHODIMP get_FontUnderline(VARIANT* v) noexcept override {
+        return Base::template GetFontFlag<&forms::Font::underline>(v);
+    }
+    STDMETHODIMP put_FontUnderline(VARIANT v) noexcept override {
+        return Base::template PutFontFlag<&forms::Font::underline>(v);
+    }
 };
 
-using Check = CommandButton<_Check, BKckColor>;
-using CmdClose = CommandButton<_cmdClose, BKColor>;
+inline forms::CommandButton& CheckButtonOf(CheckerWindow& window) { return window.cmdCheck; }
+inline forms::CommandButton& CloseButtonOf(CheckerWindow& window) { return window.cmdClose; }
+
+using Check = CommandButtonStyle<_Check, BKckColor, &CheckButtonOf>;
+using CmdClose = CommandButtonStyle<_cmdClose, BKColor, &CloseButtonOf>;
 
 }  // namespace vestrel

@@ -67,6 +67,7 @@ public:
     void SetText(const std::wstring& text);
 
     const Font& GetFont() const noexcept { return font_; }
+    HFONT FontHandle() const noexcept { return fontHandle_.get(); }
     void SetFont(const Font& font);
 
     OLE_COLOR BackColor() const noexcept { return back_; }

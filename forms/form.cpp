@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <commctrl.h>
 #include <olectl.h>
+#include "command_button.h"
 #include "control.h"
 #include "menu.h"
 #include "core/errors.h"
@@ -363,6 +364,14 @@ LRESULT Form::Message(UINT message, WPARAM wParam, LPARAM lParam) {
         if (Control* control = ControlOf(from)) {
             control->Notified(HIWORD(wParam));
             return 0;
+        }
+        break;
+    }
+    case WM_DRAWITEM: {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (auto* button = dynamic_cast<CommandButton*>(ControlOf(item->hwndItem))) {
+            button->DrawItem(*item);
+            return TRUE;
         }
         break;
     }

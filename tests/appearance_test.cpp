@@ -2,6 +2,7 @@
 // against the real state of the checker window's controls.
 #include "checker_fixture.h"
 #include <commctrl.h>
+#include <olectl.h>
 
 namespace {
 
@@ -29,6 +30,29 @@ VARIANT Bool(bool value) {
     v.vt = VT_BOOL;
     v.boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
     return v;
+}
+
+// One pixel of the screen (window nullptr) or a window, COLORREF order.
+COLORREF PixelOf(HWND window, int x, int y) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = 1;
+    info.bmiHeader.biHeight = 1;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC source = GetDC(window);
+    HDC dc = CreateCompatibleDC(source);
+    HBITMAP dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(dc, dib);
+    BitBlt(dc, 0, 0, 1, 1, source, x, y, SRCCOPY);
+    GdiFlush();
+    const DWORD bgr = *static_cast<const DWORD*>(bits);
+    SelectObject(dc, old);
+    DeleteObject(dib);
+    DeleteDC(dc);
+    ReleaseDC(window, source);
+    return RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
 }
 
 class Appearance : public Checker {
@@ -329,6 +353,81 @@ TEST_F(Appearance, StatusLabelSizeAndVisibility) {
     EXPECT_EQ(Get(status.Get(), L"Visible").value.boolVal, VARIANT_FALSE);
     ASSERT_EQ(Check(), S_OK);
     EXPECT_EQ(Get(status.Get(), L"Visible").value.boolVal, VARIANT_TRUE) << "a check shows it again";
+}
+
+TEST_F(Appearance, CommandButtonsAreRestyledOneAtATime) {
+    CloseForms();
+    auto check = NewObject(CLSID_Check);
+    // A failing let still loads the window first; the button keeps its height.
+    EXPECT_EQ(Put(check.Get(), L"Height", Str(L"abc")).hr, static_cast<HRESULT>(0x800A000D));
+    ASSERT_EQ(Forms().size(), 1u);
+    EXPECT_EQ(Get(check.Get(), L"Height").value.fltVal, 375.0f);
+    auto close = NewObject(CLSID_cmdClose);
+    CallResult caption = Get(check.Get(), L"Caption");
+    EXPECT_EQ(caption.value.vt, VT_BSTR);
+    EXPECT_EQ(caption.Text(), L"&Verificar");
+    EXPECT_EQ(Get(close.Get(), L"Caption").Text(), L"&Cerrar");
+    ASSERT_EQ(Put(check.Get(), L"Caption", Int(12)).hr, S_OK);
+    EXPECT_EQ(TextOf(Child(L"Button", 0, L"12")), L"12");
+    EXPECT_EQ(Put(check.Get(), L"Caption", Null()).hr, static_cast<HRESULT>(0x800A000D));
+    EXPECT_EQ(Get(check.Get(), L"Caption").Text(), L"12");
+    ASSERT_EQ(Put(close.Get(), L"Left", Str(L"150")).hr, S_OK);
+    EXPECT_EQ(Get(close.Get(), L"Left").value.fltVal, 150.0f);
+    EXPECT_EQ(Put(close.Get(), L"Left", Str(L"abc")).hr, static_cast<HRESULT>(0x800A000D));
+    EXPECT_EQ(Get(close.Get(), L"Left").value.fltVal, 150.0f);
+
+    ASSERT_EQ(Put(check.Get(), L"FontBold", Int(1)).hr, S_OK);
+    CallResult bold = Get(check.Get(), L"FontBold");
+    EXPECT_EQ(bold.value.vt, VT_BOOL);
+    EXPECT_EQ(bold.value.boolVal, VARIANT_TRUE);
+    ASSERT_EQ(Put(check.Get(), L"FontUnderline", Bool(true)).hr, S_OK);
+    EXPECT_EQ(Get(check.Get(), L"FontUnderline").value.boolVal, VARIANT_TRUE);
+
+    ASSERT_EQ(Put(check.Get(), L"Enabled", Bool(false)).hr, S_OK);
+    EXPECT_FALSE(IsWindowEnabled(Child(L"Button", 0, L"12")));
+    EXPECT_TRUE(IsWindowEnabled(CloseButton()));
+    ASSERT_EQ(Put(check.Get(), L"Enabled", Bool(true)).hr, S_OK);
+
+    // The back colour is painted: the face of the shown button turns green.
+    EXPECT_EQ(Get(check.Get(), L"BackColor").Long(), 0xC0C0C0);
+    ASSERT_EQ(Put(check.Get(), L"BackColor", Int(0x00FF00)).hr, S_OK);
+    EXPECT_EQ(Get(check.Get(), L"BackColor").Long(), 0x00FF00);
+    ASSERT_EQ(Call(spelling_.Get(), L"Show").hr, S_OK);
+    Pump(50);
+    const HWND button = Child(L"Button", 0, L"12");
+    RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    Pump(100);  // the drawing reaches the screen
+    POINT face{6, 4};
+    ClientToScreen(button, &face);
+    EXPECT_EQ(PixelOf(nullptr, face.x, face.y), 0x00FF00u);
+
+    // Pictures are picture objects, assigned by reference.
+    PICTDESC description{};
+    description.cbSizeofstruct = sizeof(description);
+    description.picType = PICTYPE_BITMAP;
+    description.bmp.hbitmap = static_cast<HBITMAP>(LoadImageW(Dll(), MAKEINTRESOURCEW(5), IMAGE_BITMAP, 0, 0, 0));
+    Microsoft::WRL::ComPtr<IPictureDisp> picture;
+    ASSERT_EQ(OleCreatePictureIndirect(&description, IID_IPictureDisp, TRUE, &picture), S_OK);
+    VARIANT object;
+    object.vt = VT_DISPATCH;
+    object.pdispVal = picture.Get();
+    picture->AddRef();
+    ASSERT_EQ(Put(close.Get(), L"Picture", object).hr, S_OK);
+    CallResult shown = Get(close.Get(), L"Picture");
+    EXPECT_EQ(shown.value.vt, VT_DISPATCH);
+    EXPECT_EQ(shown.Object(), picture.Get());
+    EXPECT_EQ(Put(close.Get(), L"Picture", Str(L"foto.bmp")).hr, static_cast<HRESULT>(0x800A000D));
+    VARIANT nothing;
+    nothing.vt = VT_DISPATCH;
+    nothing.pdispVal = nullptr;
+    ASSERT_EQ(Put(close.Get(), L"Picture", nothing).hr, S_OK);
+    EXPECT_EQ(Get(close.Get(), L"Picture").Object(), nullptr);
+
+    // Enter still presses the focused button, and the check button elsewhere.
+    SetFocus(CloseButton());
+    const HWND window = Window();
+    PressEnter(CloseButton());
+    EXPECT_FALSE(IsWindow(window)) << "Enter on the focused close button closes";
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ For Each n In names
       ' Reading the word box loads the checker window, hidden.
       Expect o.DeleteText = "" And Err.Number = 0, "Spelling word box readable (" & Err.Description & ")"
       Expect o.Visible = False, "Spelling window loaded hidden"
-    ElseIf n = "txtTWord" Or n = "lst_Suggestions" Or Left(n, 6) = "Label_" Then
+    ElseIf n = "txtTWord" Or n = "lst_Suggestions" Or Left(n, 6) = "Label_" Or n = "Check" Or n = "cmdClose" Then
       ' Built: the control's visibility through the object.
       o.Visible = True
       Expect Err.Number = 0 And o.Visible = True, n & ".Visible writes and reads (" & Err.Description & ")"
