@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # host_script.sh ARCH SCRIPT: runs a VBScript host script (wine cscript) of
 # that architecture with the built-in engine, answering its message boxes;
-# it passes when the script reports no failure.
+# it passes when the script reports no failure. With BOXES_FILE set, the
+# boxes answered (title|text, a line each) are left in that file.
 set -uo pipefail
 source "$(dirname "$0")/../scripts/env.sh"
 arch=$1
@@ -19,5 +20,6 @@ status=$?
 echo "$output"
 touch "$work/stop"
 wait $answerer
+if [ -n "${BOXES_FILE:-}" ]; then cp "$work/boxes.txt" "$BOXES_FILE"; fi
 echo "$output" | grep -qE '^[a-z_]+: [0-9]+ passed, 0 failed' || status=1
 exit $status
