@@ -430,4 +430,43 @@ TEST_F(Appearance, CommandButtonsAreRestyledOneAtATime) {
     EXPECT_FALSE(IsWindow(window)) << "Enter on the focused close button closes";
 }
 
+// C++ hosts call the dual interfaces through their vtables.
+TEST_F(Appearance, DualInterfacesWorkThroughTheVtable) {
+    Microsoft::WRL::ComPtr<_txtTWord> word;
+    ASSERT_EQ(word_.As(&word), S_OK);
+    posTWord alignment = TWordRight;
+    EXPECT_EQ(word->get_Alignment(&alignment), S_OK);
+    EXPECT_EQ(alignment, TWordLeft);
+    EXPECT_EQ(word->put_Alignment(TWordCenter), S_OK);
+    EXPECT_EQ(Style(Box()) & (ES_CENTER | ES_RIGHT), static_cast<DWORD>(ES_CENTER));
+    VARIANT text = Str(L"vtable");
+    EXPECT_EQ(word->put_Text(text), S_OK);
+    VariantClear(&text);
+    VARIANT read;
+    VariantInit(&read);
+    EXPECT_EQ(word->get_Text(&read), S_OK);
+    EXPECT_EQ(read.vt, VT_BSTR);
+    EXPECT_STREQ(read.bstrVal, L"vtable");
+    VariantClear(&read);
+    EXPECT_EQ(word->get_Text(nullptr), E_POINTER);
+    VARIANT null = Null();
+    EXPECT_EQ(word->put_MaxLength(null), static_cast<HRESULT>(0x800A000D));
+    // The failure carries its text for the host.
+    Microsoft::WRL::ComPtr<IErrorInfo> info;
+    ASSERT_EQ(GetErrorInfo(0, &info), S_OK);
+    BSTR description = nullptr;
+    info->GetDescription(&description);
+    EXPECT_NE(SysStringLen(description), 0u);
+    SysFreeString(description);
+
+    Microsoft::WRL::ComPtr<_lst_Suggestions> list;
+    ASSERT_EQ(NewObject(CLSID_lst_Suggestions).As(&list), S_OK);
+    EXPECT_EQ(list->Send(), S_OK);
+    Microsoft::WRL::ComPtr<_Check> check;
+    ASSERT_EQ(NewObject(CLSID_Check).As(&check), S_OK);
+    BKckColor colour{};
+    EXPECT_EQ(check->get_BackColor(&colour), S_OK);
+    EXPECT_EQ(static_cast<long>(colour), 0xC0C0C0);
+}
+
 }  // namespace
