@@ -1,21 +1,158 @@
 #include "bar_buttons.h"
-#include "appearance.h"
-#include "core/variant.h"
-#include "window/checker_window.h"
 
 namespace vestrel {
+namespace {
 
-STDMETHODIMP BarButtons::get_HelpFilePath(VARIANT* value) noexcept {
-    if (!value) return E_POINTER;
-    VariantInit(value);
-    return Boundary([&] { Variant::String(CheckerInstance::Get().BtnHelp.Tag()).Detach(value); });
+using namespace appearance;
+using Window = CheckerWindow;
+
+VARIANT_BOOL Bool(bool value) { return value ? VARIANT_TRUE : VARIANT_FALSE; }
+// Each write of a multi-control property reaches the window anew.
+Window& Checker() { return CheckerInstance::Get(); }
+
+// The value plus offset twips, as variant arithmetic adds: text that reads
+// as a number counts as the number.
+float Offset(const VARIANT& value, long offset) {
+    VARIANT by{};
+    by.vt = VT_I4;
+    by.lVal = offset < 0 ? -offset : offset;
+    Variant result;
+    HRESULT hr = offset < 0 ? VarSub(const_cast<VARIANT*>(&value), &by, result.put())
+                            : VarAdd(const_cast<VARIANT*>(&value), &by, result.put());
+    if (hr == DISP_E_TYPEMISMATCH || hr == DISP_E_BADVARTYPE)
+        throw ComError(kTypeMismatch, L"No coinciden los tipos: la posición debe ser un número.");
+    if (hr == DISP_E_OVERFLOW) throw ComError(kOverflow, L"Desbordamiento: la posición no cabe.");
+    ThrowIfFailed(hr);
+    return ToSingle(result.get());
 }
 
-STDMETHODIMP BarButtons::put_HelpFilePath(VARIANT value) noexcept {
-    return Boundary([&] {
-        CheckerWindow& window = CheckerInstance::Get();
-        window.BtnHelp.SetTag(appearance::ToText(value));
+}  // namespace
+
+STDMETHODIMP BarButtons::get_ButtonHelpVisible(VARIANT_BOOL* v) noexcept {
+    return Read(v, [](Window& w) { return Bool(w.BtnHelp.Visible()); });
+}
+STDMETHODIMP BarButtons::put_ButtonHelpVisible(VARIANT_BOOL v) noexcept {
+    return Write([&](Window& w) { w.BtnHelp.SetVisible(v != VARIANT_FALSE); });
+}
+
+STDMETHODIMP BarButtons::get_ButtonMinVisible(VARIANT_BOOL* v) noexcept {
+    return Read(v, [](Window&) {
+        Checker().BtnMinimizar.Visible();
+        return Bool(Checker().BtnMaximizar.Visible());
     });
+}
+STDMETHODIMP BarButtons::put_ButtonMinVisible(VARIANT_BOOL v) noexcept {
+    return Write([&](Window&) {
+        Checker().BtnMinimizar.SetVisible(v != VARIANT_FALSE);
+        Checker().BtnMaximizar.SetVisible(v != VARIANT_FALSE);
+    });
+}
+
+STDMETHODIMP BarButtons::get_ButtonCloseVisible(VARIANT_BOOL* v) noexcept {
+    return Read(v, [](Window& w) { return Bool(w.BtnCerrar.Visible()); });
+}
+STDMETHODIMP BarButtons::put_ButtonCloseVisible(VARIANT_BOOL v) noexcept {
+    return Write([&](Window&) {
+        Checker().BtnCerrar.SetVisible(v != VARIANT_FALSE);
+        Checker().BtnMinimizar.SetVisible(v != VARIANT_FALSE);
+        Checker().BtnMaximizar.SetVisible(v != VARIANT_FALSE);
+    });
+}
+
+STDMETHODIMP BarButtons::get_BarButtonsTop(VARIANT* v) noexcept {
+    return ReadVariant(v, [](Window& w) { return Single(w.BtnCerrar.Top()); });
+}
+STDMETHODIMP BarButtons::put_BarButtonsTop(VARIANT v) noexcept {
+    return Write([&](Window&) {
+        const float top = ToSingle(v);
+        Checker().BtnMinimizar.SetTop(top);
+        Checker().BtnMaximizar.SetTop(top);
+        Checker().BtnCerrar.SetTop(top);
+    });
+}
+
+// The value places the maximise image; the minimise image goes 255 twips
+// left of it, the close image 270 right. The get reads the close image.
+STDMETHODIMP BarButtons::get_BarButtonsLeft(VARIANT* v) noexcept {
+    return ReadVariant(v, [](Window& w) { return Single(w.BtnCerrar.Left()); });
+}
+STDMETHODIMP BarButtons::put_BarButtonsLeft(VARIANT v) noexcept {
+    return Write([&](Window&) {
+        Checker().BtnMinimizar.SetLeft(Offset(v, -255));
+        Checker().BtnMaximizar.SetLeft(ToSingle(v));
+        Checker().BtnCerrar.SetLeft(Offset(v, 270));
+    });
+}
+
+STDMETHODIMP BarButtons::get_HelpButtonLeft(VARIANT* v) noexcept {
+    return ReadVariant(v, [](Window& w) { return Single(w.BtnHelp.Left()); });
+}
+STDMETHODIMP BarButtons::put_HelpButtonLeft(VARIANT v) noexcept {
+    return Write([&](Window& w) { w.BtnHelp.SetLeft(ToSingle(v)); });
+}
+STDMETHODIMP BarButtons::get_HelpTop(VARIANT* v) noexcept {
+    return ReadVariant(v, [](Window& w) { return Single(w.BtnHelp.Top()); });
+}
+STDMETHODIMP BarButtons::put_HelpTop(VARIANT v) noexcept {
+    return Write([&](Window& w) { w.BtnHelp.SetTop(ToSingle(v)); });
+}
+
+STDMETHODIMP BarButtons::get_HelpToolTipText(VARIANT* v) noexcept {
+    return ReadVariant(v, [](Window& w) { return Variant::String(w.BtnHelp.ToolTipText()); });
+}
+STDMETHODIMP BarButtons::put_HelpToolTipText(VARIANT v) noexcept {
+    return Write([&](Window& w) { w.BtnHelp.SetToolTipText(ToText(v)); });
+}
+STDMETHODIMP BarButtons::get_MinToolTipText(VARIANT* v) noexcept {
+    return ReadVariant(v, [](Window& w) { return Variant::String(w.BtnMinimizar.ToolTipText()); });
+}
+STDMETHODIMP BarButtons::put_MinToolTipText(VARIANT v) noexcept {
+    return Write([&](Window& w) { w.BtnMinimizar.SetToolTipText(ToText(v)); });
+}
+
+// The close image and the close button share their tool tip.
+STDMETHODIMP BarButtons::get_CloseToolTipText(VARIANT* v) noexcept {
+    return ReadVariant(v, [](Window&) {
+        Checker().BtnCerrar.ToolTipText();
+        return Variant::String(Checker().cmdClose.ToolTipText());
+    });
+}
+STDMETHODIMP BarButtons::put_CloseToolTipText(VARIANT v) noexcept {
+    return Write([&](Window&) {
+        const std::wstring text = ToText(v);
+        Checker().BtnCerrar.SetToolTipText(text);
+        Checker().cmdClose.SetToolTipText(text);
+    });
+}
+
+STDMETHODIMP BarButtons::get_HelpFilePath(VARIANT* v) noexcept {
+    return ReadVariant(v, [](Window& w) { return Variant::String(w.BtnHelp.Tag()); });
+}
+STDMETHODIMP BarButtons::put_HelpFilePath(VARIANT v) noexcept {
+    return Write([&](Window& w) { w.BtnHelp.SetTag(ToText(v)); });
+}
+
+STDMETHODIMP BarButtons::get_BackColor(ToolBColor* v) noexcept {
+    return Read(v, [](Window& w) { return static_cast<ToolBColor>(w.Label6.BackColor()); });
+}
+STDMETHODIMP BarButtons::put_BackColor(ToolBColor v) noexcept {
+    return Write([&](Window& w) { w.Label6.SetBackColor(static_cast<OLE_COLOR>(v)); });
+}
+
+STDMETHODIMP BarButtons::put_BorderStyle(BorderS v) noexcept {
+    return WriteStyle(borderStyle_, v, {{0, [](Window& w) { w.Label6.SetBorderStyle(0); }},
+                                        {1, [](Window& w) { w.Label6.SetBorderStyle(1); }}});
+}
+STDMETHODIMP BarButtons::put_BackStyle(BStyle v) noexcept {
+    return WriteStyle(backStyle_, v, {{0, [](Window& w) { w.Label6.SetBackStyle(0); }},
+                                      {1, [](Window& w) { w.Label6.SetBackStyle(1); }}});
+}
+
+STDMETHODIMP BarButtons::get_BorderTBVisible(VARIANT_BOOL* v) noexcept {
+    return Read(v, [](Window& w) { return Bool(w.Label6.Visible()); });
+}
+STDMETHODIMP BarButtons::put_BorderTBVisible(VARIANT_BOOL v) noexcept {
+    return Write([&](Window& w) { w.Label6.SetVisible(v != VARIANT_FALSE); });
 }
 
 }  // namespace vestrel

@@ -1,15 +1,17 @@
-// Border: the checker window's background colour and picture.
+// Border: the checker window's background colour, shared with its three
+// content labels, and its background picture.
 #pragma once
-#include "dispatch.h"
-#include "pending.h"
+#include "appearance.h"
 #include "vestrel_h.h"
 
 namespace vestrel {
 
-class Border final : public Dispatch<_Border> {
+class Border final : public appearance::Object<_Border> {
 public:
-    VESTREL_PENDING_PROPERTY(WBColor, BackColor)
-    VESTREL_PENDING_PROPERTY(VARIANT, Picture)
+    STDMETHODIMP get_BackColor(WBColor* value) noexcept override;
+    STDMETHODIMP put_BackColor(WBColor value) noexcept override;
+    STDMETHODIMP get_Picture(VARIANT* value) noexcept override;
+    STDMETHODIMP put_Picture(VARIANT value) noexcept override;
 };
 
 }  // namespace vestrel

@@ -1,7 +1,6 @@
 // IDispatch for a dual interface, driven by the embedded type library, and
 // ISupportErrorInfo so that hosts read the error text of a failed call.
 #pragma once
-#include <string>
 #include <wrl/client.h>
 #include "com_object.h"
 #include "errors.h"
@@ -41,30 +40,6 @@ public:
     }
     STDMETHODIMP InterfaceSupportsErrorInfo(REFIID riid) noexcept override {
         return riid == __uuidof(Interface) ? S_OK : S_FALSE;
-    }
-
-protected:
-    // The class name as hosts know it: the interface name without its '_'.
-    std::wstring ClassName() {
-        BSTR name = nullptr;
-        if (FAILED(LoadInfo()) || FAILED(info_->GetDocumentation(MEMBERID_NIL, &name, nullptr,
-                                                                 nullptr, nullptr)))
-            return L"Vestrel";
-        std::wstring text(name, SysStringLen(name));
-        SysFreeString(name);
-        return text.size() > 1 && text[0] == L'_' ? text.substr(1) : text;
-    }
-
-    // The answer of a member that this version does not provide yet.
-    HRESULT NotBuilt(const wchar_t* member) noexcept {
-        try {
-            return Fail(E_NOTIMPL,
-                        L"El miembro " + ClassName() + L"." + member +
-                            L" todavía no está disponible en esta versión de Vestrel.",
-                        __uuidof(Interface));
-        } catch (...) {
-            return FromException();
-        }
     }
 
 private:

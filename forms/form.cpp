@@ -162,6 +162,32 @@ void Form::SetBackColor(OLE_COLOR color) {
 
 void Form::SetPicture(Picture picture) {
     picture_ = std::move(picture);
+    pictureObject_.Reset();
+    brush_.reset(SolidBrush(back_));
+    ComposeBackground();
+}
+
+IPictureDisp* Form::PictureObject() {
+    if (!pictureObject_ && picture_) {
+        PICTDESC description{};
+        description.cbSizeofstruct = sizeof(description);
+        description.picType = PICTYPE_BITMAP;
+        description.bmp.hbitmap = static_cast<HBITMAP>(CopyImage(picture_.Handle(), IMAGE_BITMAP, 0, 0, 0));
+        if (!description.bmp.hbitmap) throw ComError(E_OUTOFMEMORY, L"No se pudo copiar la imagen de fondo.");
+        const HRESULT hr = OleCreatePictureIndirect(&description, IID_IPictureDisp, TRUE,
+                                                    reinterpret_cast<void**>(pictureObject_.ReleaseAndGetAddressOf()));
+        if (FAILED(hr)) {
+            DeleteObject(description.bmp.hbitmap);
+            throw ComError(hr, L"No se pudo crear el objeto de la imagen de fondo.");
+        }
+    }
+    return pictureObject_.Get();
+}
+
+void Form::SetPictureObject(IPictureDisp* picture) {
+    Microsoft::WRL::ComPtr<IPictureDisp> kept(picture);
+    picture_ = Picture();
+    pictureObject_ = kept;
     brush_.reset(SolidBrush(back_));
     ComposeBackground();
 }
@@ -170,7 +196,9 @@ void Form::SetPicture(Picture picture) {
 // back colour with the picture drawn at the top left, so that transparent
 // controls align their part of it.
 void Form::ComposeBackground() {
-    if (picture_) {
+    Microsoft::WRL::ComPtr<IPicture> object;
+    if (pictureObject_) pictureObject_.As(&object);
+    if (picture_ || object) {
         RECT client{};
         GetClientRect(window_, &client);
         HDC screen = GetDC(window_);
@@ -183,7 +211,18 @@ void Form::ComposeBackground() {
         }
         HGDIOBJ previous = SelectObject(dc, composed.get());
         FillRect(dc, &client, brush_.get());
-        picture_.Draw(dc, client, false);
+        if (object) {
+            // At its own size, from the top left, as the design picture.
+            OLE_XSIZE_HIMETRIC width = 0;
+            OLE_YSIZE_HIMETRIC height = 0;
+            object->get_Width(&width);
+            object->get_Height(&height);
+            const int w = MulDiv(width, GetDeviceCaps(dc, LOGPIXELSX), 2540);
+            const int h = MulDiv(height, GetDeviceCaps(dc, LOGPIXELSY), 2540);
+            if (w > 0 && h > 0) object->Render(dc, 0, 0, w, h, 0, height, width, -height, nullptr);
+        } else {
+            picture_.Draw(dc, client, false);
+        }
         SelectObject(dc, previous);
         DeleteDC(dc);
         HBRUSH pattern = CreatePatternBrush(composed.get());

@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <string>
 #include <vector>
+#include <wrl/client.h>
 #include "control.h"
 #include "core/unique_handle.h"
 #include "picture.h"
@@ -48,6 +49,11 @@ public:
     void SetBackColor(OLE_COLOR color);
     const Picture& GetPicture() const noexcept { return picture_; }
     void SetPicture(Picture picture);
+    // The background picture as an OLE picture object (one made from the
+    // design picture on first request, so it keeps its identity), or
+    // nullptr. Setting one replaces the picture; nullptr removes it.
+    IPictureDisp* PictureObject();
+    void SetPictureObject(IPictureDisp* picture);
     WindowState GetWindowState() const;
     void SetWindowState(WindowState state);
     // Hands the window its visible region; the window system owns it from
@@ -120,6 +126,7 @@ private:
     UniqueHandle<HBRUSH, DeleteObject> brush_;
     UniqueHandle<HICON, DestroyIcon> icon_;
     Picture picture_;
+    Microsoft::WRL::ComPtr<IPictureDisp> pictureObject_;
     // The back colour with the picture on it, behind brush_.
     UniqueHandle<HBITMAP, DeleteObject> background_;
     HWND toolTips_ = nullptr;

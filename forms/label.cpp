@@ -17,7 +17,7 @@ DWORD AlignmentStyle(Alignment alignment, bool wordWrap = true) {
 Label::Label(Form& form, const std::wstring& caption, const Placement& placement, const Font& font,
              Alignment alignment, bool visible)
     : Control(form, L"STATIC", SS_NOTIFY | AlignmentStyle(alignment) | (visible ? WS_VISIBLE : 0), 0, placement,
-              {COLOR_BTNFACE | 0x80000000u, COLOR_BTNTEXT | 0x80000000u}, font),
+              {0xC0C0C0, COLOR_BTNTEXT | 0x80000000u}, font),
       alignment_(alignment) {
     TakeMouseOnPress();
     SetText(caption);
@@ -35,6 +35,11 @@ void Label::SetAlignment(Alignment alignment) {
 void Label::SetWordWrap(bool wrap) {
     ChangeStyle(SS_TYPEMASK, AlignmentStyle(alignment_, wrap));
     wordWrap_ = wrap;
+}
+
+void Label::SetBackColor(OLE_COLOR color) {
+    Control::SetBackColor(color);
+    transparent_ = false;
 }
 
 void Label::SetTransparent(bool transparent) {

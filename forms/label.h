@@ -19,6 +19,8 @@ public:
     void SetAlignment(Alignment alignment);
     // A left-aligned label that does not wrap shows one line, clipped.
     void SetWordWrap(bool wrap);
+    // A back colour written makes a transparent label opaque.
+    void SetBackColor(OLE_COLOR color);
     // A transparent label shows the form's background behind its text.
     bool Transparent() const noexcept { return transparent_; }
     void SetTransparent(bool transparent);

@@ -430,6 +430,162 @@ TEST_F(Appearance, CommandButtonsAreRestyledOneAtATime) {
     EXPECT_FALSE(IsWindow(window)) << "Enter on the focused close button closes";
 }
 
+TEST_F(Appearance, BarButtonsMoveShowAndStyleTheCaptionImagesAndTheBand) {
+    CloseForms();
+    auto bar = NewObject(CLSID_BarButtons);
+    EXPECT_EQ(Get(bar.Get(), L"BorderStyle").Long(), 0);
+    EXPECT_EQ(Get(bar.Get(), L"BackStyle").Long(), 0);
+    EXPECT_EQ(Put(bar.Get(), L"BackStyle", Int(3)).hr, S_OK);
+    EXPECT_TRUE(Forms().empty());
+    EXPECT_EQ(Get(bar.Get(), L"BackStyle").Long(), 3);
+
+    ASSERT_EQ(Call(spelling_.Get(), L"Show").hr, S_OK);
+    auto at = [&](float x, float y) { return ControlAt(x, y); };
+    const HWND help = at(3150, 3700), minimise = at(3950, 3700), maximise = at(4190, 3700), close = at(4460, 3700);
+    auto left = [&](HWND w) {
+        RECT r{};
+        GetWindowRect(w, &r);
+        MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&r), 2);
+        return r.left;
+    };
+    // The text "4000" places the maximise image; its neighbours follow.
+    ASSERT_EQ(Put(bar.Get(), L"BarButtonsLeft", Str(L"4000")).hr, S_OK);
+    EXPECT_EQ(left(minimise), std::lround(3745 / 15.0));
+    EXPECT_EQ(left(maximise), std::lround(4000 / 15.0));
+    EXPECT_EQ(left(close), std::lround(4270 / 15.0));
+    CallResult reported = Get(bar.Get(), L"BarButtonsLeft");
+    EXPECT_EQ(reported.value.vt, VT_R4);
+    EXPECT_EQ(reported.value.fltVal, 4270.0f) << "the close image's left";
+    EXPECT_EQ(Put(bar.Get(), L"BarButtonsLeft", Str(L"abc")).hr, static_cast<HRESULT>(0x800A000D));
+    EXPECT_EQ(left(minimise), std::lround(3745 / 15.0)) << "nothing moved";
+    EXPECT_EQ(left(help), std::lround(3100 / 15.0));
+
+    ASSERT_EQ(Put(bar.Get(), L"ButtonMinVisible", Bool(false)).hr, S_OK);
+    EXPECT_FALSE(IsWindowVisible(minimise));
+    EXPECT_FALSE(IsWindowVisible(maximise));
+    EXPECT_TRUE(IsWindowVisible(close));
+    EXPECT_EQ(Get(bar.Get(), L"ButtonMinVisible").value.boolVal, VARIANT_FALSE);
+    ASSERT_EQ(Put(bar.Get(), L"ButtonCloseVisible", Bool(true)).hr, S_OK);
+    EXPECT_TRUE(IsWindowVisible(minimise) && IsWindowVisible(maximise) && IsWindowVisible(close));
+
+    // The close tool tip is shared with the close button; the last writer wins.
+    ASSERT_EQ(Put(bar.Get(), L"CloseToolTipText", Str(L" Cerrar ")).hr, S_OK);
+    EXPECT_EQ(ToolTipOf(close), L" Cerrar ");
+    EXPECT_EQ(ToolTipOf(CloseButton()), L" Cerrar ");
+    ASSERT_EQ(Put(NewObject(CLSID_cmdClose).Get(), L"ToolTipText", Str(L"Salir")).hr, S_OK);
+    EXPECT_EQ(Get(bar.Get(), L"CloseToolTipText").Text(), L"Salir");
+    EXPECT_EQ(ToolTipOf(close), L" Cerrar ");
+
+    // The band paints its back style, border and colour.
+    POINT inside{2910 / 15 + 4, 3500 / 15 + 25}, corner{2910 / 15, std::lround(3500 / 15.0)};
+    ClientToScreen(Window(), &inside);
+    ClientToScreen(Window(), &corner);
+    auto screen = [](POINT p) {
+        Pump(100);
+        return PixelOf(nullptr, p.x, p.y);
+    };
+    ASSERT_EQ(Put(bar.Get(), L"BackColor", Int(0x0000FF)).hr, S_OK);
+    EXPECT_EQ(Get(bar.Get(), L"BackColor").Long(), 0x0000FF);
+    ASSERT_EQ(Put(bar.Get(), L"BackStyle", Int(1)).hr, S_OK);
+    EXPECT_EQ(screen(inside), RGB(255, 0, 0));
+    ASSERT_EQ(Put(bar.Get(), L"BackStyle", Int(0)).hr, S_OK);
+    EXPECT_NE(screen(inside), RGB(255, 0, 0)) << "the background shows through";
+    ASSERT_EQ(Put(bar.Get(), L"BackStyle", Int(1)).hr, S_OK);
+    ASSERT_EQ(Put(bar.Get(), L"BorderStyle", Int(1)).hr, S_OK);
+    EXPECT_EQ(screen(corner), RGB(0, 0, 0));
+    ASSERT_EQ(Put(bar.Get(), L"BorderStyle", Int(0)).hr, S_OK);
+    EXPECT_EQ(screen(corner), RGB(255, 0, 0));
+    ASSERT_EQ(Put(bar.Get(), L"BorderTBVisible", Bool(false)).hr, S_OK);
+    EXPECT_EQ(Get(bar.Get(), L"BorderTBVisible").value.boolVal, VARIANT_FALSE);
+    EXPECT_NE(screen(inside), RGB(255, 0, 0));
+}
+
+TEST_F(Appearance, BarTitleRestylesTheTitleAndItsBand) {
+    auto title = NewObject(CLSID_BarTitle);
+    CloseForms();
+    EXPECT_EQ(Get(title.Get(), L"FontSize").Long(), 0);
+    EXPECT_EQ(Put(title.Get(), L"FontSize", Int(7)).hr, S_OK);
+    EXPECT_TRUE(Forms().empty());
+    EXPECT_EQ(Get(title.Get(), L"Caption").Text(), L"Vestrel");
+    const HWND label = Child(L"Static", 0, L"Vestrel");
+    ASSERT_NE(label, nullptr);
+    LOGFONTW font{};
+    struct Case {
+        long value;
+        LONG pixels;  // at 96 dpi
+    };
+    for (Case c : {Case{0, -16}, Case{1, -13}, Case{2, -11}}) {
+        ASSERT_EQ(Put(title.Get(), L"FontSize", Int(c.value)).hr, S_OK);
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)), sizeof(font), &font);
+        EXPECT_EQ(font.lfHeight, c.pixels) << c.value;
+    }
+    ASSERT_EQ(Put(title.Get(), L"Alignment", Int(2)).hr, S_OK);
+    EXPECT_EQ(Style(label) & SS_TYPEMASK, static_cast<DWORD>(SS_RIGHT));
+    ASSERT_EQ(Put(title.Get(), L"FontItalic", Bool(true)).hr, S_OK);
+    EXPECT_EQ(Get(title.Get(), L"FontItalic").value.boolVal, VARIANT_TRUE);
+
+    // Colour, tool tip and visibility go to the title, then to its band.
+    ASSERT_EQ(Call(spelling_.Get(), L"Show").hr, S_OK);
+    const HWND band = ControlAt(1600, 120);
+    ASSERT_NE(band, nullptr);
+    ASSERT_NE(band, label);
+    ASSERT_EQ(Put(title.Get(), L"BackColor", Int(0x800000)).hr, S_OK);
+    EXPECT_EQ(Get(title.Get(), L"BackColor").Long(), 0x800000);
+    ASSERT_EQ(Put(title.Get(), L"ToolTipText", Str(L" Arrastre para mover ")).hr, S_OK);
+    EXPECT_EQ(ToolTipOf(label), L" Arrastre para mover ");
+    EXPECT_EQ(ToolTipOf(band), L" Arrastre para mover ");
+    ASSERT_EQ(Put(title.Get(), L"Visible", Bool(false)).hr, S_OK);
+    EXPECT_FALSE(IsWindowVisible(label));
+    EXPECT_FALSE(IsWindowVisible(band));
+    EXPECT_EQ(Get(title.Get(), L"Visible").value.boolVal, VARIANT_FALSE);
+}
+
+TEST_F(Appearance, BorderRecoloursTheWindowAndItsLabelsAndReplacesThePicture) {
+    auto border = NewObject(CLSID_Border);
+    CloseForms();
+    EXPECT_EQ(Get(border.Get(), L"BackColor").Long(), 0xC0C0C0);
+    ASSERT_EQ(Forms().size(), 1u);
+    EXPECT_FALSE(IsWindowVisible(Forms()[0]));
+    ASSERT_EQ(Put(border.Get(), L"BackColor", Int(0x0000FF)).hr, S_OK);
+    EXPECT_EQ(Get(border.Get(), L"BackColor").Long(), 0x0000FF);
+    for (const wchar_t* caption : {L"Escriba la palabra ", L"Sugerencias"}) {
+        HWND label = Child(L"Static", 0, caption);
+        HDC dc = GetDC(label);
+        SendMessageW(Window(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label));
+        EXPECT_EQ(GetBkColor(dc), 0x0000FFu);
+        ReleaseDC(label, dc);
+    }
+    // Label3 is what the get reads.
+    ASSERT_EQ(Put(NewObject(CLSID_Label_Status).Get(), L"ForeColor", Int(0)).hr, S_OK);
+    EXPECT_EQ(Get(border.Get(), L"BackColor").Long(), 0x0000FF);
+
+    // The picture: the design one as an object, replaced by reference, removed.
+    CallResult design = Get(border.Get(), L"Picture");
+    ASSERT_EQ(design.value.vt, VT_DISPATCH);
+    ASSERT_NE(design.Object(), nullptr);
+    EXPECT_EQ(Get(border.Get(), L"Picture").Object(), design.Object()) << "the same object each time";
+    PICTDESC description{};
+    description.cbSizeofstruct = sizeof(description);
+    description.picType = PICTYPE_BITMAP;
+    description.bmp.hbitmap = static_cast<HBITMAP>(LoadImageW(Dll(), MAKEINTRESOURCEW(102), IMAGE_BITMAP, 0, 0, 0));
+    Microsoft::WRL::ComPtr<IPictureDisp> other;
+    ASSERT_EQ(OleCreatePictureIndirect(&description, IID_IPictureDisp, TRUE, &other), S_OK);
+    VARIANT object;
+    object.vt = VT_DISPATCH;
+    object.pdispVal = other.Get();
+    other->AddRef();
+    ASSERT_EQ(Put(border.Get(), L"Picture", object).hr, S_OK);
+    EXPECT_EQ(Get(border.Get(), L"Picture").Object(), other.Get());
+    EXPECT_EQ(Put(border.Get(), L"Picture", Str(L"fondo.bmp")).hr, static_cast<HRESULT>(0x800A000D));
+    EXPECT_EQ(Put(border.Get(), L"Picture", Int(3)).hr, static_cast<HRESULT>(0x800A000D));
+    EXPECT_EQ(Get(border.Get(), L"Picture").Object(), other.Get()) << "a failed let keeps the picture";
+    VARIANT nothing;
+    nothing.vt = VT_DISPATCH;
+    nothing.pdispVal = nullptr;
+    ASSERT_EQ(Put(border.Get(), L"Picture", nothing).hr, S_OK);
+    EXPECT_EQ(Get(border.Get(), L"Picture").Object(), nullptr);
+}
+
 // C++ hosts call the dual interfaces through their vtables.
 TEST_F(Appearance, DualInterfacesWorkThroughTheVtable) {
     Microsoft::WRL::ComPtr<_txtTWord> word;

@@ -112,27 +112,34 @@ TEST_F(Server, CanUnloadOnlyWhenNothingIsOutstanding) {
     EXPECT_EQ(canUnloadNow_(), S_OK);
 }
 
-TEST_F(Server, MemberNotYetBuiltRaisesANamedAutomationError) {
+// A failing member reaches a late-bound host as an exception with the
+// component's source, its text and the error number.
+TEST_F(Server, AFailingMemberRaisesANamedAutomationError) {
     ComPtr<IDispatch> object;
     ASSERT_EQ(Factory(CLSID_BarTitle)->CreateInstance(nullptr, IID_IDispatch, &object), S_OK);
     LPOLESTR name = const_cast<LPOLESTR>(L"Caption");
     DISPID id = 0;
     ASSERT_EQ(object->GetIDsOfNames(IID_NULL, &name, 1, 0, &id), S_OK);
     EXPECT_EQ(id, 0x6803000A);
-    VARIANT result;
-    VariantInit(&result);
-    DISPPARAMS none{};
+    VARIANT null;
+    VariantInit(&null);
+    null.vt = VT_NULL;
+    DISPID put = DISPID_PROPERTYPUT;
+    DISPPARAMS args{&null, &put, 1, 1};
     EXCEPINFO exception{};
-    EXPECT_EQ(object->Invoke(id, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, &result, &exception, nullptr),
+    EXPECT_EQ(object->Invoke(id, IID_NULL, 0, DISPATCH_PROPERTYPUT, &args, nullptr, &exception, nullptr),
               DISP_E_EXCEPTION);
     ASSERT_NE(exception.bstrSource, nullptr);
     EXPECT_STREQ(exception.bstrSource, L"Vestrel");
     ASSERT_NE(exception.bstrDescription, nullptr);
-    EXPECT_NE(std::wstring(exception.bstrDescription).find(L"BarTitle.Caption"), std::wstring::npos);
-    EXPECT_EQ(exception.scode, E_NOTIMPL);
+    EXPECT_NE(std::wstring(exception.bstrDescription).find(L"No coinciden los tipos"), std::wstring::npos);
+    EXPECT_EQ(exception.scode, static_cast<HRESULT>(0x800A000D));
     SysFreeString(exception.bstrSource);
     SysFreeString(exception.bstrDescription);
     SysFreeString(exception.bstrHelpFile);
+    // The window it loaded goes with the test.
+    for (HWND w = FindWindowW(L"VestrelForm", nullptr); w; w = FindWindowW(L"VestrelForm", nullptr))
+        SendMessageW(w, WM_CLOSE, 0, 0);
 }
 
 }  // namespace
