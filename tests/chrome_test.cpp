@@ -546,13 +546,13 @@ protected:
     void SetUp() override {
         Chrome::SetUp();
         ASSERT_EQ(Call(spelling_.Get(), L"About").hr, S_OK);
-        Pump();
+        // Its two timers, in the order they were made (marquee, notice),
+        // stopped before any message is handled, so no tick comes first.
         about_ = About();
         ASSERT_NE(about_, nullptr);
-        // Its two timers, in the order they were made: marquee, notice.
-        for (UINT_PTR id = 1; id < 400 && timers_.size() < 2; ++id)
-            if (KillTimer(about_, id)) timers_.push_back(id);
+        StopTimers();
         ASSERT_EQ(timers_.size(), 2u);
+        Pump();
     }
     HWND Child(const wchar_t* type, const wchar_t* text = nullptr) {
         for (HWND c = GetWindow(about_, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
@@ -582,6 +582,11 @@ protected:
         GetWindowRect(Notice(), &r);
         MapWindowPoints(nullptr, GetParent(Notice()), reinterpret_cast<POINT*>(&r), 2);
         return r.top;
+    }
+    void StopTimers() {
+        timers_.clear();
+        for (UINT_PTR id = 1; id < 400 && timers_.size() < 2; ++id)
+            if (KillTimer(about_, id)) timers_.push_back(id);
     }
     void Tick(int timer) { SendMessageW(about_, WM_TIMER, timers_[static_cast<size_t>(timer)], 0); }
 
@@ -646,11 +651,9 @@ TEST_F(AboutWindow, ClosingInsideAScrollTickIsSafe) {
     EXPECT_FALSE(IsWindow(about_));
     // Also on the tick that wraps, which lets events run in its middle.
     ASSERT_EQ(Call(spelling_.Get(), L"About").hr, S_OK);
-    Pump();
     about_ = About();
-    timers_.clear();
-    for (UINT_PTR id = 1; id < 400 && timers_.size() < 2; ++id)
-        if (KillTimer(about_, id)) timers_.push_back(id);
+    StopTimers();
+    Pump();
     for (int i = 0; i < 98; ++i) Tick(1);
     PostMessageW(about_, WM_COMMAND, IDCANCEL, 0);
     Tick(1);
