@@ -56,3 +56,11 @@ STDMETHODIMP Application::Quit(VARIANT, VARIANT, VARIANT) noexcept {
 }
 
 }  // namespace vestrel::engine
+
+// The built-in engine for the project's command-line speller, which must
+// answer with exactly the object a check creates.
+extern "C" HRESULT STDAPICALLTYPE VestrelCreateBuiltinEngine(IDispatch** engine) noexcept {
+    if (!engine) return E_POINTER;
+    *engine = nullptr;
+    return vestrel::Boundary([&] { *engine = vestrel::MakeObject<vestrel::engine::Application>().Detach(); });
+}
