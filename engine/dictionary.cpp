@@ -1,6 +1,8 @@
 #include "dictionary.h"
 #include <windows.h>
 #include <hunspell.hxx>
+#include <algorithm>
+#include "spanish_rules.h"
 #include "core/errors.h"
 #include "core/module.h"
 
@@ -110,7 +112,14 @@ std::vector<std::wstring> Dictionary::Suggest(const std::wstring& word) {
     std::vector<std::wstring> result;
     if (word.empty() || word.find(L'\0') != std::wstring::npos) return result;
     std::lock_guard<std::mutex> lock(mutex_);
-    for (const std::string& suggestion : hunspell_->suggest(Utf8(word))) result.push_back(Wide(suggestion));
+    // The Spanish corrections the dictionary knows come first, then
+    // Hunspell's own, without repeats.
+    for (const std::wstring& candidate : SpanishCandidates(word))
+        if (hunspell_->spell(Utf8(candidate))) result.push_back(candidate);
+    for (const std::string& suggestion : hunspell_->suggest(Utf8(word))) {
+        std::wstring wide = Wide(suggestion);
+        if (std::find(result.begin(), result.end(), wide) == result.end()) result.push_back(std::move(wide));
+    }
     return result;
 }
 

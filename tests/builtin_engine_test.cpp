@@ -62,6 +62,29 @@ TEST_F(BuiltInEngine, CommonMisspellingsSuggestTheIntendedWord) {
     }
 }
 
+// The typical Spanish slips get the intended word first, one pattern a case.
+TEST_F(BuiltInEngine, SpanishSlipsPutTheIntendedWordFirst) {
+    const Misspelling kCases[] = {
+        {L"ombre", L"hombre"},            // a silent h left out
+        {L"acer", L"hacer"},              // the same, before a vowel
+        {L"ortografia", L"ortograf\u00eda"},  // an accent dropped
+        {L"nino", L"ni\u00f1o"},           // ñ written n
+        {L"yave", L"llave"},              // y for ll
+        {L"jente", L"gente"},             // j for g
+        {L"sapato", L"zapato"},           // s for z
+        {L"gatto", L"gato"},              // a letter doubled
+        {L"kasa", L"casa"},               // k for c
+        {L"Corazon", L"Coraz\u00f3n"},     // a capital kept
+    };
+    for (const Misspelling& c : kCases) {
+        const auto words = Suggest(c.typed);
+        ASSERT_FALSE(words.empty()) << std::string(c.typed, c.typed + wcslen(c.typed));
+        EXPECT_EQ(words[0], c.intended) << std::string(c.typed, c.typed + wcslen(c.typed));
+        // The same word, the same list.
+        EXPECT_EQ(Suggest(c.typed), words);
+    }
+}
+
 // Whatever UTF-16 a host sends arrives safely: no crash, a plain answer.
 TEST_F(BuiltInEngine, AnyTextIsCheckedSafely) {
     const std::wstring kOdd[] = {
