@@ -4,29 +4,13 @@
 #include <algorithm>
 #include "spanish_rules.h"
 #include "core/errors.h"
+#include "core/utf8.h"
 #include "core/module.h"
 
 namespace vestrel::engine {
 namespace {
 
 constexpr wchar_t kBaseName[] = L"es_ES";
-
-std::string Utf8(const std::wstring& text) {
-    if (text.empty()) return {};
-    // Lone surrogates become U+FFFD rather than failing the conversion.
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string result(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size, nullptr, nullptr);
-    return result;
-}
-
-std::wstring Wide(const std::string& text) {
-    if (text.empty()) return {};
-    const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring result(static_cast<size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size);
-    return result;
-}
 
 // Hunspell opens its files through the C runtime, which takes paths in the
 // ANSI code page. A folder whose name that code page cannot spell is reached

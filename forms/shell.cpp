@@ -4,16 +4,10 @@
 #include <cstdio>
 #include <vector>
 #include "core/errors.h"
+#include "core/utf8.h"
 
 namespace vestrel::forms::shell {
 namespace {
-
-std::string Utf8(const std::wstring& text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size, nullptr, nullptr);
-    return bytes;
-}
 
 // The address as a mailto URL: what is not plainly part of an address is
 // percent-encoded, so the handler gets one address and nothing else.
