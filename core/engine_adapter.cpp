@@ -1,6 +1,4 @@
 #include "engine_adapter.h"
-#include <cwctype>
-#include "engine/application.h"
 #include "errors.h"
 #include "late_bound.h"
 
@@ -11,30 +9,6 @@ using late_bound::Call;
 using late_bound::Get;
 using late_bound::ObjectOf;
 using Microsoft::WRL::ComPtr;
-
-constexpr wchar_t kWordProgId[] = L"Word.Application";
-
-enum class Choice { Automatic, Word, BuiltIn };
-
-Choice ChoiceFromEnvironment() {
-    wchar_t value[32] = {};
-    const DWORD length = GetEnvironmentVariableW(L"VESTREL_ENGINE", value, 32);
-    if (length == 0) return Choice::Automatic;
-    std::wstring text(value, length < 32 ? length : 0);
-    for (auto& c : text) c = static_cast<wchar_t>(std::towlower(c));
-    if (text == L"word") return Choice::Word;
-    if (text == L"builtin") return Choice::BuiltIn;
-    throw ComError(E_INVALIDARG, L"La variable de entorno VESTREL_ENGINE solo admite \"word\" o \"builtin\".");
-}
-
-ComPtr<IDispatch> CreateWord(const CLSID& clsid) {
-    ComPtr<IDispatch> engine;
-    const HRESULT hr = CoCreateInstance(clsid, nullptr, CLSCTX_SERVER, IID_PPV_ARGS(&engine));
-    if (FAILED(hr))
-        throw ComError(hr, std::wstring(L"No se pudo iniciar el motor ortográfico ") + kWordProgId + L" (" +
-                               HexCode(hr) + L").");
-    return engine;
-}
 
 std::vector<Variant> Omitted(size_t count) {
     std::vector<Variant> args;
@@ -65,18 +39,6 @@ std::wstring ToText(const Variant& value, const wchar_t* name) {
 }
 
 }  // namespace
-
-ComPtr<IDispatch> Create() {
-    const Choice choice = ChoiceFromEnvironment();
-    if (choice != Choice::BuiltIn) {
-        CLSID clsid{};
-        if (SUCCEEDED(CLSIDFromProgID(kWordProgId, &clsid))) return CreateWord(clsid);
-        if (choice == Choice::Word)
-            throw ComError(REGDB_E_CLASSNOTREG,
-                           L"VESTREL_ENGINE pide el motor Word.Application, que no está instalado en este equipo.");
-    }
-    return MakeObject<engine::Application>();
-}
 
 long DocumentCount(IDispatch* engine) {
     Variant documents = Get(engine, L"Documents");

@@ -9,48 +9,21 @@
 #include <string>
 #include <vector>
 #include <wrl/client.h>
+#include "core/engine_adapter.h"
 #include "core/errors.h"
-#include "core/late_bound.h"
+#include "core/utf8.h"
 
 using Microsoft::WRL::ComPtr;
 using namespace vestrel;
 
 namespace {
 
-std::wstring Wide(const std::string& text) {
-    const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
-    return wide;
-}
-
-std::string Utf8(const std::wstring& text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size, nullptr, nullptr);
-    return bytes;
-}
-
-std::vector<Variant> WordAndOmitted(const std::wstring& word, size_t count) {
-    std::vector<Variant> args;
-    args.push_back(Variant::String(word));
-    for (size_t i = 0; i < count; ++i) args.push_back(Variant::Missing());
-    return args;
-}
-
-std::wstring Text(const Variant& value) {
-    return value.get().vt == VT_BSTR ? FromBstr(value.get().bstrVal) : std::wstring();
-}
-
-// The engine's answer for one word, as the checker asks for it.
+// The engine's answer for one word, asked as a check asks it.
 std::string Line(IDispatch* engine, const std::wstring& word) {
     std::string line = Utf8(word);
-    const Variant correct = late_bound::Call(engine, L"CheckSpelling", DISPATCH_METHOD, WordAndOmitted(word, 12));
-    if (correct.get().vt == VT_BOOL && correct.get().boolVal != VARIANT_FALSE) return line + "\tok";
+    if (engine_adapter::CheckSpelling(engine, word)) return line + "\tok";
     line += "\tbad";
-    Variant found = late_bound::Call(engine, L"GetSpellingSuggestions", DISPATCH_METHOD, WordAndOmitted(word, 13));
-    for (const Variant& item : late_bound::Enumerate(late_bound::ObjectOf(found, L"GetSpellingSuggestions")))
-        line += "\t" + Utf8(Text(late_bound::Get(late_bound::ObjectOf(item, L"Item"), L"Name")));
+    for (const std::wstring& suggestion : engine_adapter::Suggestions(engine, word)) line += "\t" + Utf8(suggestion);
     return line;
 }
 
@@ -98,6 +71,12 @@ int wmain(int argc, wchar_t** argv) {
             fwprintf(stderr, L"vestrel-spell: el motor no se pudo crear (%ls) %ls\n", HexCode(hr).c_str(), why.c_str());
             return 1;
         }
+        try {
+            if (engine_adapter::DocumentCount(engine.Get()) == 0) engine_adapter::AddDocument(engine.Get());
+        } catch (const ComError& e) {
+            fwprintf(stderr, L"vestrel-spell: %ls\n", e.Description().c_str());
+            return 1;
+        }
         size_t start = 0;
         while (start < text.size()) {
             size_t end = text.find('\n', start);
@@ -114,7 +93,10 @@ int wmain(int argc, wchar_t** argv) {
                 status = 1;
             }
         }
-        late_bound::Call(engine.Get(), L"Quit", DISPATCH_METHOD, {});
+        try {
+            engine_adapter::Quit(engine.Get());
+        } catch (const ComError&) {
+        }
     }
     if (out != stdout) fclose(out);
     CoUninitialize();
