@@ -12,6 +12,9 @@ namespace vestrel::engine_adapter {
 
 // A new engine application object. Throws when it cannot be created.
 Microsoft::WRL::ComPtr<IDispatch> Create();
+// The engine step of every close: a new engine held in holder for the
+// call, told to quit at once, then let go. Nothing is let go on a failure.
+void CreateAndQuit(Microsoft::WRL::ComPtr<IDispatch>& holder);
 
 long DocumentCount(IDispatch* engine);
 // Adds a document (all optionals omitted) and lets the returned one go.

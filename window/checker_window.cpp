@@ -112,9 +112,7 @@ void CheckerWindow::RefuseSpace(wchar_t& key) {
 
 void CheckerWindow::CloseSpelling() {
     forms::FormEvent keep(*this);
-    mLib = engine_adapter::Create();
-    engine_adapter::Quit(mLib.Get());
-    mLib.Reset();
+    engine_adapter::CreateAndQuit(mLib);
     Unload();
     AboutInstance::Unload();
     PopupInstance::Unload();
@@ -127,9 +125,7 @@ void CheckerWindow::PressedLook(forms::Image& image, int picture, const forms::M
 // A release acts wherever the pointer is, as the image took the mouse.
 void CheckerWindow::CloseReleased() {
     forms::FormEvent keep(*this);
-    mLib = engine_adapter::Create();
-    engine_adapter::Quit(mLib.Get());
-    mLib.Reset();
+    engine_adapter::CreateAndQuit(mLib);
     ShowPicture(BtnCerrar, kCloseUp);
     Unload();
 }

@@ -50,9 +50,7 @@ void PopupMenuForm::Minimise() { CheckerInstance::Get().SetWindowState(forms::Wi
 
 void PopupMenuForm::Close() {
     forms::FormEvent keep(*this);
-    mLib = engine_adapter::Create();
-    engine_adapter::Quit(mLib.Get());
-    mLib.Reset();
+    engine_adapter::CreateAndQuit(mLib);
     CheckerInstance::Unload();
     AboutInstance::Unload();
     Unload();
