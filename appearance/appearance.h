@@ -21,6 +21,7 @@ float ToSingle(const VARIANT& value);
 long ToLong(const VARIANT& value);
 bool ToBool(const VARIANT& value);
 
+inline VARIANT_BOOL Bool(bool value) noexcept { return value ? VARIANT_TRUE : VARIANT_FALSE; }
 Variant Single(float value) noexcept;
 Variant Long(long value) noexcept;
 Variant Boolean(bool value) noexcept;
@@ -89,7 +90,6 @@ class Styled : public Object<Interface> {
 protected:
     using Window = CheckerWindow;
     static auto& Control(Window& w) { return Target(w); }
-    static VARIANT_BOOL Bool(bool value) noexcept { return value ? VARIANT_TRUE : VARIANT_FALSE; }
 
     // Positions and sizes: twips as single-precision numbers.
     HRESULT GetTop(VARIANT* v) noexcept { return this->ReadVariant(v, [](Window& w) { return Single(Target(w).Top()); }); }

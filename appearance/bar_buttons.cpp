@@ -6,7 +6,6 @@ namespace {
 using namespace appearance;
 using Window = CheckerWindow;
 
-VARIANT_BOOL Bool(bool value) { return value ? VARIANT_TRUE : VARIANT_FALSE; }
 // Each write of a multi-control property reaches the window anew.
 Window& Checker() { return CheckerInstance::Get(); }
 
