@@ -1,6 +1,7 @@
 // The appearance objects as hosts drive them, by name through IDispatch,
 // against the real state of the checker window's controls.
 #include "checker_fixture.h"
+#include "screen.h"
 #include <commctrl.h>
 #include <olectl.h>
 
@@ -32,27 +33,19 @@ VARIANT Bool(bool value) {
     return v;
 }
 
-// One pixel of the screen (window nullptr) or a window, COLORREF order.
-COLORREF PixelOf(HWND window, int x, int y) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = 1;
-    info.bmiHeader.biHeight = 1;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HDC source = GetDC(window);
-    HDC dc = CreateCompatibleDC(source);
-    HBITMAP dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(dc, dib);
-    BitBlt(dc, 0, 0, 1, 1, source, x, y, SRCCOPY);
-    GdiFlush();
-    const DWORD bgr = *static_cast<const DWORD*>(bits);
-    SelectObject(dc, old);
-    DeleteObject(dib);
-    DeleteDC(dc);
-    ReleaseDC(window, source);
-    return RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
+// A picture object of a bitmap resource of the component, as a host makes
+// one, held in a VT_DISPATCH variant that the call clears.
+VARIANT PictureOf(HMODULE dll, int id, Microsoft::WRL::ComPtr<IPictureDisp>& picture) {
+    PICTDESC description{};
+    description.cbSizeofstruct = sizeof(description);
+    description.picType = PICTYPE_BITMAP;
+    description.bmp.hbitmap = static_cast<HBITMAP>(LoadImageW(dll, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, 0));
+    EXPECT_EQ(OleCreatePictureIndirect(&description, IID_IPictureDisp, TRUE, &picture), S_OK);
+    VARIANT object;
+    object.vt = VT_DISPATCH;
+    object.pdispVal = picture.Get();
+    if (picture) picture->AddRef();
+    return object;
 }
 
 class Appearance : public Checker {
@@ -402,16 +395,9 @@ TEST_F(Appearance, CommandButtonsAreRestyledOneAtATime) {
     EXPECT_EQ(PixelOf(nullptr, face.x, face.y), 0x00FF00u);
 
     // Pictures are picture objects, assigned by reference.
-    PICTDESC description{};
-    description.cbSizeofstruct = sizeof(description);
-    description.picType = PICTYPE_BITMAP;
-    description.bmp.hbitmap = static_cast<HBITMAP>(LoadImageW(Dll(), MAKEINTRESOURCEW(5), IMAGE_BITMAP, 0, 0, 0));
     Microsoft::WRL::ComPtr<IPictureDisp> picture;
-    ASSERT_EQ(OleCreatePictureIndirect(&description, IID_IPictureDisp, TRUE, &picture), S_OK);
-    VARIANT object;
-    object.vt = VT_DISPATCH;
-    object.pdispVal = picture.Get();
-    picture->AddRef();
+    VARIANT object = PictureOf(Dll(), 5, picture);
+    ASSERT_NE(picture, nullptr);
     ASSERT_EQ(Put(close.Get(), L"Picture", object).hr, S_OK);
     CallResult shown = Get(close.Get(), L"Picture");
     EXPECT_EQ(shown.value.vt, VT_DISPATCH);
@@ -564,16 +550,9 @@ TEST_F(Appearance, BorderRecoloursTheWindowAndItsLabelsAndReplacesThePicture) {
     ASSERT_EQ(design.value.vt, VT_DISPATCH);
     ASSERT_NE(design.Object(), nullptr);
     EXPECT_EQ(Get(border.Get(), L"Picture").Object(), design.Object()) << "the same object each time";
-    PICTDESC description{};
-    description.cbSizeofstruct = sizeof(description);
-    description.picType = PICTYPE_BITMAP;
-    description.bmp.hbitmap = static_cast<HBITMAP>(LoadImageW(Dll(), MAKEINTRESOURCEW(102), IMAGE_BITMAP, 0, 0, 0));
     Microsoft::WRL::ComPtr<IPictureDisp> other;
-    ASSERT_EQ(OleCreatePictureIndirect(&description, IID_IPictureDisp, TRUE, &other), S_OK);
-    VARIANT object;
-    object.vt = VT_DISPATCH;
-    object.pdispVal = other.Get();
-    other->AddRef();
+    VARIANT object = PictureOf(Dll(), 102, other);
+    ASSERT_NE(other, nullptr);
     ASSERT_EQ(Put(border.Get(), L"Picture", object).hr, S_OK);
     EXPECT_EQ(Get(border.Get(), L"Picture").Object(), other.Get());
     EXPECT_EQ(Put(border.Get(), L"Picture", Str(L"fondo.bmp")).hr, static_cast<HRESULT>(0x800A000D));

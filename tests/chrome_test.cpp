@@ -6,6 +6,7 @@
 #include <sstream>
 #include <thread>
 #include "checker_fixture.h"
+#include "screen.h"
 
 namespace {
 
@@ -19,37 +20,6 @@ constexpr Spot kHelp{L"BtnHelp", 3150, 3700}, kMinimise{L"BtnMinimizar", 3950, 3
     kTitleBand{L"Label5", 1740, 135}, kLabel1{L"Label1", 300, 700}, kLabel2{L"Label2", 300, 1400},
     kWordBox{L"txtWord", 300, 950}, kList{L"lstSuggestions", 300, 1800}, kCheckButton{L"cmdCheck", 3300, 950},
     kBackground{L"background", 3750, 2250};
-
-// The pixels of a window's client area as drawn, 0x00RRGGBB, top row first.
-std::vector<DWORD> Pixels(HDC source, int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HDC dc = CreateCompatibleDC(source);
-    HBITMAP dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(dc, dib);
-    BitBlt(dc, 0, 0, width, height, source, 0, 0, SRCCOPY);
-    GdiFlush();
-    std::vector<DWORD> pixels(static_cast<const DWORD*>(bits), static_cast<const DWORD*>(bits) + width * height);
-    for (DWORD& p : pixels) p &= 0xFFFFFF;
-    SelectObject(dc, old);
-    DeleteObject(dib);
-    DeleteDC(dc);
-    return pixels;
-}
-
-std::vector<DWORD> WindowPixels(HWND window, int width, int height) {
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    HDC dc = GetDC(window);
-    std::vector<DWORD> pixels = Pixels(dc, width, height);
-    ReleaseDC(window, dc);
-    return pixels;
-}
 
 std::vector<DWORD> BitmapPixels(HMODULE dll, int id, int width, int height) {
     HBITMAP bitmap = static_cast<HBITMAP>(LoadImageW(dll, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
@@ -209,15 +179,8 @@ TEST_F(Chrome, PaintedFrameFollowsTheOutline) {
     Pump(50);
     // The screen around the window, with a margin, as the user sees it.
     HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP shot = CreateCompatibleBitmap(screen, 340, 280);
-    HGDIOBJ old = SelectObject(dc, shot);
-    BitBlt(dc, 0, 0, 340, 280, screen, 40 - 8, 40 - 8, SRCCOPY);
+    std::vector<DWORD> pixels = Pixels(screen, 340, 280, 40 - 8, 40 - 8);
     ReleaseDC(nullptr, screen);
-    std::vector<DWORD> pixels = Pixels(dc, 340, 280);
-    SelectObject(dc, old);
-    DeleteObject(shot);
-    DeleteDC(dc);
     auto kept = [&](int x, int y) { return PtInRegion(region, x, y) != FALSE; };
     auto covered = [&](int x, int y) {
         for (HWND c = GetWindow(Window(), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
