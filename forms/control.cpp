@@ -207,18 +207,23 @@ bool ReadMouse(UINT message, WPARAM wParam, LPARAM lParam, MouseEvent& event, bo
     return true;
 }
 
+void KeepMouse(HWND window, bool pressed, WPARAM keys) noexcept {
+    if (pressed) {
+        if (GetCapture() != window) ::SetCapture(window);
+    } else if (GetCapture() == window && !(keys & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) {
+        ReleaseCapture();
+    }
+}
+
 void Control::Mouse(UINT message, WPARAM wParam, LPARAM lParam) {
     MouseEvent event{};
     bool pressed = false;
     if (!ReadMouse(message, wParam, lParam, event, pressed)) return;
-    if (pressed) {
-        if (takesMouse_ && GetCapture() != window_) ::SetCapture(window_);
-        Raise([&] { if (MouseDown) MouseDown(event); });
-    } else {
-        if (takesMouse_ && GetCapture() == window_ && !(wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)))
-            ReleaseCapture();
-        Raise([&] { if (MouseUp) MouseUp(event); });
-    }
+    if (takesMouse_) KeepMouse(window_, pressed, wParam);
+    Raise([&] {
+        const MouseHandler& handler = pressed ? MouseDown : MouseUp;
+        if (handler) handler(event);
+    });
 }
 
 void Control::ChangeStyle(DWORD remove, DWORD add) {

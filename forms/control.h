@@ -28,6 +28,9 @@ using MouseHandler = std::function<void(const MouseEvent&)>;
 
 // Reads a button message; false when the message is none.
 bool ReadMouse(UINT message, WPARAM wParam, LPARAM lParam, MouseEvent& event, bool& pressed) noexcept;
+// The window that took a press keeps the mouse until every button is up,
+// so the release comes back to it wherever the pointer is.
+void KeepMouse(HWND window, bool pressed, WPARAM keys) noexcept;
 
 struct Font {
     std::wstring name = L"MS Sans Serif";

@@ -372,14 +372,9 @@ LRESULT Form::Message(UINT message, WPARAM wParam, LPARAM lParam) {
     MouseEvent mouse{};
     bool pressed = false;
     if (ReadMouse(message, wParam, lParam, mouse, pressed)) {
-        // The form takes the mouse on a press, so the release comes back here.
-        if (pressed) {
-            if (GetCapture() != window_) SetCapture(window_);
-            if (MouseDown) MouseDown(mouse);
-        } else {
-            if (GetCapture() == window_ && !(wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) ReleaseCapture();
-            if (MouseUp) MouseUp(mouse);
-        }
+        KeepMouse(window_, pressed, wParam);
+        const MouseHandler& handler = pressed ? MouseDown : MouseUp;
+        if (handler) handler(mouse);
         return 0;
     }
     switch (message) {
