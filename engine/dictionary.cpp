@@ -2,7 +2,7 @@
 #include <windows.h>
 #include <hunspell.hxx>
 #include <algorithm>
-#include "spanish_rules.h"
+#include "suggester.h"
 #include "core/errors.h"
 #include "core/utf8.h"
 #include "core/module.h"
@@ -11,6 +11,7 @@ namespace vestrel::engine {
 namespace {
 
 constexpr wchar_t kBaseName[] = L"es_ES";
+constexpr wchar_t kLexicon[] = L"es_ES.vlx";
 
 // Hunspell opens its files through the C runtime, which takes paths in the
 // ANSI code page. A folder whose name that code page cannot spell is reached
@@ -54,16 +55,23 @@ std::shared_ptr<Dictionary>* kept = nullptr;
 
 }  // namespace
 
-Dictionary::Dictionary(const std::wstring& folder) {
+Dictionary::Dictionary(const std::wstring& folder) : lexicon_(folder + kLexicon) {
     const std::wstring aff = folder + kBaseName + L".aff", dic = folder + kBaseName + L".dic";
     RequireReadable(aff);
     RequireReadable(dic);
-    hunspell_ = std::make_unique<Hunspell>(AnsiPath(aff).c_str(), AnsiPath(dic).c_str());
+    files_ = {folder + kLexicon, aff, dic};
+}
+
+// Loaded on the first word the lexicon cannot judge; the caller holds mutex_.
+Hunspell& Dictionary::Fallback() {
+    if (hunspell_) return *hunspell_;
+    auto hunspell = std::make_unique<Hunspell>(AnsiPath(files_[1]).c_str(), AnsiPath(files_[2]).c_str());
     // Hunspell says nothing of a file it could not parse; a dictionary that
     // does not know the commonest Spanish word did not load.
-    if (!hunspell_->spell(std::string("de")))
-        throw ComError(E_FAIL, L"El diccionario de español " + dic + L" está dañado o no se pudo leer.");
-    files_ = {aff, dic};
+    if (!hunspell->spell(std::string("de")))
+        throw ComError(E_FAIL, L"El diccionario de español " + files_[2] + L" está dañado o no se pudo leer.");
+    hunspell_ = std::move(hunspell);
+    return *hunspell_;
 }
 
 Dictionary::~Dictionary() = default;
@@ -88,23 +96,15 @@ void Dictionary::Drop() noexcept {
 // would read it as a shorter one.
 bool Dictionary::Check(const std::wstring& word) {
     if (word.find(L'\0') != std::wstring::npos) return false;
+    const Lexicon::Verdict verdict = lexicon_.Check(word);
+    if (verdict != Lexicon::Verdict::Unsure) return verdict == Lexicon::Verdict::Word;
     std::lock_guard<std::mutex> lock(mutex_);
-    return hunspell_->spell(Utf8(word));
+    return Fallback().spell(Utf8(word));
 }
 
 std::vector<std::wstring> Dictionary::Suggest(const std::wstring& word) {
-    std::vector<std::wstring> result;
-    if (word.empty() || word.find(L'\0') != std::wstring::npos) return result;
-    std::lock_guard<std::mutex> lock(mutex_);
-    // The Spanish corrections the dictionary knows come first, then
-    // Hunspell's own, without repeats.
-    for (const std::wstring& candidate : SpanishCandidates(word))
-        if (hunspell_->spell(Utf8(candidate))) result.push_back(candidate);
-    for (const std::string& suggestion : hunspell_->suggest(Utf8(word))) {
-        std::wstring wide = Wide(suggestion);
-        if (std::find(result.begin(), result.end(), wide) == result.end()) result.push_back(std::move(wide));
-    }
-    return result;
+    if (word.find(L'\0') != std::wstring::npos) return {};
+    return engine::Suggest(lexicon_, word);
 }
 
 }  // namespace vestrel::engine

@@ -1,11 +1,14 @@
-// The Spanish dictionary of the built-in engine: Hunspell with the
-// es_ES files deployed beside the DLL, loaded once per process on first use
-// and shared by every engine object.
+// The Spanish dictionary of the built-in engine, loaded once per process on
+// first use and shared by every engine object: the lexicon of every form
+// (es_ES.vlx) answers checks and gives suggestions; Hunspell with the es_ES
+// files, loaded only when first needed, judges what the lexicon does not
+// hold (numbers, abbreviations, hyphenated words, letters beyond Latin-1).
 #pragma once
 #include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
+#include "lexicon.h"
 
 class Hunspell;
 
@@ -28,6 +31,8 @@ public:
 
 private:
     explicit Dictionary(const std::wstring& folder);
+    Hunspell& Fallback();
+    Lexicon lexicon_;
     std::unique_ptr<Hunspell> hunspell_;
     std::vector<std::wstring> files_;
     std::mutex mutex_;  // Hunspell keeps scratch state between calls

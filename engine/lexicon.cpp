@@ -1,0 +1,117 @@
+#include "lexicon.h"
+#include <windows.h>
+#include <cstring>
+#include "core/errors.h"
+#include "core/unique_handle.h"
+
+namespace vestrel::engine {
+namespace {
+
+constexpr char kMagic[4] = {'V', 'L', 'X', '1'};
+constexpr size_t kLongestForm = 100;  // Hunspell's own bound; longer is no word
+
+struct Header {
+    char magic[4];
+    uint32_t edges, root, words;
+};
+
+[[noreturn]] void Damaged(const std::wstring& path) {
+    throw ComError(E_FAIL, L"El diccionario de español " + path + L" está dañado o no se pudo leer.");
+}
+
+bool IsUpper(uint8_t c) noexcept { return (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7); }
+
+}  // namespace
+
+uint8_t Lower(uint8_t c) noexcept { return IsUpper(c) ? static_cast<uint8_t>(c + 0x20) : c; }
+
+uint8_t Upper(uint8_t c) noexcept {
+    const bool lower = (c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7);
+    return lower ? static_cast<uint8_t>(c - 0x20) : c;
+}
+
+bool IsLetter(wchar_t c) noexcept {
+    return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z') || (c >= 0xC0 && c <= 0xFF && c != 0xD7 && c != 0xF7);
+}
+
+Lexicon::Lexicon(const std::wstring& path) {
+    UniqueHandle<HANDLE, CloseHandle> file(
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (file.get() == INVALID_HANDLE_VALUE) {
+        file.release();
+        throw ComError(HRESULT_FROM_WIN32(GetLastError()),
+                       L"No se puede leer el diccionario de español " + path +
+                           L". Reinstale Vestrel con sus archivos de diccionario.");
+    }
+    Header header{};
+    DWORD read = 0;
+    if (!ReadFile(file.get(), &header, sizeof header, &read, nullptr) || read != sizeof header ||
+        std::memcmp(header.magic, kMagic, sizeof kMagic) != 0 || header.edges < 2 || header.edges >= (1u << 23) ||
+        header.root == 0 || header.root >= header.edges)
+        Damaged(path);
+    edges_.resize(header.edges);
+    const DWORD bytes = header.edges * sizeof(uint32_t);
+    if (!ReadFile(file.get(), edges_.data(), bytes, &read, nullptr) || read != bytes) Damaged(path);
+    // Every target must be a node inside the file and the last edge must
+    // close its node, so that no walk can leave the array.
+    if (!(edges_.back() & kLast)) Damaged(path);
+    for (size_t i = 1; i < edges_.size(); ++i)
+        if ((edges_[i] >> 9) >= header.edges) Damaged(path);
+    root_ = header.root;
+    words_ = header.words;
+}
+
+Lexicon::Node Lexicon::Step(Node node, uint8_t letter) const noexcept {
+    if (node == kNone) return kNone;
+    for (uint32_t i = node;; ++i) {
+        const uint32_t edge = edges_[i];
+        if ((edge & 0xFF) == letter) return edge >> 9 == 0 ? kNone : edge >> 9;
+        if (edge & kLast) return kNone;
+    }
+}
+
+int Lexicon::WordClass(Node node) const noexcept {
+    if (node == kNone) return -1;
+    for (uint32_t i = node;; ++i) {
+        const uint32_t edge = edges_[i];
+        if ((edge & 0xFF) < kFirstLetter && (edge & 0xFF) != 0) return static_cast<int>(edge & 0xFF) - 1;
+        if (edge & kLast) return -1;
+    }
+}
+
+int Lexicon::ClassOf(std::string_view letters) const noexcept {
+    Node node = root_;
+    for (const char c : letters) {
+        node = Step(node, static_cast<uint8_t>(c));
+        if (node == kNone) return -1;
+    }
+    return WordClass(node);
+}
+
+// Hunspell's capitalisation rules: a lower-case form also accepts the word
+// capitalised or all in capitals; a capitalised one also all in capitals;
+// any other mix only as written.
+Lexicon::Verdict Lexicon::Check(std::wstring_view word) const {
+    if (word.empty() || word.size() > kLongestForm) return word.empty() ? Verdict::Unsure : Verdict::NotWord;
+    std::string letters(word.size(), '\0');
+    size_t capitals = 0;
+    for (size_t i = 0; i < word.size(); ++i) {
+        if (!IsLetter(word[i])) return Verdict::Unsure;
+        letters[i] = static_cast<char>(word[i]);
+        capitals += IsUpper(static_cast<uint8_t>(word[i]));
+    }
+    if (ClassOf(letters) >= 0) return Verdict::Word;
+    const bool first = IsUpper(static_cast<uint8_t>(letters[0]));
+    const bool initial = capitals == 1 && first, all = capitals == letters.size() && !initial;
+    if (!initial && !all) return Verdict::NotWord;
+    std::string lower = letters;
+    for (char& c : lower) c = static_cast<char>(Lower(static_cast<uint8_t>(c)));
+    if (all) {
+        std::string capitalised = lower;
+        capitalised[0] = static_cast<char>(Upper(static_cast<uint8_t>(lower[0])));
+        if (ClassOf(capitalised) >= 0) return Verdict::Word;
+    }
+    return ClassOf(lower) >= 0 ? Verdict::Word : Verdict::NotWord;
+}
+
+}  // namespace vestrel::engine

@@ -1,0 +1,62 @@
+// Every Spanish word form the dictionary accepts, as the minimal automaton
+// written at build time: one 32-bit edge a letter, letters as Latin-1 bytes,
+// each word ending in an edge that carries its frequency class. Loading is
+// one read of the file; a check is a walk of the word's letters.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vestrel::engine {
+
+class Lexicon {
+public:
+    static constexpr int kMostFrequent = 14;  // classes run 0 (never seen) .. 14
+
+    // Reads the file; throws a ComError naming it when it is missing or not
+    // a lexicon.
+    explicit Lexicon(const std::wstring& path);
+
+    // Word: a form the dictionary accepts. NotWord: letters only, and no form
+    // fits them in any capitalisation the dictionary allows. Unsure: digits,
+    // punctuation or letters beyond Latin-1, which the lexicon does not hold.
+    enum class Verdict { Word, NotWord, Unsure };
+    Verdict Check(std::wstring_view word) const;
+
+    // Edges are walked by the suggestion search as well.
+    using Node = uint32_t;  // index of a node's first edge; 0 has none
+    static constexpr Node kNone = 0;
+    Node Root() const noexcept { return root_; }
+    // The node after letter from node, or kNone.
+    Node Step(Node node, uint8_t letter) const noexcept;
+    // The frequency class of the word that ends at node, or -1.
+    int WordClass(Node node) const noexcept;
+    // Calls visit(letter, next) for each letter leaving node.
+    template <typename Visit>
+    void ForEachLetter(Node node, Visit&& visit) const {
+        if (node == kNone) return;
+        for (uint32_t i = node;; ++i) {
+            const uint32_t edge = edges_[i];
+            if ((edge & 0xFF) >= kFirstLetter) visit(static_cast<uint8_t>(edge), edge >> 9);
+            if (edge & kLast) break;
+        }
+    }
+    // The class of an exact Latin-1 form, or -1 when it is no word.
+    int ClassOf(std::string_view letters) const noexcept;
+    size_t Words() const noexcept { return words_; }
+
+private:
+    static constexpr uint32_t kLast = 0x100;
+    static constexpr uint32_t kFirstLetter = 0x20;  // labels below mark a word's end
+    std::vector<uint32_t> edges_;
+    Node root_ = kNone;
+    size_t words_ = 0;
+};
+
+// Latin-1 case mapping, for the letters the lexicon holds.
+uint8_t Lower(uint8_t c) noexcept;
+uint8_t Upper(uint8_t c) noexcept;
+bool IsLetter(wchar_t c) noexcept;
+
+}  // namespace vestrel::engine

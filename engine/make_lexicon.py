@@ -1,0 +1,237 @@
+#!/usr/bin/env python3
+"""Builds the engine's lexicon from a Hunspell dictionary and Spanish text.
+
+Every form the .aff/.dic pair accepts is expanded, given a frequency class
+from how often it appears in the text, and stored as a minimal acyclic
+automaton: one 32-bit word per edge, letters as Latin-1 bytes, and a word's
+end marked by an edge labelled 1 + its class. The engine reads the file as it
+is, so loading costs one read and checking a word is a walk of its letters.
+
+Forms with characters outside Latin-1 are left to Hunspell at run time.
+Also writes the counts it found (form, count), for the benchmark's word lists.
+
+usage: make_lexicon.py AFF DIC OUT.vlx OUT.counts TEXT...
+TEXT: folders of sayings (*.fortunes) and manual pages (*.gz); a missing
+folder is skipped.
+"""
+import gzip
+import math
+import os
+import re
+import struct
+import sys
+
+MAX_CLASS = 14
+TARGET_BITS = 23
+
+
+def load_affixes(path):
+    """The affix classes: flag -> (is_suffix, cross_product, entries)."""
+    lines = open(path, encoding='utf-8').read().split('\n')
+    classes = {}
+    i = 0
+    while i < len(lines):
+        f = lines[i].split()
+        if len(f) == 4 and f[0] in ('SFX', 'PFX') and f[2] in 'YN' and f[3].isdigit():
+            entries = []
+            for line in lines[i + 1:i + 1 + int(f[3])]:
+                g = line.split()
+                strip = '' if g[2] == '0' else g[2]
+                add, _, continuation = g[3].partition('/')
+                add = '' if add == '0' else add
+                condition = g[4] if len(g) > 4 else '.'
+                pattern = re.compile(condition + '$' if f[0] == 'SFX' else '^' + condition)
+                entries.append((strip, add, continuation, pattern))
+            classes[f[1]] = (f[0] == 'SFX', f[2] == 'Y', entries)
+            i += int(f[3]) + 1
+        else:
+            i += 1
+    return classes
+
+
+def apply(word, flag, classes):
+    """(form, continuation flags) for each entry of the class that fits word."""
+    is_suffix, _, entries = classes[flag]
+    for strip, add, continuation, pattern in entries:
+        if is_suffix and word.endswith(strip) and pattern.search(word):
+            yield word[:len(word) - len(strip)] + add, continuation
+        elif not is_suffix and word.startswith(strip) and pattern.search(word):
+            yield add + word[len(strip):], continuation
+
+
+def expand(word, flags, classes):
+    """The stem, its suffixed forms (with a second suffix where the first
+    allows one), its prefixed forms, and prefixes on the cross-product ones."""
+    forms = {word}
+    crossing = []
+    for flag in flags:
+        if flag not in classes or not classes[flag][0]:
+            continue
+        cross = classes[flag][1]
+        for form, continuation in apply(word, flag, classes):
+            forms.add(form)
+            if cross:
+                crossing.append(form)
+            for second in continuation:
+                if second in classes and classes[second][0]:
+                    for outer, _ in apply(form, second, classes):
+                        forms.add(outer)
+                        if cross and classes[second][1]:
+                            crossing.append(outer)
+    for flag in flags:
+        if flag not in classes or classes[flag][0]:
+            continue
+        for form, _ in apply(word, flag, classes):
+            forms.add(form)
+        if classes[flag][1]:
+            for suffixed in crossing:
+                for form, _ in apply(suffixed, flag, classes):
+                    forms.add(form)
+    return forms
+
+
+def read_forms(aff, dic):
+    classes = load_affixes(aff)
+    forms = set()
+    with open(dic, encoding='utf-8') as lines:
+        next(lines)  # the entry count
+        for line in lines:
+            entry = line.split('\t')[0].strip()
+            if entry:
+                word, _, flags = entry.partition('/')
+                forms |= expand(word, flags, classes)
+    return forms
+
+
+def read_text(path):
+    opener = gzip.open if path.endswith('.gz') else open
+    with opener(path, 'rt', encoding='utf-8', errors='replace') as text:
+        for line in text:
+            if path.endswith('.gz') and line.startswith(('.', "'")):
+                continue  # manual page markup
+            yield line
+
+
+def text_files(folders):
+    for folder in folders:
+        for top, _, names in sorted(os.walk(folder)):
+            for name in sorted(names):
+                if name.endswith(('.fortunes', '.gz')):
+                    yield os.path.join(top, name)
+
+
+def count_forms(forms, texts):
+    """How often each form appears, a token counted as the form Hunspell
+    would accept it as, lower case first so that a sentence's first word
+    counts as the common word it is."""
+    counts = {}
+    token = re.compile(r'[^\W\d_]+')
+    for path in text_files(texts):
+        for line in read_text(path):
+            for word in token.findall(line):
+                for form in (word.lower(), word, word.capitalize()):
+                    if form in forms:
+                        counts[form] = counts.get(form, 0) + 1
+                        break
+    return counts
+
+
+def frequency_class(count):
+    return 0 if count == 0 else min(MAX_CLASS, 1 + int(math.log2(count)))
+
+
+class Node:
+    __slots__ = ('edges', 'index')
+
+    def __init__(self):
+        self.edges = {}
+        self.index = 0
+
+
+def build_automaton(keys):
+    """A minimal automaton of sorted byte strings (incremental construction
+    for sorted input: a finished suffix is replaced by its registered twin)."""
+    register = {}
+    root = Node()
+    unchecked = []  # (parent, label, child) along the previous key
+    previous = b''
+
+    def minimise(down_to):
+        while len(unchecked) > down_to:
+            parent, label, child = unchecked.pop()
+            key = tuple((l, id(c)) for l, c in child.edges.items())
+            twin = register.get(key)
+            if twin is None:
+                register[key] = child
+            else:
+                parent.edges[label] = twin
+
+    for key in keys:
+        common = 0
+        limit = min(len(key), len(previous))
+        while common < limit and key[common] == previous[common]:
+            common += 1
+        minimise(common)
+        node = unchecked[-1][2] if unchecked else root
+        for label in key[common:]:
+            child = Node()
+            node.edges[label] = child
+            unchecked.append((node, label, child))
+            node = child
+        previous = key
+    minimise(0)
+    return root
+
+
+def serialise(root):
+    """Edges in node order; edge 0 is unused so that target 0 means a node
+    without edges (the end of every word)."""
+    order, seen, stack = [], set(), [root]
+    while stack:
+        node = stack.pop()
+        if id(node) in seen or not node.edges:
+            continue
+        seen.add(id(node))
+        order.append(node)
+        stack.extend(reversed(list(node.edges.values())))
+    next_index = 1
+    for node in order:
+        node.index = next_index
+        next_index += len(node.edges)
+    if next_index >= 1 << TARGET_BITS:
+        sys.exit('make_lexicon: too many edges for the file format')
+    words = [0]
+    for node in order:
+        labels = sorted(node.edges)
+        for n, label in enumerate(labels):
+            child = node.edges[label]
+            target = child.index if child.edges else 0
+            words.append(label | (0x100 if n == len(labels) - 1 else 0) | (target << 9))
+    return words
+
+
+def main():
+    aff, dic, out, counts_out, *texts = sys.argv[1:]
+    forms = read_forms(aff, dic)
+    counts = count_forms(forms, texts)
+    keys = []
+    for form in forms:
+        try:
+            letters = form.encode('latin-1')
+        except UnicodeEncodeError:
+            continue
+        if any(b < 0x20 for b in letters):
+            continue
+        keys.append(letters + bytes([1 + frequency_class(counts.get(form, 0))]))
+    keys.sort()
+    edges = serialise(build_automaton(keys))
+    with open(out, 'wb') as file:
+        file.write(b'VLX1' + struct.pack('<III', len(edges), 1, len(keys)))
+        file.write(struct.pack('<%dI' % len(edges), *edges))
+    with open(counts_out, 'w', encoding='utf-8') as file:
+        for form, count in sorted(counts.items(), key=lambda item: (-item[1], item[0])):
+            file.write('%s\t%d\n' % (form, count))
+
+
+if __name__ == '__main__':
+    main()

@@ -1,0 +1,244 @@
+#include "suggester.h"
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <cstring>
+#include "lexicon.h"
+
+namespace vestrel::engine {
+namespace {
+
+constexpr size_t kLongestWord = 40;
+constexpr int kEdit = 100;          // an unrelated letter replaced, added or dropped
+constexpr int kFirstBound = kEdit;  // one slip; most misspellings are found here
+constexpr int kSecondBound = 2 * kEdit;
+constexpr size_t kEnoughFound = 5;  // fewer after the first walk: walk again, wider
+constexpr int kRarity = 6;          // cost of each frequency class below the commonest
+constexpr int kCheapest = 40;       // the cheapest letter added, bounding a candidate's length
+
+// A letter in lower case without its accent; ñ stays itself. 0 for
+// anything the lexicon cannot hold.
+uint8_t Base(uint16_t c) {
+    static const std::array<uint8_t, 256> table = [] {
+        std::array<uint8_t, 256> t{};
+        for (int i = 0; i < 256; ++i) t[i] = Lower(static_cast<uint8_t>(i));
+        const char* groups[] = {"a\xE0\xE1\xE2\xE3\xE4\xE5", "e\xE8\xE9\xEA\xEB", "i\xEC\xED\xEE\xEF",
+                                "o\xF2\xF3\xF4\xF5\xF6", "u\xF9\xFA\xFB\xFC", "c\xE7", "y\xFD\xFF"};
+        for (const char* group : groups)
+            for (const char* p = group + 1; *p; ++p) t[static_cast<uint8_t>(*p)] = static_cast<uint8_t>(group[0]);
+        for (int i = 0xC0; i <= 0xDE; ++i)
+            if (i != 0xD7) t[i] = t[i + 0x20];
+        t[0] = 0;
+        return t;
+    }();
+    return c > 0xFF ? 0 : table[c];
+}
+
+bool Same(uint16_t a, uint16_t b) { return Base(a) != 0 && Base(a) == Base(b); }
+
+// Letters Spanish writers put for one another, by sound or by habit.
+struct Confusion {
+    uint8_t a, b;
+    int cost;
+};
+constexpr Confusion kConfusions[] = {
+    {0xF1, 'n', 30}, {'b', 'v', 40}, {'g', 'j', 50}, {'s', 'z', 50}, {'c', 'z', 50}, {'c', 's', 60},
+    {'y', 'i', 60},  {'c', 'k', 50}, {'q', 'k', 60}, {'x', 's', 60}, {'m', 'n', 70},
+};
+
+// Neighbouring keys on a Spanish keyboard, where a finger slips.
+bool Neighbours(uint8_t a, uint8_t b) {
+    static const char* rows[] = {"qwertyuiop", "asdfghjkl\xF1", "zxcvbnm"};
+    for (int r = 0; r < 3; ++r) {
+        const char* pa = std::strchr(rows[r], a);
+        if (!pa || !a) continue;
+        const int i = static_cast<int>(pa - rows[r]);
+        for (int s = std::max(0, r - 1); s <= std::min(2, r + 1); ++s) {
+            const char* pb = std::strchr(rows[s], b);
+            if (!pb || !b) continue;
+            const int j = static_cast<int>(pb - rows[s]);
+            if ((s == r && std::abs(i - j) == 1) || (s == r + 1 && (j == i || j == i - 1)) ||
+                (s == r - 1 && (j == i || j == i + 1)))
+                return true;
+        }
+    }
+    return false;
+}
+
+int Replace(uint16_t typed, uint8_t meant) {
+    static const auto table = [] {
+        std::array<std::array<uint8_t, 256>, 256> t{};
+        for (int a = 0; a < 256; ++a)
+            for (int b = 0; b < 256; ++b) {
+                const uint8_t ba = Base(static_cast<uint16_t>(a)), bb = Base(static_cast<uint16_t>(b));
+                int cost = kEdit;
+                if (a == b) cost = 0;
+                else if (Lower(static_cast<uint8_t>(a)) == Lower(static_cast<uint8_t>(b))) cost = 5;
+                else if (ba != 0 && ba == bb) cost = 25;
+                else {
+                    for (const Confusion& c : kConfusions)
+                        if ((c.a == ba && c.b == bb) || (c.a == bb && c.b == ba)) cost = c.cost;
+                    if (cost == kEdit && Neighbours(ba, bb)) cost = 80;
+                }
+                t[a][b] = static_cast<uint8_t>(cost);
+            }
+        return t;
+    }();
+    return typed > 0xFF ? kEdit : table[typed][meant];
+}
+
+// A letter written where the word has none, or left out where it has one:
+// cheap for a silent h and for a doubled letter.
+int Extra(uint16_t letter, int previous) {
+    if (Base(letter) == 'h') return 40;
+    if (previous >= 0 && Same(letter, static_cast<uint16_t>(previous))) return 45;
+    return kEdit;
+}
+
+// One letter written for two, or two for one (typed, meant).
+struct Spelling {
+    const char* typed;
+    const char* meant;
+    int cost;
+};
+constexpr Spelling kSpellings[] = {
+    {"y", "ll", 40}, {"ll", "y", 40}, {"k", "qu", 50}, {"qu", "k", 50}, {"x", "cc", 50}, {"cc", "x", 50},
+    {"s", "sc", 50}, {"sc", "s", 50}, {"g", "gu", 50}, {"gu", "g", 50},
+};
+
+struct Found {
+    std::string letters;
+    int score;
+};
+
+class Search {
+public:
+    Search(const Lexicon& lexicon, std::wstring_view word) : lexicon_(lexicon), typed_(word.begin(), word.end()) {}
+
+    // Every word within bound of the typed one, with its ranking score.
+    std::vector<Found> Walk(int bound) {
+        bound_ = bound;
+        const size_t n = typed_.size();
+        depth_ = std::min<size_t>(n + static_cast<size_t>(bound / kCheapest) + 1, 64);
+        width_ = n + 1;
+        rows_.assign((depth_ + 1) * width_, 0);
+        letters_.assign(depth_, '\0');
+        for (size_t i = 1; i <= n; ++i)
+            rows_[i] = rows_[i - 1] + Extra(typed_[i - 1], i >= 2 ? typed_[i - 2] : -1);
+        found_.clear();
+        Visit(lexicon_.Root(), 0);
+        return std::move(found_);
+    }
+
+private:
+    int& At(size_t depth, size_t i) { return rows_[depth * width_ + i]; }
+
+    void Visit(Lexicon::Node node, size_t depth) {
+        if (depth > 0) {
+            const int cls = lexicon_.WordClass(node);
+            const int cost = At(depth, typed_.size());
+            if (cls >= 0 && cost <= bound_)
+                found_.push_back({letters_.substr(0, depth), cost + kRarity * (Lexicon::kMostFrequent - cls)});
+        }
+        if (depth == depth_) return;
+        lexicon_.ForEachLetter(node, [&](uint8_t letter, Lexicon::Node next) {
+            letters_[depth] = static_cast<char>(letter);
+            if (Row(depth + 1) <= bound_) Visit(next, depth + 1);
+        });
+    }
+
+    // Fills the row for the candidate's first j letters; returns its least cost.
+    int Row(size_t j) {
+        const uint8_t meant = static_cast<uint8_t>(letters_[j - 1]);
+        const int before = j >= 2 ? static_cast<uint8_t>(letters_[j - 2]) : -1;
+        const int added = Extra(meant, before);
+        At(j, 0) = At(j - 1, 0) + added;
+        int least = At(j, 0);
+        for (size_t i = 1; i < width_; ++i) {
+            const uint16_t typed = typed_[i - 1];
+            int cost = std::min({At(j - 1, i - 1) + Replace(typed, meant), At(j - 1, i) + added,
+                                 At(j, i - 1) + Extra(typed, i >= 2 ? typed_[i - 2] : -1)});
+            if (i >= 2 && j >= 2) {
+                const uint16_t typedBefore = typed_[i - 2];
+                const uint8_t meantBefore = static_cast<uint8_t>(letters_[j - 2]);
+                if (Same(typed, meantBefore) && Same(typedBefore, meant) && !Same(typed, typedBefore))
+                    cost = std::min(cost, At(j - 2, i - 2) + 90);
+            }
+            for (const Spelling& s : kSpellings) {
+                const size_t t = std::strlen(s.typed), m = std::strlen(s.meant);
+                if (i < t || j < m) continue;
+                bool fits = true;
+                for (size_t k = 0; k < t && fits; ++k) fits = Base(typed_[i - t + k]) == static_cast<uint8_t>(s.typed[k]);
+                for (size_t k = 0; k < m && fits; ++k)
+                    fits = Base(static_cast<uint8_t>(letters_[j - m + k])) == static_cast<uint8_t>(s.meant[k]);
+                if (fits) cost = std::min(cost, At(j - m, i - t) + s.cost);
+            }
+            At(j, i) = cost;
+            least = std::min(least, cost);
+        }
+        return least;
+    }
+
+    const Lexicon& lexicon_;
+    std::vector<uint16_t> typed_;
+    std::vector<int> rows_;
+    std::string letters_;
+    std::vector<Found> found_;
+    size_t depth_ = 0, width_ = 0;
+    int bound_ = 0;
+};
+
+// Two words run together: both halves words, neither a stray letter.
+void Splits(const Lexicon& lexicon, std::wstring_view word, std::vector<Found>& found) {
+    auto isWord = [&](std::wstring_view part) {
+        if (part.size() == 1 && !std::wcschr(L"aeouyAEOUY", part[0])) return false;
+        return lexicon.Check(part) == Lexicon::Verdict::Word;
+    };
+    for (size_t k = 1; k < word.size(); ++k) {
+        if (!isWord(word.substr(0, k)) || !isWord(word.substr(k))) continue;
+        std::string letters(word.begin(), word.end());
+        letters.insert(k, 1, ' ');
+        found.push_back({letters, kEdit + kRarity * Lexicon::kMostFrequent / 2});
+    }
+}
+
+// The typed word's capitals carried over: all capitals, or a capital first.
+std::wstring Styled(const std::string& letters, std::wstring_view typed) {
+    std::wstring result(letters.begin(), letters.end());
+    for (wchar_t& c : result) c = static_cast<uint8_t>(c);
+    auto isCapital = [](wchar_t c) { return IsLetter(c) && Lower(static_cast<uint8_t>(c)) != c; };
+    size_t capitals = 0, letterCount = 0;
+    for (const wchar_t c : typed) {
+        letterCount += IsLetter(c);
+        capitals += isCapital(c);
+    }
+    const bool first = !typed.empty() && isCapital(typed[0]);
+    if (letterCount > 1 && capitals == letterCount) {
+        for (wchar_t& c : result) c = Upper(static_cast<uint8_t>(c));
+    } else if (first && !result.empty()) {
+        result[0] = Upper(static_cast<uint8_t>(result[0]));
+    }
+    return result;
+}
+
+}  // namespace
+
+std::vector<std::wstring> Suggest(const Lexicon& lexicon, std::wstring_view word, size_t limit) {
+    std::vector<std::wstring> result;
+    if (word.empty() || word.size() > kLongestWord) return result;
+    Search search(lexicon, word);
+    std::vector<Found> found = search.Walk(kFirstBound);
+    if (found.size() < kEnoughFound) found = search.Walk(kSecondBound);
+    Splits(lexicon, word, found);
+    std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
+        return a.score != b.score ? a.score < b.score : a.letters < b.letters;
+    });
+    for (const Found& f : found) {
+        std::wstring styled = Styled(f.letters, word);
+        if (styled != word && std::find(result.begin(), result.end(), styled) == result.end()) result.push_back(std::move(styled));
+        if (result.size() == limit) break;
+    }
+    return result;
+}
+
+}  // namespace vestrel::engine
