@@ -105,13 +105,14 @@ TEST_F(BuiltInEngine, AnyTextIsCheckedSafely) {
 
 TEST_F(BuiltInEngine, ReportsItsDictionaryFilesAndRefusesCallsAfterQuit) {
     CallResult dictionaries = Get(Engine(), L"CustomDictionaries");
-    ASSERT_EQ(Get(dictionaries.Object(), L"Count").Long(), 2);
+    ASSERT_EQ(Get(dictionaries.Object(), L"Count").Long(), 3);
     std::wstring folder = ComponentPath();
     folder.resize(folder.find_last_of(L'\\'));
     CallResult first = Call(dictionaries.Object(), L"Item", {Int(1)});
-    EXPECT_EQ(Get(first.Object(), L"Name").Text(), L"es_ES.aff");
+    EXPECT_EQ(Get(first.Object(), L"Name").Text(), L"es_ES.vlx");
     EXPECT_EQ(_wcsicmp(Get(first.Object(), L"Path").Text().c_str(), folder.c_str()), 0);
-    EXPECT_EQ(Call(dictionaries.Object(), L"Item", {Int(3)}).hr, DISP_E_BADINDEX);
+    EXPECT_EQ(Get(Call(dictionaries.Object(), L"Item", {Int(3)}).Object(), L"Name").Text(), L"es_ES.dic");
+    EXPECT_EQ(Call(dictionaries.Object(), L"Item", {Int(4)}).hr, DISP_E_BADINDEX);
 
     ASSERT_EQ(Call(Engine(), L"Quit").hr, S_OK);
     std::vector<CallResult> after;

@@ -1,7 +1,8 @@
-// vestrel-spell FILE [OUT]: checks each word of a UTF-8 file, one word a
-// line, with the component's built-in Spanish engine, and writes one UTF-8
+// vestrel-spell [-c] FILE [OUT]: checks each word of a UTF-8 file, one word
+// a line, with the component's built-in Spanish engine, and writes one UTF-8
 // line a word: "word<TAB>ok", or "word<TAB>bad" followed by the engine's
-// suggestions, each after a tab, in the engine's order.
+// suggestions, each after a tab, in the engine's order. With -c, verdicts
+// only.
 #include <windows.h>
 #include <fcntl.h>
 #include <io.h>
@@ -19,10 +20,11 @@ using namespace vestrel;
 namespace {
 
 // The engine's answer for one word, asked as a check asks it.
-std::string Line(IDispatch* engine, const std::wstring& word) {
+std::string Line(IDispatch* engine, const std::wstring& word, bool suggest) {
     std::string line = Utf8(word);
     if (engine_adapter::CheckSpelling(engine, word)) return line + "\tok";
     line += "\tbad";
+    if (!suggest) return line;
     for (const std::wstring& suggestion : engine_adapter::Suggestions(engine, word)) line += "\t" + Utf8(suggestion);
     return line;
 }
@@ -37,8 +39,13 @@ std::wstring ComponentPath() {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    const bool suggest = !(argc > 1 && wcscmp(argv[1], L"-c") == 0);
+    if (!suggest) {
+        --argc;
+        ++argv;
+    }
     if (argc < 2) {
-        fwprintf(stderr, L"uso: vestrel-spell ARCHIVO [SALIDA]\n");
+        fwprintf(stderr, L"uso: vestrel-spell [-c] ARCHIVO [SALIDA]\n");
         return 2;
     }
     FILE* in = _wfopen(argv[1], L"rb");
@@ -86,7 +93,7 @@ int wmain(int argc, wchar_t** argv) {
             start = end + 1;
             if (word.empty()) continue;
             try {
-                const std::string line = Line(engine.Get(), Wide(word)) + "\n";
+                const std::string line = Line(engine.Get(), Wide(word), suggest) + "\n";
                 fwrite(line.data(), 1, line.size(), out);
             } catch (const ComError& e) {
                 fwprintf(stderr, L"vestrel-spell: %ls\n", e.Description().c_str());
