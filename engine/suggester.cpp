@@ -18,23 +18,19 @@ constexpr int kCheapest = 40;       // the cheapest letter added, bounding a can
 
 // A letter in lower case without its accent; ñ stays itself. 0 for
 // anything the lexicon cannot hold.
-uint8_t Base(uint16_t c) {
-    static const std::array<uint8_t, 256> table = [] {
-        std::array<uint8_t, 256> t{};
-        for (int i = 0; i < 256; ++i) t[i] = Lower(static_cast<uint8_t>(i));
-        const char* groups[] = {"a\xE0\xE1\xE2\xE3\xE4\xE5", "e\xE8\xE9\xEA\xEB", "i\xEC\xED\xEE\xEF",
-                                "o\xF2\xF3\xF4\xF5\xF6", "u\xF9\xFA\xFB\xFC", "c\xE7", "y\xFD\xFF"};
-        for (const char* group : groups)
-            for (const char* p = group + 1; *p; ++p) t[static_cast<uint8_t>(*p)] = static_cast<uint8_t>(group[0]);
-        for (int i = 0xC0; i <= 0xDE; ++i)
-            if (i != 0xD7) t[i] = t[i + 0x20];
-        t[0] = 0;
-        return t;
-    }();
-    return c > 0xFF ? 0 : table[c];
-}
-
-bool Same(uint16_t a, uint16_t b) { return Base(a) != 0 && Base(a) == Base(b); }
+using Table = std::array<uint8_t, 256>;
+const Table kBase = [] {
+    Table t{};
+    for (int i = 0; i < 256; ++i) t[i] = Lower(static_cast<uint8_t>(i));
+    const char* groups[] = {"a\xE0\xE1\xE2\xE3\xE4\xE5", "e\xE8\xE9\xEA\xEB", "i\xEC\xED\xEE\xEF",
+                            "o\xF2\xF3\xF4\xF5\xF6", "u\xF9\xFA\xFB\xFC", "c\xE7", "y\xFD\xFF"};
+    for (const char* group : groups)
+        for (const char* p = group + 1; *p; ++p) t[static_cast<uint8_t>(*p)] = static_cast<uint8_t>(group[0]);
+    for (int i = 0xC0; i <= 0xDE; ++i)
+        if (i != 0xD7) t[i] = t[i + 0x20];
+    t[0] = 0;
+    return t;
+}();
 
 // Letters Spanish writers put for one another, by sound or by habit.
 struct Confusion {
@@ -50,12 +46,12 @@ constexpr Confusion kConfusions[] = {
 bool Neighbours(uint8_t a, uint8_t b) {
     static const char* rows[] = {"qwertyuiop", "asdfghjkl\xF1", "zxcvbnm"};
     for (int r = 0; r < 3; ++r) {
-        const char* pa = std::strchr(rows[r], a);
-        if (!pa || !a) continue;
+        const char* pa = a ? std::strchr(rows[r], a) : nullptr;
+        if (!pa) continue;
         const int i = static_cast<int>(pa - rows[r]);
         for (int s = std::max(0, r - 1); s <= std::min(2, r + 1); ++s) {
-            const char* pb = std::strchr(rows[s], b);
-            if (!pb || !b) continue;
+            const char* pb = b ? std::strchr(rows[s], b) : nullptr;
+            if (!pb) continue;
             const int j = static_cast<int>(pb - rows[s]);
             if ((s == r && std::abs(i - j) == 1) || (s == r + 1 && (j == i || j == i - 1)) ||
                 (s == r - 1 && (j == i || j == i + 1)))
@@ -65,33 +61,32 @@ bool Neighbours(uint8_t a, uint8_t b) {
     return false;
 }
 
-int Replace(uint16_t typed, uint8_t meant) {
-    static const auto table = [] {
-        std::array<std::array<uint8_t, 256>, 256> t{};
-        for (int a = 0; a < 256; ++a)
-            for (int b = 0; b < 256; ++b) {
-                const uint8_t ba = Base(static_cast<uint16_t>(a)), bb = Base(static_cast<uint16_t>(b));
-                int cost = kEdit;
-                if (a == b) cost = 0;
-                else if (Lower(static_cast<uint8_t>(a)) == Lower(static_cast<uint8_t>(b))) cost = 5;
-                else if (ba != 0 && ba == bb) cost = 25;
-                else {
-                    for (const Confusion& c : kConfusions)
-                        if ((c.a == ba && c.b == bb) || (c.a == bb && c.b == ba)) cost = c.cost;
-                    if (cost == kEdit && Neighbours(ba, bb)) cost = 80;
-                }
-                t[a][b] = static_cast<uint8_t>(cost);
+// The cost of typing one letter for another, [meant][typed]; typed 0
+// stands for any character the lexicon cannot hold.
+const std::array<Table, 256> kReplace = [] {
+    std::array<Table, 256> t{};
+    for (int m = 0; m < 256; ++m)
+        for (int a = 0; a < 256; ++a) {
+            const uint8_t ba = kBase[a], bm = kBase[m];
+            int cost = kEdit;
+            if (a == m) cost = 0;
+            else if (Lower(static_cast<uint8_t>(a)) == Lower(static_cast<uint8_t>(m))) cost = 5;
+            else if (ba != 0 && ba == bm) cost = 25;
+            else {
+                for (const Confusion& c : kConfusions)
+                    if ((c.a == ba && c.b == bm) || (c.a == bm && c.b == ba)) cost = c.cost;
+                if (cost == kEdit && Neighbours(ba, bm)) cost = 80;
             }
-        return t;
-    }();
-    return typed > 0xFF ? kEdit : table[typed][meant];
-}
+            t[m][a] = static_cast<uint8_t>(a == 0 ? kEdit : cost);
+        }
+    return t;
+}();
 
 // A letter written where the word has none, or left out where it has one:
 // cheap for a silent h and for a doubled letter.
-int Extra(uint16_t letter, int previous) {
-    if (Base(letter) == 'h') return 40;
-    if (previous >= 0 && Same(letter, static_cast<uint16_t>(previous))) return 45;
+int Extra(uint8_t base, uint8_t previousBase) {
+    if (base == 'h') return 40;
+    if (base != 0 && base == previousBase) return 45;
     return kEdit;
 }
 
@@ -105,6 +100,21 @@ constexpr Spelling kSpellings[] = {
     {"y", "ll", 40}, {"ll", "y", 40}, {"k", "qu", 50}, {"qu", "k", 50}, {"x", "cc", 50}, {"cc", "x", 50},
     {"s", "sc", 50}, {"sc", "s", 50}, {"g", "gu", 50}, {"gu", "g", 50},
 };
+constexpr size_t kSpellingCount = sizeof kSpellings / sizeof kSpellings[0];
+
+// Which spellings' letters (typed or meant side) end at position end of
+// bases: bit s for kSpellings[s].
+template <typename Side>
+uint32_t EndingAt(const uint8_t* bases, size_t end, Side side) {
+    uint32_t mask = 0;
+    for (size_t s = 0; s < kSpellingCount; ++s) {
+        const char* letters = side(kSpellings[s]);
+        const size_t length = std::strlen(letters);
+        if (end < length) continue;
+        if (std::memcmp(bases + end - length, letters, length) == 0) mask |= 1u << s;
+    }
+    return mask;
+}
 
 struct Found {
     std::string letters;
@@ -113,74 +123,83 @@ struct Found {
 
 class Search {
 public:
-    Search(const Lexicon& lexicon, std::wstring_view word) : lexicon_(lexicon), typed_(word.begin(), word.end()) {}
+    Search(const Lexicon& lexicon, std::wstring_view word) : lexicon_(lexicon) {
+        const size_t n = word.size();
+        width_ = n + 1;
+        typed_.assign(width_, 0);
+        typedBase_.assign(width_, 0);
+        drop_.assign(width_, 0);
+        typedSpellings_.assign(width_, 0);
+        // Index i describes the typed word's i-th letter, counting from 1.
+        for (size_t i = 1; i <= n; ++i) {
+            typed_[i] = word[i - 1] > 0xFF ? 0 : static_cast<uint8_t>(word[i - 1]);
+            typedBase_[i] = kBase[typed_[i]];
+            drop_[i] = Extra(typedBase_[i], typedBase_[i - 1]);
+            typedSpellings_[i] = EndingAt(typedBase_.data() + 1, i, [](const Spelling& s) { return s.typed; });
+        }
+    }
 
     // Every word within bound of the typed one, with its ranking score.
     std::vector<Found> Walk(int bound) {
         bound_ = bound;
-        const size_t n = typed_.size();
-        depth_ = std::min<size_t>(n + static_cast<size_t>(bound / kCheapest) + 1, 64);
-        width_ = n + 1;
+        depth_ = std::min<size_t>(width_ + static_cast<size_t>(bound / kCheapest), 64);
         rows_.assign((depth_ + 1) * width_, 0);
         letters_.assign(depth_, '\0');
-        for (size_t i = 1; i <= n; ++i)
-            rows_[i] = rows_[i - 1] + Extra(typed_[i - 1], i >= 2 ? typed_[i - 2] : -1);
+        meantBase_.assign(depth_ + 1, 0);
+        for (size_t i = 1; i < width_; ++i) rows_[i] = rows_[i - 1] + drop_[i];
         found_.clear();
         Visit(lexicon_.Root(), 0);
         return std::move(found_);
     }
 
 private:
-    int& At(size_t depth, size_t i) { return rows_[depth * width_ + i]; }
+    int* Row(size_t depth) { return rows_.data() + depth * width_; }
 
     void Visit(Lexicon::Node node, size_t depth) {
         if (depth > 0) {
             const int cls = lexicon_.WordClass(node);
-            const int cost = At(depth, typed_.size());
+            const int cost = Row(depth)[width_ - 1];
             if (cls >= 0 && cost <= bound_)
                 found_.push_back({letters_.substr(0, depth), cost + kRarity * (Lexicon::kMostFrequent - cls)});
         }
         if (depth == depth_) return;
         lexicon_.ForEachLetter(node, [&](uint8_t letter, Lexicon::Node next) {
             letters_[depth] = static_cast<char>(letter);
-            if (Row(depth + 1) <= bound_) Visit(next, depth + 1);
+            meantBase_[depth + 1] = kBase[letter];
+            if (Fill(depth + 1) <= bound_) Visit(next, depth + 1);
         });
     }
 
     // Fills the row for the candidate's first j letters; returns its least cost.
-    int Row(size_t j) {
-        const uint8_t meant = static_cast<uint8_t>(letters_[j - 1]);
-        const int before = j >= 2 ? static_cast<uint8_t>(letters_[j - 2]) : -1;
-        const int added = Extra(meant, before);
-        At(j, 0) = At(j - 1, 0) + added;
-        int least = At(j, 0);
+    int Fill(size_t j) {
+        const Table& replace = kReplace[static_cast<uint8_t>(letters_[j - 1])];
+        const int added = Extra(meantBase_[j], meantBase_[j - 1]);
+        const uint32_t meantSpellings = EndingAt(meantBase_.data() + 1, j, [](const Spelling& s) { return s.meant; });
+        int* row = Row(j);
+        const int* up = Row(j - 1);
+        const int* up2 = j >= 2 ? Row(j - 2) : nullptr;
+        const uint8_t meant = meantBase_[j], meantBefore = meantBase_[j - 1];
+        row[0] = up[0] + added;
+        int least = row[0];
         for (size_t i = 1; i < width_; ++i) {
-            const uint16_t typed = typed_[i - 1];
-            int cost = std::min({At(j - 1, i - 1) + Replace(typed, meant), At(j - 1, i) + added,
-                                 At(j, i - 1) + Extra(typed, i >= 2 ? typed_[i - 2] : -1)});
-            if (i >= 2 && j >= 2) {
-                const uint16_t typedBefore = typed_[i - 2];
-                const uint8_t meantBefore = static_cast<uint8_t>(letters_[j - 2]);
-                if (Same(typed, meantBefore) && Same(typedBefore, meant) && !Same(typed, typedBefore))
-                    cost = std::min(cost, At(j - 2, i - 2) + 90);
+            int cost = std::min({up[i - 1] + replace[typed_[i]], up[i] + added, row[i - 1] + drop_[i]});
+            const uint8_t typed = typedBase_[i], typedBefore = typedBase_[i - 1];
+            if (up2 && i >= 2 && typed && typed == meantBefore && typedBefore == meant && typed != typedBefore)
+                cost = std::min(cost, up2[i - 2] + 90);
+            for (uint32_t both = meantSpellings & typedSpellings_[i]; both; both &= both - 1) {
+                const Spelling& s = kSpellings[__builtin_ctz(both)];
+                cost = std::min(cost, Row(j - std::strlen(s.meant))[i - std::strlen(s.typed)] + s.cost);
             }
-            for (const Spelling& s : kSpellings) {
-                const size_t t = std::strlen(s.typed), m = std::strlen(s.meant);
-                if (i < t || j < m) continue;
-                bool fits = true;
-                for (size_t k = 0; k < t && fits; ++k) fits = Base(typed_[i - t + k]) == static_cast<uint8_t>(s.typed[k]);
-                for (size_t k = 0; k < m && fits; ++k)
-                    fits = Base(static_cast<uint8_t>(letters_[j - m + k])) == static_cast<uint8_t>(s.meant[k]);
-                if (fits) cost = std::min(cost, At(j - m, i - t) + s.cost);
-            }
-            At(j, i) = cost;
+            row[i] = cost;
             least = std::min(least, cost);
         }
         return least;
     }
 
     const Lexicon& lexicon_;
-    std::vector<uint16_t> typed_;
+    std::vector<uint8_t> typed_, typedBase_, meantBase_;
+    std::vector<int> drop_;
+    std::vector<uint32_t> typedSpellings_;
     std::vector<int> rows_;
     std::string letters_;
     std::vector<Found> found_;
