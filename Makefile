@@ -3,6 +3,7 @@
 ARCHS := i686 x86_64
 BUILD := $(CURDIR)/build
 JOBS  ?= $(shell nproc)
+CHECKS ?= 10000
 
 .PHONY: all setup build prefix register test demo bench clean
 
@@ -32,7 +33,7 @@ demo: register
 	@bash scripts/with-display.sh bash examples/run-demo.sh
 
 bench: build prefix
-	@bash bench/run.sh $$(bash -c 'source scripts/env.sh; running_archs | head -1')
+	@bash bench/run.sh $$(bash -c 'source scripts/env.sh; running_archs | head -1') $(CHECKS)
 
 clean:
 	rm -rf $(BUILD)/i686 $(BUILD)/x86_64

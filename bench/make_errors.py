@@ -89,11 +89,10 @@ def one_edit(word, rng):
 
 
 def rejected(words):
-    """The words Hunspell does not accept."""
-    run = subprocess.run(['hunspell', '-d', '/usr/share/hunspell/es_ES', '-a'], input='\n'.join(words) + '\n',
+    """The words Hunspell does not accept (listed without suggestions)."""
+    run = subprocess.run(['hunspell', '-d', '/usr/share/hunspell/es_ES', '-l'], input='\n'.join(words) + '\n',
                          capture_output=True, text=True, encoding='utf-8', check=True)
-    answers = [line for line in run.stdout.split('\n')[1:] if line]
-    return {w for w, a in zip(words, answers) if a[0] in '&#'}
+    return set(run.stdout.split('\n')) & set(words)
 
 
 def main():

@@ -6,9 +6,13 @@ For each engine and each error pattern: how often the intended word is the
 first suggestion and how often it is among the first five, and the wall time
 of the whole run (each engine loads its dictionary once).
 
-usage: quality.py ERRORS.tsv VESTREL_COMMAND...
-VESTREL_COMMAND is run with the path of a UTF-8 word file appended (the
-benchmark passes wine, vestrel-spell.exe and a Windows path maker).
+usage: quality.py [--sample N] [--require] ERRORS.tsv VESTREL_COMMAND... [--winpath]
+VESTREL_COMMAND is run with the path of a UTF-8 word file appended, as a
+Windows path (Wine's Z: drive) with --winpath. --sample N takes every N-th
+pair of each pattern. --require runs the built-in engine and Hunspell only
+and fails unless the Spanish patterns give the intended word first at least
+90% of the time and in the first five at least 98%, and the plain typos do
+no worse than Hunspell on either count.
 """
 import os
 import subprocess
@@ -62,19 +66,36 @@ def run(command, words, parse, as_file=None):
 
 
 def main():
-    errors, vestrel = sys.argv[1], sys.argv[2:]
+    args = sys.argv[1:]
+    sample, require = 1, False
+    while args and args[0].startswith('--'):
+        if args[0] == '--sample':
+            sample, args = int(args[1]), args[2:]
+        elif args[0] == '--require':
+            require, args = True, args[1:]
+        else:
+            sys.exit('quality: unknown option ' + args[0])
+    errors, vestrel = args[0], args[1:]
+    windows = vestrel[-1:] == ['--winpath']
+    if windows:
+        vestrel = vestrel[:-1]
     pairs = [line.rstrip('\n').split('\t') for line in open(errors, encoding='utf-8') if line.strip()]
+    taken = {}
+    pairs = [p for p in pairs if taken.setdefault(p[2], []).append(p) or (len(taken[p[2]]) - 1) % sample == 0]
     words = [p[0] for p in pairs]
     with tempfile.NamedTemporaryFile('w', encoding='utf-8', suffix='.txt', delete=False) as file:
         file.write('\n'.join(words) + '\n')
     try:
         env_dic = '/usr/share/hunspell/es_ES'
         engines = [
-            ('vestrel', lambda: run(vestrel, words, vestrel_lists, as_file=file.name)),
+            ('vestrel', lambda: run(vestrel, words, vestrel_lists,
+                                    as_file='Z:' + os.path.realpath(file.name).replace('/', '\\') if windows else file.name)),
             ('hunspell', lambda: run(['hunspell', '-d', env_dic, '-a'], words, ispell_lists)),
             ('nuspell', lambda: run(['nuspell', '-d', 'es_ES'], words, nuspell_lists)),
             ('aspell', lambda: run(['aspell', '-l', 'es', '-a'], words, ispell_lists)),
         ]
+        if require:
+            engines = engines[:2]
         results = {}
         for name, go in engines:
             try:
@@ -87,18 +108,33 @@ def main():
     print('%-12s %6s' % ('pattern', 'pairs') + ''.join(' %17s' % n for n in results))
     print('%-12s %6s' % ('', '') + ''.join(' %17s' % 'first / top 5' for _ in results))
 
-    def line(label, chosen):
-        cells = ''
-        for name, (lists, _) in results.items():
-            first = sum(1 for i in chosen if lists[i][:1] == [pairs[i][1]])
-            five = sum(1 for i in chosen if pairs[i][1] in lists[i][:5])
-            cells += ' %8.1f%% %6.1f%%' % (100.0 * first / len(chosen), 100.0 * five / len(chosen))
-        print('%-12s %6d' % (label, len(chosen)) + cells)
+    def rates(name, chosen):
+        lists = results[name][0]
+        first = sum(1 for i in chosen if lists[i][:1] == [pairs[i][1]])
+        five = sum(1 for i in chosen if pairs[i][1] in lists[i][:5])
+        return 100.0 * first / len(chosen), 100.0 * five / len(chosen)
 
-    for pattern in patterns:
-        line(pattern, [i for i, p in enumerate(pairs) if p[2] == pattern])
-    line('spanish', [i for i, p in enumerate(pairs) if p[2] != 'typo'])
+    def line(label, chosen):
+        print('%-12s %6d' % (label, len(chosen)) + ''.join(' %8.1f%% %6.1f%%' % rates(n, chosen) for n in results))
+
+    groups = {pattern: [i for i, p in enumerate(pairs) if p[2] == pattern] for pattern in patterns}
+    groups['spanish'] = [i for i, p in enumerate(pairs) if p[2] != 'typo']
+    for label, chosen in groups.items():
+        line(label, chosen)
     print('%-12s %6s' % ('run time', '') + ''.join(' %16.0fms' % (1000 * t) for _, t in results.values()))
+    if require:
+        spanish, typo = rates('vestrel', groups['spanish']), rates('vestrel', groups['typo'])
+        stock = rates('hunspell', groups['typo'])
+        checks = [('Spanish slips, intended word first >= 90%', spanish[0] >= 90.0),
+                  ('Spanish slips, intended word in the first five >= 98%', spanish[1] >= 98.0),
+                  ('plain typos, first no worse than Hunspell', typo[0] >= stock[0]),
+                  ('plain typos, first five no worse than Hunspell', typo[1] >= stock[1])]
+        for what, ok in checks:
+            if not ok:
+                print('FAILED: ' + what)
+        failed = sum(1 for _, ok in checks if not ok)
+        print('quality: %d passed, %d failed' % (len(checks) - failed, failed))
+        sys.exit(1 if failed else 0)
 
 
 if __name__ == '__main__':

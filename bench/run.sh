@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
-# Runs the benchmark for one architecture (default i686) under a display,
-# then Debian's native hunspell over the same words as the reference.
+# Runs the benchmarks for one architecture (default i686) under a display:
+#  - the Spanish error set, made again from the build's word counts;
+#  - the engine object's speed and memory (engine_bench);
+#  - suggestion quality beside Debian's native Hunspell, Nuspell and Aspell;
+#  - the host's view: Spelling.Spelling end to end and many checks' growth.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../scripts/env.sh"
 arch=${1:-i686}
 checks=${2:-10000}
-bash "$here/../scripts/with-display.sh" "$(wine_for "$arch")" "$VESTREL_BUILD/$arch/bin/bench.exe" "$(winpath "$here/words.txt")" "$checks"
-words=$(wc -l < "$here/words.txt")
-start=$(date +%s%N)
-for i in 1 2 3 4 5; do hunspell -d /usr/share/hunspell/es_ES -a < "$here/words.txt" >/dev/null; done
-end=$(date +%s%N)
-echo "native hunspell -a (load + check + suggest, 5 x $words words): $(( (end - start) / 5000000 )) ms per run"
+bin="$VESTREL_BUILD/$arch/bin"
+errors="$VESTREL_BUILD/$arch/errors.tsv"
+python3 "$here/make_errors.py" "$VESTREL_BUILD/$arch/es_ES.counts" "$errors"
+echo "== engine ($arch)"
+"$(wine_for "$arch")" "$bin/engine_bench.exe" "$(winpath "$errors")"
+echo "== suggestion quality ($arch), intended word first / in the first five"
+python3 "$here/quality.py" "$errors" "$here/../scripts/wine-run" "$arch" "$bin/vestrel-spell.exe" --winpath
+echo "== host ($arch)"
+bash "$here/../scripts/with-display.sh" "$(wine_for "$arch")" "$bin/bench.exe" "$(winpath "$here/words.txt")" "$checks"

@@ -252,9 +252,18 @@ std::vector<std::wstring> Suggest(const Lexicon& lexicon, std::wstring_view word
     std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
         return a.score != b.score ? a.score < b.score : a.letters < b.letters;
     });
+    // A name that is also a common word (Llave, llave) is offered once, in
+    // the better-ranked spelling.
+    auto folded = [](std::wstring text) {
+        for (wchar_t& c : text) c = c > 0xFF ? c : Lower(static_cast<uint8_t>(c));
+        return text;
+    };
+    std::vector<std::wstring> seen;
     for (const Found& f : found) {
-        std::wstring styled = Styled(f.letters, word);
-        if (styled != word && std::find(result.begin(), result.end(), styled) == result.end()) result.push_back(std::move(styled));
+        std::wstring styled = Styled(f.letters, word), key = folded(styled);
+        if (styled == word || std::find(seen.begin(), seen.end(), key) != seen.end()) continue;
+        seen.push_back(std::move(key));
+        result.push_back(std::move(styled));
         if (result.size() == limit) break;
     }
     return result;

@@ -2,6 +2,9 @@
 // engine object that a check stopped at an empty word leaves in mLib.
 #include "checker_fixture.h"
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 namespace {
 
@@ -82,6 +85,71 @@ TEST_F(BuiltInEngine, SpanishSlipsPutTheIntendedWordFirst) {
         EXPECT_EQ(words[0], c.intended) << std::string(c.typed, c.typed + wcslen(c.typed));
         // The same word, the same list.
         EXPECT_EQ(Suggest(c.typed), words);
+    }
+}
+
+// Capitals follow the dictionary: a common word in any capitals, a name only
+// with its own; suggestions carry the capitals the user typed, and a name that
+// is also a common word is offered once.
+TEST_F(BuiltInEngine, CapitalsFollowTheDictionaryAndTheTypedWord) {
+    const std::pair<const wchar_t*, bool> kVerdicts[] = {
+        {L"casa", true}, {L"Casa", true}, {L"CASA", true}, {L"cAsa", false}, {L"Madrid", true},
+        {L"MADRID", true}, {L"madrid", false}, {L"HOla", false}, {L"CANCI\u00d3N", true},
+    };
+    for (const auto& [word, correct] : kVerdicts)
+        EXPECT_EQ(CheckWord(word).value.boolVal, correct ? VARIANT_TRUE : VARIANT_FALSE)
+            << std::string(word, word + wcslen(word));
+    const Misspelling kFirst[] = {
+        {L"madrid", L"Madrid"}, {L"CANCION", L"CANCI\u00d3N"}, {L"Ombre", L"Hombre"}, {L"HOla", L"Hola"},
+    };
+    for (const Misspelling& c : kFirst) {
+        const auto words = Suggest(c.typed);
+        ASSERT_FALSE(words.empty());
+        EXPECT_EQ(words[0], c.intended);
+    }
+    const auto words = Suggest(L"yave");
+    EXPECT_EQ(std::count(words.begin(), words.end(), L"llave"), 1);
+    EXPECT_EQ(std::count(words.begin(), words.end(), L"Llave"), 0);
+    const auto joined = Suggest(L"porfavor");
+    EXPECT_NE(std::find(joined.begin(), joined.end(), L"por favor"), joined.end());
+}
+
+// The same word always gets the same list in the same order, whatever else
+// the machine is doing: here two threads keep both cores busy.
+TEST_F(BuiltInEngine, ListsDoNotChangeUnderLoad) {
+    const wchar_t* kWords[] = {L"ombre", L"exelente", L"qwertyuiopasdf", L"desoxirribonucleico", L"aaaaaaaaaaaaaaaaaaaaaaaa",
+                               L"anticonstitucionalmentx", L"kiero", L"vaka"};
+    std::vector<std::vector<std::wstring>> quiet;
+    for (const wchar_t* word : kWords) quiet.push_back(Suggest(word));
+    std::atomic<bool> stop{false};
+    std::vector<std::thread> burners;
+    for (int i = 0; i < 2; ++i)
+        burners.emplace_back([&stop]() -> unsigned long {
+            unsigned long spin = 0;
+            while (!stop.load(std::memory_order_relaxed)) spin = spin * 31 + 7;
+            return spin;
+        });
+    for (int round = 0; round < 3; ++round)
+        for (size_t i = 0; i < std::size(kWords); ++i)
+            EXPECT_EQ(Suggest(kWords[i]), quiet[i]) << "round " << round << ", word " << i;
+    stop = true;
+    for (std::thread& t : burners) t.join();
+}
+
+// Inputs no writer means still come back at once: far beyond the 250 ms an
+// answer may take (the benchmark measures the real figures).
+TEST_F(BuiltInEngine, PathologicalInputsReturnWithinTheBound) {
+    std::wstring mixed;
+    for (int i = 0; i < 40; ++i) mixed += L"abvhyllgjcszrqk"[i % 15];
+    const std::wstring kInputs[] = {std::wstring(120, L'a'), mixed, std::wstring(24, L'h'),
+                                    std::wstring(1000, L'x') + std::wstring(1, L'\0') + L"casa",
+                                    L"llllllllllllllllllllllll", L"qwertyuiopasdfghjklzxcvb"};
+    for (const std::wstring& input : kInputs) {
+        const auto start = std::chrono::steady_clock::now();
+        CallResult found = Call(Engine(), L"GetSpellingSuggestions", {Str(input)});
+        const auto took = std::chrono::steady_clock::now() - start;
+        EXPECT_EQ(found.hr, S_OK);
+        EXPECT_LT(took, std::chrono::milliseconds(250)) << "input of " << input.size() << " characters";
     }
 }
 
