@@ -1,5 +1,6 @@
 #include "lexicon.h"
 #include <windows.h>
+#include <algorithm>
 #include <cstring>
 #include "core/errors.h"
 #include "core/unique_handle.h"
@@ -91,27 +92,37 @@ int Lexicon::ClassOf(std::string_view letters) const noexcept {
 // Hunspell's capitalisation rules: a lower-case form also accepts the word
 // capitalised or all in capitals; a capitalised one also all in capitals;
 // any other mix only as written.
-Lexicon::Verdict Lexicon::Check(std::wstring_view word) const {
-    if (word.empty() || word.size() > kLongestForm) return word.empty() ? Verdict::Unsure : Verdict::NotWord;
+int Lexicon::Find(std::wstring_view word) const {
+    if (word.empty()) return kUnsure;
+    if (word.size() > kLongestForm) return -1;
     std::string letters(word.size(), '\0');
     size_t capitals = 0;
     for (size_t i = 0; i < word.size(); ++i) {
-        if (!IsLetter(word[i])) return Verdict::Unsure;
+        if (!IsLetter(word[i])) return kUnsure;
         letters[i] = static_cast<char>(word[i]);
         capitals += IsUpper(static_cast<uint8_t>(word[i]));
     }
-    if (ClassOf(letters) >= 0) return Verdict::Word;
+    if (const int cls = ClassOf(letters); cls >= 0) return cls;
     const bool first = IsUpper(static_cast<uint8_t>(letters[0]));
     const bool initial = capitals == 1 && first, all = capitals == letters.size() && !initial;
-    if (!initial && !all) return Verdict::NotWord;
+    if (!initial && !all) return -1;
     std::string lower = letters;
     for (char& c : lower) c = static_cast<char>(Lower(static_cast<uint8_t>(c)));
     if (all) {
         std::string capitalised = lower;
         capitalised[0] = static_cast<char>(Upper(static_cast<uint8_t>(lower[0])));
-        if (ClassOf(capitalised) >= 0) return Verdict::Word;
+        if (const int cls = ClassOf(capitalised); cls >= 0) return cls;
     }
-    return ClassOf(lower) >= 0 ? Verdict::Word : Verdict::NotWord;
+    return ClassOf(lower);
+}
+
+Lexicon::Verdict Lexicon::Check(std::wstring_view word) const {
+    const int found = Find(word);
+    return found == kUnsure ? Verdict::Unsure : found >= 0 ? Verdict::Word : Verdict::NotWord;
+}
+
+int Lexicon::ClassOfWord(std::wstring_view word) const {
+    return std::max(Find(word), -1);
 }
 
 }  // namespace vestrel::engine

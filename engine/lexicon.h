@@ -23,6 +23,8 @@ public:
     // punctuation or letters beyond Latin-1, which the lexicon does not hold.
     enum class Verdict { Word, NotWord, Unsure };
     Verdict Check(std::wstring_view word) const;
+    // The frequency class of the word as Check accepts it, or -1.
+    int ClassOfWord(std::wstring_view word) const;
 
     // Edges are walked by the suggestion search as well.
     using Node = uint32_t;  // index of a node's first edge; 0 has none
@@ -47,6 +49,9 @@ public:
     size_t Words() const noexcept { return words_; }
 
 private:
+    static constexpr int kUnsure = -2;
+    // The class of the form that word stands for, -1, or kUnsure.
+    int Find(std::wstring_view word) const;
     static constexpr uint32_t kLast = 0x100;
     static constexpr uint32_t kFirstLetter = 0x20;  // labels below mark a word's end
     std::vector<uint32_t> edges_;

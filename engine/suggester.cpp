@@ -15,6 +15,8 @@ constexpr int kSecondBound = 2 * kEdit;
 constexpr size_t kEnoughFound = 5;  // fewer after the first walk: walk again, wider
 constexpr int kRarity = 6;          // cost of each frequency class below the commonest
 constexpr int kCheapest = 40;       // the cheapest letter added, bounding a candidate's length
+constexpr int kTransposed = 70;     // two neighbouring letters swapped
+constexpr int kSplit = 120;         // a space left out
 
 // A letter in lower case without its accent; ñ stays itself. 0 for
 // anything the lexicon cannot hold.
@@ -83,10 +85,11 @@ const std::array<Table, 256> kReplace = [] {
 }();
 
 // A letter written where the word has none, or left out where it has one:
-// cheap for a silent h and for a doubled letter.
+// cheap for a silent h and for the letters Spanish doubles (cc, ll, nn, rr),
+// less dear for any other doubled key.
 int Extra(uint8_t base, uint8_t previousBase) {
     if (base == 'h') return 40;
-    if (base != 0 && base == previousBase) return 45;
+    if (base != 0 && base == previousBase) return std::strchr("clnr", base) ? 45 : 70;
     return kEdit;
 }
 
@@ -185,7 +188,7 @@ private:
             int cost = std::min({up[i - 1] + replace[typed_[i]], up[i] + added, row[i - 1] + drop_[i]});
             const uint8_t typed = typedBase_[i], typedBefore = typedBase_[i - 1];
             if (up2 && i >= 2 && typed && typed == meantBefore && typedBefore == meant && typed != typedBefore)
-                cost = std::min(cost, up2[i - 2] + 90);
+                cost = std::min(cost, up2[i - 2] + kTransposed);
             for (uint32_t both = meantSpellings & typedSpellings_[i]; both; both &= both - 1) {
                 const Spelling& s = kSpellings[__builtin_ctz(both)];
                 cost = std::min(cost, Row(j - std::strlen(s.meant))[i - std::strlen(s.typed)] + s.cost);
@@ -207,17 +210,20 @@ private:
     int bound_ = 0;
 };
 
-// Two words run together: both halves words, neither a stray letter.
+// Two words run together: both halves words, neither a stray letter. Costs
+// a little more than one slip, and more the rarer the rarer half is.
 void Splits(const Lexicon& lexicon, std::wstring_view word, std::vector<Found>& found) {
-    auto isWord = [&](std::wstring_view part) {
-        if (part.size() == 1 && !std::wcschr(L"aeouyAEOUY", part[0])) return false;
-        return lexicon.Check(part) == Lexicon::Verdict::Word;
+    auto classOf = [&](std::wstring_view part) {
+        if (part.size() == 1 && !std::wcschr(L"aeouyAEOUY", part[0])) return -1;
+        return lexicon.ClassOfWord(part);
     };
     for (size_t k = 1; k < word.size(); ++k) {
-        if (!isWord(word.substr(0, k)) || !isWord(word.substr(k))) continue;
+        const int left = classOf(word.substr(0, k));
+        const int right = left < 0 ? -1 : classOf(word.substr(k));
+        if (right < 0) continue;
         std::string letters(word.begin(), word.end());
         letters.insert(k, 1, ' ');
-        found.push_back({letters, kEdit + kRarity * Lexicon::kMostFrequent / 2});
+        found.push_back({letters, kSplit + kRarity * (Lexicon::kMostFrequent - std::min(left, right))});
     }
 }
 
