@@ -1,4 +1,5 @@
 #include "help.h"
+#include "request_log.h"
 #include <shellapi.h>
 #include <cwctype>
 #include "core/errors.h"
@@ -49,7 +50,7 @@ void Show(HWND owner, const std::wstring& file, int command) {
     if (owner && !IsWindow(owner)) owner = nullptr;
     const std::wstring extension = Extension(file);
     const std::wstring viewer = extension == L".hlp" ? L"winhelp" : extension == L".chm" ? L"htmlhelp" : L"shell";
-    if (shell::Recorded(L"help|" + viewer + L"|" + std::to_wstring(command) + L"|" + file)) return;
+    if (Recorded(L"VESTREL_SHELL_LOG", L"help|" + viewer + L"|" + std::to_wstring(command) + L"|" + file)) return;
     if (viewer == L"winhelp") {
         if (!WinHelpW(owner, file.c_str(), static_cast<UINT>(command), reinterpret_cast<ULONG_PTR>(L"")))
             throw ComError(E_FAIL, L"La Ayuda de Windows no pudo abrir " + file + L".");

@@ -1,4 +1,5 @@
 #include "shell.h"
+#include "request_log.h"
 #include <windows.h>
 #include <shellapi.h>
 #include <cstdio>
@@ -27,21 +28,9 @@ std::wstring MailUrl(const std::wstring& address) {
 
 }  // namespace
 
-bool Recorded(const std::wstring& request) {
-    wchar_t path[MAX_PATH];
-    const DWORD length = GetEnvironmentVariableW(L"VESTREL_SHELL_LOG", path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return false;
-    FILE* log = _wfopen(path, L"ab");
-    if (!log) throw ComError(HRESULT_FROM_WIN32(ERROR_OPEN_FAILED), L"No se pudo escribir el registro de peticiones.");
-    const std::string line = Utf8(request) + "\n";
-    fwrite(line.data(), 1, line.size(), log);
-    fclose(log);
-    return true;
-}
-
 void OpenMail(const std::wstring& address) {
     const std::wstring url = MailUrl(address);
-    if (Recorded(L"mail|" + url)) return;
+    if (Recorded(L"VESTREL_SHELL_LOG", L"mail|" + url)) return;
     const INT_PTR result = reinterpret_cast<INT_PTR>(
         ShellExecuteW(nullptr, L"open", url.c_str(), nullptr, nullptr, SW_SHOWMINIMIZED));
     if (result <= 32)
