@@ -60,6 +60,8 @@ Lexicon::Lexicon(const std::wstring& path) {
         if ((edges_[i] >> 9) >= header.edges) Damaged(path);
     root_ = header.root;
     words_ = header.words;
+    // A lexicon that does not know the commonest Spanish word is not one.
+    if (ClassOf("de") < 0) Damaged(path);
 }
 
 Lexicon::Node Lexicon::Step(Node node, uint8_t letter) const noexcept {

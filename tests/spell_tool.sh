@@ -26,5 +26,23 @@ expect 4 '^xqzvbnm\tbad' 'no empty line is checked; a word with no suggestion'
 expect 5 '^a{1000}\tbad' 'a 1,000-letter word'
 expect 6 '^pe\x00rro\tbad' 'an embedded NUL is a word, and not a correct one'
 [ "$(wc -l < "$work/out.txt")" -eq 6 ] && passed=$((passed + 1)) || { failed=$((failed + 1)); echo "FAILED: one line a word"; }
+
+# A damaged or missing lexicon is told plainly, and nothing is answered.
+mkdir "$work/copy"
+cp "$VESTREL_BUILD/$arch/bin/"{vestrel.dll,vestrel-spell.exe,es_ES.aff,es_ES.dic} "$work/copy/"
+for damage in truncated scrambled missing; do
+  case $damage in
+    truncated) head -c 5000 "$VESTREL_BUILD/$arch/bin/es_ES.vlx" > "$work/copy/es_ES.vlx" ;;
+    scrambled) { head -c 16 "$VESTREL_BUILD/$arch/bin/es_ES.vlx"; head -c 700000 /dev/urandom; } > "$work/copy/es_ES.vlx" ;;
+    missing) rm -f "$work/copy/es_ES.vlx" ;;
+  esac
+  message=$("$(wine_for "$arch")" "$work/copy/vestrel-spell.exe" "$(winpath "$work/words.txt")" "$(winpath "$work/damaged.txt")" 2>&1)
+  code=$?
+  if [ "$code" -eq 1 ] && grep -q 'diccionario de español' <<<"$message" && [ ! -s "$work/damaged.txt" ]; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1)); echo "FAILED: $damage lexicon: exit $code, $message"
+  fi
+done
 echo "spell_tool: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -29,6 +29,20 @@ std::string Line(IDispatch* engine, const std::wstring& word, bool suggest) {
     return line;
 }
 
+// Messages go to a console as its own characters, and to a file or a pipe
+// as UTF-8, like the answers.
+void Complain(const std::wstring& message) {
+    const std::wstring line = L"vestrel-spell: " + message + L"\n";
+    HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
+    DWORD mode = 0, written = 0;
+    if (GetConsoleMode(error, &mode)) {
+        WriteConsoleW(error, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    } else {
+        const std::string bytes = Utf8(line);
+        fwrite(bytes.data(), 1, bytes.size(), stderr);
+    }
+}
+
 std::wstring ComponentPath() {
     wchar_t path[MAX_PATH];
     GetModuleFileNameW(nullptr, path, MAX_PATH);
@@ -45,17 +59,17 @@ int wmain(int argc, wchar_t** argv) {
         ++argv;
     }
     if (argc < 2) {
-        fwprintf(stderr, L"uso: vestrel-spell [-c] ARCHIVO [SALIDA]\n");
+        Complain(L"uso: vestrel-spell [-c] ARCHIVO [SALIDA]");
         return 2;
     }
     FILE* in = _wfopen(argv[1], L"rb");
     if (!in) {
-        fwprintf(stderr, L"vestrel-spell: no se puede leer %ls\n", argv[1]);
+        Complain(L"no se puede leer " + std::wstring(argv[1]));
         return 2;
     }
     FILE* out = argc > 2 ? _wfopen(argv[2], L"wb") : stdout;
     if (!out) {
-        fwprintf(stderr, L"vestrel-spell: no se puede escribir %ls\n", argv[2]);
+        Complain(L"no se puede escribir " + std::wstring(argv[2]));
         return 2;
     }
     if (out == stdout) _setmode(_fileno(stdout), _O_BINARY);
@@ -75,13 +89,13 @@ int wmain(int argc, wchar_t** argv) {
         const HRESULT hr = create ? create(&engine) : HRESULT_FROM_WIN32(ERROR_MOD_NOT_FOUND);
         if (FAILED(hr)) {
             const std::wstring why = TakeErrorDescription();
-            fwprintf(stderr, L"vestrel-spell: el motor no se pudo crear (%ls) %ls\n", HexCode(hr).c_str(), why.c_str());
+            Complain(L"el motor no se pudo crear (" + HexCode(hr) + L") " + why);
             return 1;
         }
         try {
             if (engine_adapter::DocumentCount(engine.Get()) == 0) engine_adapter::AddDocument(engine.Get());
         } catch (const ComError& e) {
-            fwprintf(stderr, L"vestrel-spell: %ls\n", e.Description().c_str());
+            Complain(e.Description());
             return 1;
         }
         size_t start = 0;
@@ -96,8 +110,11 @@ int wmain(int argc, wchar_t** argv) {
                 const std::string line = Line(engine.Get(), Wide(word), suggest) + "\n";
                 fwrite(line.data(), 1, line.size(), out);
             } catch (const ComError& e) {
-                fwprintf(stderr, L"vestrel-spell: %ls\n", e.Description().c_str());
+                // The engine failed, not the word (its dictionary could
+                // not load): every later word would fail the same way.
+                Complain(e.Description());
                 status = 1;
+                break;
             }
         }
         try {
