@@ -246,31 +246,38 @@ std::wstring Styled(const std::string& letters, std::wstring_view typed) {
     return result;
 }
 
-}  // namespace
-
-std::vector<std::wstring> Suggest(const Lexicon& lexicon, std::wstring_view word, size_t limit) {
-    std::vector<std::wstring> result;
-    if (word.empty() || word.size() > kLongestWord) return result;
-    Search search(lexicon, word);
-    std::vector<Found> found = search.Walk(kFirstBound);
-    if (found.size() < kEnoughFound) found = search.Walk(kSecondBound);
-    Splits(lexicon, word, found);
+// The best-scored first, each offered once: a name that is also a common
+// word (Llave, llave) in the better-ranked spelling only.
+std::vector<std::wstring> Ranked(std::vector<Found> found, std::wstring_view word, size_t limit) {
     std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
         return a.score != b.score ? a.score < b.score : a.letters < b.letters;
     });
-    // A name that is also a common word (Llave, llave) is offered once, in
-    // the better-ranked spelling.
     auto folded = [](std::wstring text) {
         for (wchar_t& c : text) c = c > 0xFF ? c : Lower(static_cast<uint8_t>(c));
         return text;
     };
-    std::vector<std::wstring> seen;
+    std::vector<std::wstring> result, seen;
     for (const Found& f : found) {
+        if (result.size() == limit) break;
         std::wstring styled = Styled(f.letters, word), key = folded(styled);
         if (styled == word || std::find(seen.begin(), seen.end(), key) != seen.end()) continue;
         seen.push_back(std::move(key));
         result.push_back(std::move(styled));
-        if (result.size() == limit) break;
+    }
+    return result;
+}
+
+}  // namespace
+
+std::vector<std::wstring> Suggest(const Lexicon& lexicon, std::wstring_view word, size_t limit) {
+    if (word.empty() || word.size() > kLongestWord) return {};
+    Search search(lexicon, word);
+    std::vector<std::wstring> result;
+    for (const int bound : {kFirstBound, kSecondBound}) {
+        std::vector<Found> found = search.Walk(bound);
+        Splits(lexicon, word, found);
+        result = Ranked(std::move(found), word, limit);
+        if (result.size() >= std::min(kEnoughFound, limit)) break;
     }
     return result;
 }
