@@ -96,9 +96,11 @@ Form* Form::FromHandle(HWND window) noexcept {
 
 void Form::Show() {
     if (unloaded_) return;
-    ShowWindow(window_, IsIconic(window_) ? SW_RESTORE : SW_SHOW);
-    SetForegroundWindow(window_);
-    SetActiveWindow(window_);
+    // A form already shown and active is left as it is: asking the window
+    // system again costs a round trip to the display for nothing.
+    if (!IsWindowVisible(window_) || IsIconic(window_)) ShowWindow(window_, IsIconic(window_) ? SW_RESTORE : SW_SHOW);
+    if (GetForegroundWindow() != window_) SetForegroundWindow(window_);
+    if (GetActiveWindow() != window_) SetActiveWindow(window_);
     const HWND focus = GetFocus();
     if (!focus || focus == window_ || GetAncestor(focus, GA_ROOT) != window_) FocusFirst();
 }
