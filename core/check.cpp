@@ -1,4 +1,5 @@
 #include "check.h"
+#include <optional>
 #include "engine_adapter.h"
 #include "window/checker_window.h"
 
@@ -15,6 +16,10 @@ std::wstring Word() {
 // and any access after a close loads a fresh window, as any access would.
 bool Run(IDispatch* engine, const std::wstring& word) {
     if (engine_adapter::DocumentCount(engine) == 0) engine_adapter::AddDocument(engine);
+    // A full list is emptied and refilled in one layout; an empty one has
+    // nothing to hold.
+    std::optional<forms::ListBox::HeldDrawing> held;
+    if (CheckerInstance::Get().lstSuggestions.ListCount() > 0) held.emplace(CheckerInstance::Get().lstSuggestions.Handle());
     CheckerInstance::Get().lstSuggestions.Clear();
     if (engine_adapter::CheckSpelling(engine, word)) return true;
     const std::vector<std::wstring> suggestions = engine_adapter::Suggestions(engine, word);

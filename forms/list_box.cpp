@@ -14,6 +14,16 @@ void ListBox::AddItem(const std::wstring& entry) {
         throw ComError(E_OUTOFMEMORY, L"No se pudo añadir la entrada a la lista.");
 }
 
+ListBox::HeldDrawing::HeldDrawing(HWND list) noexcept : list_(list) { SendMessageW(list_, WM_SETREDRAW, FALSE, 0); }
+
+// The window may have gone meanwhile (a check lets events run); messages to
+// a destroyed window are refused harmlessly.
+ListBox::HeldDrawing::~HeldDrawing() {
+    if (!IsWindow(list_)) return;
+    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list_, nullptr, TRUE);
+}
+
 void ListBox::Clear() { SendMessageW(Handle(), LB_RESETCONTENT, 0, 0); }
 
 int ListBox::ListCount() const {

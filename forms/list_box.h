@@ -8,6 +8,20 @@ class ListBox : public Control {
 public:
     ListBox(Form& form, const Placement& placement, const Font& font = {});
 
+    // Holds the list's drawing while it lives, so that emptying and refilling
+    // the list lays it and its scroll bar out once, at the end, instead of
+    // hiding and showing the scroll bar on the way.
+    class HeldDrawing {
+    public:
+        explicit HeldDrawing(HWND list) noexcept;
+        HeldDrawing(const HeldDrawing&) = delete;
+        HeldDrawing& operator=(const HeldDrawing&) = delete;
+        ~HeldDrawing();
+
+    private:
+        HWND list_;
+    };
+
     void AddItem(const std::wstring& entry);
     void Clear();
     int ListCount() const;
