@@ -4,8 +4,9 @@ ARCHS := i686 x86_64
 BUILD := $(CURDIR)/build
 JOBS  ?= $(shell nproc)
 CHECKS ?= 10000
+FUZZ_CASES ?= 100000
 
-.PHONY: all setup build prefix register test demo bench clean
+.PHONY: all setup build prefix register test demo bench fuzz clean
 
 all: build
 
@@ -34,6 +35,12 @@ demo: register
 
 bench: build prefix
 	@bash bench/run.sh $$(bash -c 'source scripts/env.sh; running_archs | head -1') $(CHECKS)
+
+# The suite's hostile-call run, longer (FUZZ_CASES calls), on each architecture.
+fuzz: build prefix
+	@for a in $$(bash -c 'source scripts/env.sh; running_archs'); do \
+	  VESTREL_FUZZ_CASES=$(FUZZ_CASES) bash scripts/with-display.sh bash scripts/wine-run $$a $(BUILD)/$$a/bin/fuzz_test.exe || exit 1; \
+	done
 
 clean:
 	rm -rf $(BUILD)/i686 $(BUILD)/x86_64

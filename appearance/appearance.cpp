@@ -13,7 +13,9 @@ Variant Converted(const VARIANT& value, VARTYPE type) {
     const HRESULT hr = VariantChangeTypeEx(converted.put(), const_cast<VARIANT*>(&value), LOCALE_USER_DEFAULT, 0, type);
     if (hr == DISP_E_TYPEMISMATCH) throw ComError(kTypeMismatch, L"No coinciden los tipos: el valor no se puede convertir.");
     if (hr == DISP_E_OVERFLOW) throw ComError(kOverflow, L"Desbordamiento: el valor no cabe en la propiedad.");
-    ThrowIfFailed(hr);
+    // Other refusals (a date beyond any text, for one) say so too, with the
+    // system's code: the conversion sets no error info of its own.
+    if (FAILED(hr)) throw ComError(hr, L"El valor no se puede convertir para la propiedad (" + HexCode(hr) + L").");
     return converted;
 }
 

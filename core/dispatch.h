@@ -2,6 +2,7 @@
 // ISupportErrorInfo so that hosts read the error text of a failed call.
 #pragma once
 #include <wrl/client.h>
+#include <vector>
 #include "com_object.h"
 #include "errors.h"
 #include "type_library.h"
@@ -34,6 +35,7 @@ public:
                         VARIANT* result, EXCEPINFO* exception, UINT* argError) noexcept override {
         if (riid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
         HRESULT hr = LoadInfo();
+        if (SUCCEEDED(hr)) hr = CheckArguments(id, flags, params);
         return FAILED(hr) ? hr
                           : info_->Invoke(static_cast<Interface*>(this), id, flags, params, result,
                                           exception, argError);
@@ -43,6 +45,47 @@ public:
     }
 
 private:
+    // More arguments than the member takes would reach the type library's
+    // Invoke, which can read a caller's extra value as the member's own
+    // result pointer; such a call is refused first, as an automation host
+    // expects.
+    HRESULT CheckArguments(DISPID id, WORD flags, const DISPPARAMS* params) noexcept {
+        if (!params || (params->cArgs > 0 && !params->rgvarg) || params->cNamedArgs > params->cArgs ||
+            (params->cNamedArgs > 0 && !params->rgdispidNamedArgs))
+            return E_INVALIDARG;
+        for (const Arity& member : Arities(info_.Get()))
+            if (member.id == id && (flags & member.kind)) return params->cArgs <= member.most ? S_OK : DISP_E_BADPARAMCOUNT;
+        return S_OK;  // no such member: the type library's Invoke says so
+    }
+
+    // How many arguments each member takes, read once for the interface.
+    struct Arity {
+        DISPID id;
+        WORD kind;  // the DISPATCH_ flag that reaches it
+        UINT most;
+    };
+    static const std::vector<Arity>& Arities(ITypeInfo* info) {
+        static const std::vector<Arity> arities = [info] {
+            std::vector<Arity> list;
+            TYPEATTR* attributes = nullptr;
+            if (FAILED(info->GetTypeAttr(&attributes))) return list;
+            for (UINT i = 0; i < attributes->cFuncs; ++i) {
+                FUNCDESC* function = nullptr;
+                if (FAILED(info->GetFuncDesc(i, &function))) continue;
+                UINT most = static_cast<UINT>(function->cParams);
+                for (SHORT p = 0; p < function->cParams; ++p)
+                    if (function->lprgelemdescParam[p].paramdesc.wParamFlags & PARAMFLAG_FRETVAL) --most;
+                // INVOKE_FUNC, _PROPERTYGET, _PROPERTYPUT and _PROPERTYPUTREF are
+                // the DISPATCH_ flags of the same names.
+                if (function->cParamsOpt != -1) list.push_back({function->memid, static_cast<WORD>(function->invkind), most});
+                info->ReleaseFuncDesc(function);
+            }
+            info->ReleaseTypeAttr(attributes);
+            return list;
+        }();
+        return arities;
+    }
+
     HRESULT LoadInfo() noexcept {
         return info_ ? S_OK : type_library::InfoOf(__uuidof(Interface), &info_);
     }
