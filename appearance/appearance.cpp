@@ -2,20 +2,30 @@
 #include "command_button.h"
 
 namespace vestrel::appearance {
+
+// An object would convert through its default member; the properties take
+// plain values only.
+void RequireValue(const VARIANT& value) {
+    const VARTYPE type = value.vt & VT_TYPEMASK;
+    if (type == VT_DISPATCH || type == VT_UNKNOWN)
+        throw ComError(kTypeMismatch, L"No coinciden los tipos: se esperaba un valor, no un objeto.");
+}
+
+// The conversion functions set no error info of their own: each refusal is
+// told here, as script hosts number them, and any other with its code.
+void ThrowIfNotConverted(HRESULT hr) {
+    if (hr == DISP_E_TYPEMISMATCH || hr == DISP_E_BADVARTYPE)
+        throw ComError(kTypeMismatch, L"No coinciden los tipos: el valor no se puede convertir.");
+    if (hr == DISP_E_OVERFLOW) throw ComError(kOverflow, L"Desbordamiento: el valor no cabe en la propiedad.");
+    if (FAILED(hr)) throw ComError(hr, L"El valor no se puede convertir para la propiedad (" + HexCode(hr) + L").");
+}
+
 namespace {
 
 Variant Converted(const VARIANT& value, VARTYPE type) {
-    // An object would convert through its default member; the properties
-    // take plain values only.
-    if (value.vt == VT_DISPATCH || value.vt == VT_UNKNOWN)
-        throw ComError(kTypeMismatch, L"No coinciden los tipos: se esperaba un valor, no un objeto.");
+    RequireValue(value);
     Variant converted;
-    const HRESULT hr = VariantChangeTypeEx(converted.put(), const_cast<VARIANT*>(&value), LOCALE_USER_DEFAULT, 0, type);
-    if (hr == DISP_E_TYPEMISMATCH) throw ComError(kTypeMismatch, L"No coinciden los tipos: el valor no se puede convertir.");
-    if (hr == DISP_E_OVERFLOW) throw ComError(kOverflow, L"Desbordamiento: el valor no cabe en la propiedad.");
-    // Other refusals (a date beyond any text, for one) say so too, with the
-    // system's code: the conversion sets no error info of its own.
-    if (FAILED(hr)) throw ComError(hr, L"El valor no se puede convertir para la propiedad (" + HexCode(hr) + L").");
+    ThrowIfNotConverted(VariantChangeTypeEx(converted.put(), const_cast<VARIANT*>(&value), LOCALE_USER_DEFAULT, 0, type));
     return converted;
 }
 

@@ -12,19 +12,13 @@ Window& Checker() { return CheckerInstance::Get(); }
 // The value plus offset twips, as variant arithmetic adds: text that reads
 // as a number counts as the number.
 float Offset(const VARIANT& value, long offset) {
-    // An object would be asked for its default value, which no host means.
-    if ((value.vt & VT_TYPEMASK) == VT_DISPATCH || (value.vt & VT_TYPEMASK) == VT_UNKNOWN)
-        throw ComError(kTypeMismatch, L"No coinciden los tipos: la posición debe ser un número, no un objeto.");
+    RequireValue(value);  // an object would be asked for its default value
     VARIANT by{};
     by.vt = VT_I4;
     by.lVal = offset < 0 ? -offset : offset;
     Variant result;
-    HRESULT hr = offset < 0 ? VarSub(const_cast<VARIANT*>(&value), &by, result.put())
-                            : VarAdd(const_cast<VARIANT*>(&value), &by, result.put());
-    if (hr == DISP_E_TYPEMISMATCH || hr == DISP_E_BADVARTYPE)
-        throw ComError(kTypeMismatch, L"No coinciden los tipos: la posición debe ser un número.");
-    if (hr == DISP_E_OVERFLOW) throw ComError(kOverflow, L"Desbordamiento: la posición no cabe.");
-    if (FAILED(hr)) throw ComError(hr, L"La posición no se puede calcular con ese valor (" + HexCode(hr) + L").");
+    ThrowIfNotConverted(offset < 0 ? VarSub(const_cast<VARIANT*>(&value), &by, result.put())
+                                   : VarAdd(const_cast<VARIANT*>(&value), &by, result.put()));
     return ToSingle(result.get());
 }
 

@@ -18,11 +18,11 @@
 #include "../tests/automation.h"
 #include "../tests/dll.h"
 #include "vestrel_h.h"
+#include "measure.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+using namespace bench;
 
 HHOOK hook = nullptr;
 LRESULT CALLBACK CloseBoxes(int code, WPARAM wParam, LPARAM lParam) {
@@ -34,26 +34,16 @@ LRESULT CALLBACK CloseBoxes(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(hook, code, wParam, lParam);
 }
 
-void Report(const char* what, std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    const double median = times[times.size() / 2], p95 = times[std::min(times.size() - 1, times.size() * 95 / 100)];
-    std::printf("%-44s n=%-5zu median %8.3f ms  p95 %8.3f ms  max %8.3f ms\n", what, times.size(), median, p95,
-                times.back());
-}
-
 struct Usage {
     DWORD handles = 0, gdi = 0, user = 0;
-    SIZE_T privateBytes = 0;
+    size_t committedKiB = 0;
 };
 Usage Measure() {
     Usage u;
     GetProcessHandleCount(GetCurrentProcess(), &u.handles);
     u.gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
     u.user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
-    PROCESS_MEMORY_COUNTERS_EX memory{};
-    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof(memory));
-    // Wine leaves PrivateUsage at 0; the commit charge is the same figure.
-    u.privateBytes = memory.PrivateUsage ? memory.PrivateUsage : memory.PagefileUsage;
+    u.committedKiB = CommittedKiB();
     return u;
 }
 
@@ -146,7 +136,7 @@ int main(int argc, char** argv) {
     // Wine answers 0 for the handle and GUI object counts; Windows fills them.
     std::printf("%d checks in %.0f ms: handles %lu -> %lu, GDI %lu -> %lu, USER %lu -> %lu, committed %zu KiB -> %zu KiB\n",
                 checks, total, before.handles, after.handles, before.gdi, after.gdi, before.user, after.user,
-                static_cast<size_t>(before.privateBytes / 1024), static_cast<size_t>(after.privateBytes / 1024));
+                before.committedKiB, after.committedKiB);
     UnhookWindowsHookEx(hook);
     return 0;
 }

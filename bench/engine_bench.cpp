@@ -20,27 +20,14 @@
 #include "core/engine_adapter.h"
 #include "core/late_bound.h"
 #include "core/utf8.h"
+#include "measure.h"
 
 using Microsoft::WRL::ComPtr;
 using namespace vestrel;
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-void Report(const char* what, std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    const double median = times[times.size() / 2], p95 = times[std::min(times.size() - 1, times.size() * 95 / 100)];
-    std::printf("%-46s n=%-5zu median %8.3f ms  p95 %8.3f ms  max %8.3f ms\n", what, times.size(), median, p95,
-                times.back());
-}
-
-size_t CommittedKiB() {
-    PROCESS_MEMORY_COUNTERS_EX memory{};
-    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof(memory));
-    return (memory.PrivateUsage ? memory.PrivateUsage : memory.PagefileUsage) / 1024;
-}
+using namespace bench;
 
 std::vector<std::wstring> TypedWords(const char* path) {
     std::vector<std::wstring> words;

@@ -7,6 +7,7 @@
 #include <oleauto.h>
 #include <wrl/client.h>
 #include "vestrel_h.h"
+#include "classes.h"
 
 using Microsoft::WRL::ComPtr;
 
@@ -35,26 +36,6 @@ protected:
     HMODULE dll_ = nullptr;
     HRESULT(STDAPICALLTYPE* getClassObject_)(REFCLSID, REFIID, void**) = nullptr;
     HRESULT(STDAPICALLTYPE* canUnloadNow_)() = nullptr;
-};
-
-struct ClassCase {
-    const char* name;
-    const CLSID* clsid;
-    const IID* iid;
-};
-
-const ClassCase kClasses[] = {
-    {"BarButtons", &CLSID_BarButtons, &IID__BarButtons},
-    {"BarTitle", &CLSID_BarTitle, &IID__BarTitle},
-    {"Border", &CLSID_Border, &IID__Border},
-    {"Check", &CLSID_Check, &IID__Check},
-    {"cmdClose", &CLSID_cmdClose, &IID__cmdClose},
-    {"Label_Status", &CLSID_Label_Status, &IID__Label_Status},
-    {"Label_Suggestions", &CLSID_Label_Suggestions, &IID__Label_Suggestions},
-    {"Label_txtWord", &CLSID_Label_txtWord, &IID__Label_txtWord},
-    {"lst_Suggestions", &CLSID_lst_Suggestions, &IID__lst_Suggestions},
-    {"Spelling", &CLSID_Spelling, &IID__Spelling},
-    {"txtTWord", &CLSID_txtTWord, &IID__txtTWord},
 };
 
 TEST_F(Server, EveryClassIsCreatableWithOneIdentity) {
