@@ -13,7 +13,7 @@ constexpr size_t kLongestForm = 100;  // Hunspell's own bound; longer is no word
 
 struct Header {
     char magic[4];
-    uint32_t edges, root, words;
+    uint32_t edges, root, words;  // words: for tools; the engine needs no count
 };
 
 [[noreturn]] void Damaged(const std::wstring& path) {
@@ -59,7 +59,6 @@ Lexicon::Lexicon(const std::wstring& path) {
     for (size_t i = 1; i < edges_.size(); ++i)
         if ((edges_[i] >> 9) >= header.edges) Damaged(path);
     root_ = header.root;
-    words_ = header.words;
     // A lexicon that does not know the commonest Spanish word is not one.
     if (ClassOf("de") < 0) Damaged(path);
 }

@@ -30,8 +30,6 @@ public:
     using Node = uint32_t;  // index of a node's first edge; 0 has none
     static constexpr Node kNone = 0;
     Node Root() const noexcept { return root_; }
-    // The node after letter from node, or kNone.
-    Node Step(Node node, uint8_t letter) const noexcept;
     // The frequency class of the word that ends at node, or -1.
     int WordClass(Node node) const noexcept;
     // Calls visit(letter, next) for each letter leaving node.
@@ -46,17 +44,17 @@ public:
     }
     // The class of an exact Latin-1 form, or -1 when it is no word.
     int ClassOf(std::string_view letters) const noexcept;
-    size_t Words() const noexcept { return words_; }
 
 private:
     static constexpr int kUnsure = -2;
+    // The node after letter from node, or kNone.
+    Node Step(Node node, uint8_t letter) const noexcept;
     // The class of the form that word stands for, -1, or kUnsure.
     int Find(std::wstring_view word) const;
     static constexpr uint32_t kLast = 0x100;
     static constexpr uint32_t kFirstLetter = 0x20;  // labels below mark a word's end
     std::vector<uint32_t> edges_;
     Node root_ = kNone;
-    size_t words_ = 0;
 };
 
 // Latin-1 case mapping, for the letters the lexicon holds.
