@@ -52,7 +52,7 @@ protected:
     HRESULT Read(T* value, Reader read) noexcept {
         if (!value) return E_POINTER;
         Microsoft::WRL::ComPtr<Interface> keep(this);
-        return Boundary([&] { *value = read(CheckerInstance::Get()); });
+        return this->Guarded([&] { *value = read(CheckerInstance::Get()); });
     }
     // A pass-through variant get: the value goes out wrapped in a variant.
     template <typename Reader>
@@ -60,30 +60,29 @@ protected:
         if (!value) return E_POINTER;
         VariantInit(value);
         Microsoft::WRL::ComPtr<Interface> keep(this);
-        return Boundary([&] { Variant(read(CheckerInstance::Get())).Detach(value); });
+        return this->Guarded([&] { Variant(read(CheckerInstance::Get())).Detach(value); });
     }
     // A pass-through let: the window first, then write converts and writes,
     // so a conversion that fails has still loaded the window.
     template <typename Writer>
     HRESULT Write(Writer write) noexcept {
         Microsoft::WRL::ComPtr<Interface> keep(this);
-        return Boundary([&] { write(CheckerInstance::Get()); });
+        return this->Guarded([&] { write(CheckerInstance::Get()); });
     }
     // A stored-style let: the value is kept, then the row it selects is
     // written; a value outside the table writes nothing and loads nothing.
     HRESULT WriteStyle(long& field, long value, const std::vector<StyleRow>& rows) noexcept {
         Microsoft::WRL::ComPtr<Interface> keep(this);
-        field = value;
-        return Boundary([&] {
+        return this->Guarded([&] {
+            field = value;
             for (const StyleRow& row : rows)
                 if (field == row.value) row.write(CheckerInstance::Get());
         });
     }
     template <typename T>
-    static HRESULT ReadStyle(long field, T* value) noexcept {
+    HRESULT ReadStyle(long field, T* value) noexcept {
         if (!value) return E_POINTER;
-        *value = static_cast<T>(field);
-        return S_OK;
+        return this->Guarded([&] { *value = static_cast<T>(field); });
     }
 };
 

@@ -21,9 +21,10 @@ STDMETHODIMP LstSuggestions::put_Text(VARIANT v) noexcept {
 // any failure leaves the box as it was, and the call succeeds all the same.
 STDMETHODIMP LstSuggestions::Send() noexcept {
     Microsoft::WRL::ComPtr<_lst_Suggestions> keep(this);
+    if (const HRESULT hr = OnOwnThread(); FAILED(hr)) return hr;
     try {
         CheckerWindow& window = CheckerInstance::Get();
-        const std::wstring first = CheckerInstance::Get().lstSuggestions.List(0);
+        const std::wstring first = window.lstSuggestions.List(0);
         window.txtWord.SetText(first);
     } catch (...) {
     }

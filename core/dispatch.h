@@ -2,6 +2,7 @@
 // ISupportErrorInfo so that hosts read the error text of a failed call.
 #pragma once
 #include <wrl/client.h>
+#include <utility>
 #include <vector>
 #include "com_object.h"
 #include "errors.h"
@@ -34,7 +35,9 @@ public:
     STDMETHODIMP Invoke(DISPID id, REFIID riid, LCID, WORD flags, DISPPARAMS* params,
                         VARIANT* result, EXCEPINFO* exception, UINT* argError) noexcept override {
         if (riid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
-        HRESULT hr = LoadInfo();
+        HRESULT hr = OnOwnThread();
+        if (FAILED(hr)) return AsException(hr, exception);
+        hr = LoadInfo();
         if (SUCCEEDED(hr)) hr = CheckArguments(id, flags, params);
         return FAILED(hr) ? hr
                           : info_->Invoke(static_cast<Interface*>(this), id, flags, params, result,
@@ -42,6 +45,36 @@ public:
     }
     STDMETHODIMP InterfaceSupportsErrorInfo(REFIID riid) noexcept override {
         return riid == __uuidof(Interface) ? S_OK : S_FALSE;
+    }
+
+protected:
+    // The object belongs to the apartment of the thread that made it: a call
+    // from another thread would reach that thread's windows with this
+    // object's state, so it is refused, as COM refuses a pointer used in an
+    // apartment it was not marshalled to.
+    HRESULT OnOwnThread() const noexcept {
+        if (GetCurrentThreadId() == thread_) return S_OK;
+        return Fail(RPC_E_WRONG_THREAD, L"Este objeto de Vestrel solo se puede usar desde el hilo que lo creó.",
+                    __uuidof(Interface));
+    }
+    // A failed call whose error info is set, as Invoke reports it: the
+    // caller's EXCEPINFO gets the text, as from the type library's Invoke.
+    static HRESULT AsException(HRESULT hr, EXCEPINFO* exception) noexcept {
+        if (!exception) return hr;
+        *exception = {};
+        exception->scode = hr;
+        Microsoft::WRL::ComPtr<IErrorInfo> info;
+        if (GetErrorInfo(0, &info) == S_OK && info) {
+            info->GetSource(&exception->bstrSource);
+            info->GetDescription(&exception->bstrDescription);
+        }
+        return DISP_E_EXCEPTION;
+    }
+    // Runs body at the boundary, on the object's own thread only.
+    template <typename Body>
+    HRESULT Guarded(Body&& body) noexcept {
+        const HRESULT hr = OnOwnThread();
+        return FAILED(hr) ? hr : Boundary(std::forward<Body>(body));
     }
 
 private:
@@ -90,6 +123,7 @@ private:
         return info_ ? S_OK : type_library::InfoOf(__uuidof(Interface), &info_);
     }
     Microsoft::WRL::ComPtr<ITypeInfo> info_;
+    const DWORD thread_ = GetCurrentThreadId();
 };
 
 }  // namespace vestrel

@@ -20,16 +20,16 @@ CheckerWindow& Checker() { return CheckerInstance::Get(); }
 
 STDMETHODIMP SpellingObject::get_mLib(IDispatch** value) noexcept {
     if (!value) return E_POINTER;
-    return mLib.CopyTo(value);
+    *value = nullptr;
+    return Guarded([&] { mLib.CopyTo(value); });
 }
 
 STDMETHODIMP SpellingObject::putref_mLib(IDispatch* value) noexcept {
-    mLib = value;
-    return S_OK;
+    return Guarded([&] { mLib = value; });
 }
 
 STDMETHODIMP SpellingObject::Show(short*) noexcept {
-    return Boundary([] { Checker().Show(); });
+    return Guarded([] { Checker().Show(); });
 }
 
 STDMETHODIMP SpellingObject::Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS* params,
@@ -38,17 +38,7 @@ STDMETHODIMP SpellingObject::Invoke(DISPID id, REFIID riid, LCID lcid, WORD flag
         if (params && (params->cArgs > 1 || params->cNamedArgs > 0)) return DISP_E_BADPARAMCOUNT;
         if (result) VariantInit(result);
         const HRESULT hr = Show(nullptr);
-        if (FAILED(hr) && exception) {
-            // A failure reaches the script with its text, as through ITypeInfo::Invoke.
-            *exception = {};
-            exception->scode = hr;
-            Microsoft::WRL::ComPtr<IErrorInfo> info;
-            if (GetErrorInfo(0, &info) == S_OK && info) {
-                info->GetSource(&exception->bstrSource);
-                info->GetDescription(&exception->bstrDescription);
-            }
-            return DISP_E_EXCEPTION;
-        }
+        if (FAILED(hr)) return AsException(hr, exception);
         return hr;
     }
     return Dispatch<_Spelling>::Invoke(id, riid, lcid, flags, params, result, exception, argError);
@@ -57,7 +47,7 @@ STDMETHODIMP SpellingObject::Invoke(DISPID id, REFIID riid, LCID lcid, WORD flag
 STDMETHODIMP SpellingObject::SendToForm(IDispatch** control) noexcept {
     if (!control) return E_POINTER;
     *control = nullptr;
-    return Boundary([&] {
+    return Guarded([&] {
         Checker();  // the window is loaded by the request, as for any access
         *control = MakeObject<WordBox>().Detach();
     });
@@ -66,28 +56,28 @@ STDMETHODIMP SpellingObject::SendToForm(IDispatch** control) noexcept {
 STDMETHODIMP SpellingObject::get_DeleteText(VARIANT* value) noexcept {
     if (!value) return E_POINTER;
     VariantInit(value);
-    return Boundary([&] { Variant::String(Checker().txtWord.Text()).Detach(value); });
+    return Guarded([&] { Variant::String(Checker().txtWord.Text()).Detach(value); });
 }
 
 // Whatever is assigned, the word box is emptied.
 STDMETHODIMP SpellingObject::put_DeleteText(VARIANT) noexcept {
-    return Boundary([] { Checker().txtWord.SetText(L""); });
+    return Guarded([] { Checker().txtWord.SetText(L""); });
 }
 
 STDMETHODIMP SpellingObject::get_Visible(VARIANT_BOOL* value) noexcept {
     if (!value) return E_POINTER;
-    return Boundary([&] { *value = Checker().Visible() ? VARIANT_TRUE : VARIANT_FALSE; });
+    return Guarded([&] { *value = Checker().Visible() ? VARIANT_TRUE : VARIANT_FALSE; });
 }
 
 STDMETHODIMP SpellingObject::put_Visible(VARIANT_BOOL value) noexcept {
-    return Boundary([&] {
+    return Guarded([&] {
         if (value) Checker().Show();
         else Checker().Hide();
     });
 }
 
 STDMETHODIMP SpellingObject::Unload() noexcept {
-    return Boundary([this] { QuitHeldEngine(); });
+    return Guarded([this] { QuitHeldEngine(); });
 }
 
 // Tells the engine held in mLib to quit; error 91 when it holds none.
@@ -99,17 +89,17 @@ void SpellingObject::QuitHeldEngine() {
 }
 
 STDMETHODIMP SpellingObject::Change() noexcept {
-    return Boundary([] { forms::clipboard::ReplaceText(Checker().txtWord.Text()); });
+    return Guarded([] { forms::clipboard::ReplaceText(Checker().txtWord.Text()); });
 }
 
 STDMETHODIMP SpellingObject::About() noexcept {
-    return Boundary([] { AboutInstance::Get().Show(); });
+    return Guarded([] { AboutInstance::Get().Show(); });
 }
 
 STDMETHODIMP SpellingObject::Spelling() noexcept {
     // The message boxes of a check let events run; this object must outlive them.
     Microsoft::WRL::ComPtr<_Spelling> keep(this);
-    return Boundary([this] { Check(); });
+    return Guarded([this] { Check(); });
 }
 
 // The window is reached anew at every step: a message box lets the user

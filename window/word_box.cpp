@@ -12,11 +12,7 @@ BSTR NewBstr(const std::wstring& text) { return Bstr(text).Detach(); }
 }  // namespace
 
 HRESULT WordBox::With(const std::function<void(forms::TextBox&)>& body) noexcept {
-    return Boundary([&] {
-        if (GetCurrentThreadId() != thread_)
-            throw ComError(RPC_E_WRONG_THREAD, L"El cuadro de texto de Vestrel solo se puede usar desde el hilo que lo obtuvo.");
-        body(CheckerInstance::Get().txtWord);
-    });
+    return Guarded([&] { body(CheckerInstance::Get().txtWord); });
 }
 
 STDMETHODIMP WordBox::get_Text(BSTR* value) noexcept {

@@ -12,8 +12,6 @@ namespace vestrel {
 
 class WordBox final : public Dispatch<ITextBoxControl> {
 public:
-    WordBox() noexcept : thread_(GetCurrentThreadId()) {}
-
     STDMETHODIMP get_Text(BSTR* value) noexcept override;
     STDMETHODIMP put_Text(BSTR value) noexcept override;
     STDMETHODIMP get_SelStart(long* value) noexcept override;
@@ -59,7 +57,6 @@ private:
         if (!value) return E_POINTER;
         return With([&](forms::TextBox& box) { *value = read(box); });
     }
-    DWORD thread_;
 };
 
 }  // namespace vestrel
