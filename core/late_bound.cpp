@@ -5,6 +5,14 @@
 namespace vestrel::late_bound {
 namespace {
 
+// The failures COM reports when the server's process has ended or cut the
+// connection.
+bool ServerGone(HRESULT hr) {
+    return hr == RPC_E_SERVER_DIED || hr == RPC_E_SERVER_DIED_DNE || hr == RPC_E_DISCONNECTED ||
+           hr == CO_E_OBJNOTCONNECTED || hr == HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE) ||
+           hr == HRESULT_FROM_WIN32(RPC_S_CALL_FAILED);
+}
+
 [[noreturn]] void ThrowCallFailure(HRESULT hr, EXCEPINFO& exception, const wchar_t* name) {
     if (hr == DISP_E_EXCEPTION) {
         if (exception.pfnDeferredFillIn) exception.pfnDeferredFillIn(&exception);
@@ -19,6 +27,8 @@ namespace {
     }
     // The callee may have left its own error text for this thread.
     std::wstring text = TakeErrorDescription();
+    if (text.empty() && ServerGone(hr))
+        text = L"El motor ortográfico dejó de responder durante " + std::wstring(name) + L" (" + HexCode(hr) + L").";
     if (text.empty()) text = L"El motor ortográfico falló en " + std::wstring(name) + L" (" + HexCode(hr) + L").";
     throw ComError(hr, text);
 }
@@ -34,6 +44,7 @@ Variant Invoke(IDispatch* object, DISPID id, const wchar_t* name, WORD kind, con
     Variant result;
     EXCEPINFO exception{};
     UINT argError = 0;
+    SetErrorInfo(0, nullptr);  // what an earlier call left must not name this one's failure
     const HRESULT hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, kind, &params, result.put(), &exception, &argError);
     if (FAILED(hr)) ThrowCallFailure(hr, exception, name);
     return result;
@@ -56,7 +67,7 @@ Variant Call(IDispatch* object, const wchar_t* name, WORD kind, std::vector<Vari
     return Invoke(object, id, name, kind, args);
 }
 
-std::vector<Variant> Enumerate(IDispatch* collection) {
+std::vector<Variant> Enumerate(IDispatch* collection, size_t limit) {
     std::vector<Variant> none;
     Variant enumerator = Invoke(collection, DISPID_NEWENUM, L"_NewEnum", DISPATCH_METHOD | DISPATCH_PROPERTYGET, none);
     Microsoft::WRL::ComPtr<IEnumVARIANT> items;
@@ -66,6 +77,9 @@ std::vector<Variant> Enumerate(IDispatch* collection) {
         throw ComError(E_NOINTERFACE, L"La colección del motor ortográfico no se puede recorrer.");
     std::vector<Variant> result;
     for (;;) {
+        if (result.size() == limit)
+            throw ComError(E_UNEXPECTED, L"La colección del motor ortográfico no termina: pasa de " +
+                                             std::to_wstring(limit) + L" elementos.");
         Variant item;
         ULONG fetched = 0;
         const HRESULT hr = items->Next(1, item.put(), &fetched);

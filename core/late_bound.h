@@ -18,8 +18,10 @@ inline void PutId(IDispatch* object, DISPID id, const wchar_t* name, Variant val
     CallId(object, id, name, DISPATCH_PROPERTYPUT, std::move(args));
 }
 inline Variant Get(IDispatch* object, const wchar_t* name) { return Call(object, name, DISPATCH_PROPERTYGET); }
-// The items of a collection, in its enumeration order (For Each).
-std::vector<Variant> Enumerate(IDispatch* collection);
+// The items of a collection, in its enumeration order (For Each). A
+// collection that yields more than limit items is refused: one that never
+// ends would otherwise hold the host's thread for ever.
+std::vector<Variant> Enumerate(IDispatch* collection, size_t limit = 32767);
 // The IDispatch held by a result; throws when the result is no object.
 IDispatch* ObjectOf(const Variant& value, const wchar_t* name);
 

@@ -16,10 +16,30 @@ struct Setup {
     std::vector<std::wstring> suggestions;
     std::wstring failing;  // the member that fails, if any
     bool refuseCreation = false;
+    std::wstring dying;    // the member during which the server dies
+    DWORD slow = 0;        // each call takes this long, letting events run
+    long count = -1;       // what Count says, when it lies
+    std::wstring names;    // what Name returns instead of text
+    bool endless = false;  // the enumeration never ends
 };
 Setup setup;
 std::wstring journal;
 LONG objects = 0;
+bool dead = false;  // the server has died: every call fails
+
+// A call into another process lets the caller's window events run while it
+// waits, as COM's modal loop does.
+void Wait(DWORD milliseconds) {
+    const DWORD end = GetTickCount() + milliseconds;
+    for (LONG left; (left = static_cast<LONG>(end - GetTickCount())) > 0;) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left), QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+}
 
 void Record(const std::wstring& line) { journal += line + L"\n"; }
 
@@ -85,11 +105,20 @@ public:
             if (first.vt == VT_BSTR) line += std::wstring(first.bstrVal) + L"; ";
             line += std::to_wstring(Omitted(params)) + L" omitted)";
         }
+        if (dead) {
+            Record(line + L" after death");
+            return HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE);
+        }
         if (*quit_) {
             Record(line + L" after quit");
             return RPC_E_SERVER_DIED_DNE;
         }
         Record(line);
+        if (setup.slow) Wait(setup.slow);
+        if (setup.dying == name) {
+            dead = true;
+            return RPC_E_SERVER_DIED;
+        }
         if (setup.failing == name) {
             if (error) {
                 *error = {};
@@ -124,8 +153,17 @@ public:
     Suggestion(std::wstring word, std::shared_ptr<bool> quit) : Object(L"Suggestion", quit), word_(std::move(word)) {}
     HRESULT Answer(const std::wstring& name, VARIANT* result) override {
         if (name != L"Name") return DISP_E_MEMBERNOTFOUND;
-        result->vt = VT_BSTR;
-        result->bstrVal = SysAllocString(word_.c_str());
+        if (setup.names == L"null") result->vt = VT_NULL;
+        else if (setup.names == L"number") {
+            result->vt = VT_I4;
+            result->lVal = 42;
+        } else if (setup.names == L"object") {
+            result->vt = VT_DISPATCH;
+            result->pdispVal = new Suggestion(word_, quit_);
+        } else {
+            result->vt = VT_BSTR;
+            result->bstrVal = SysAllocString(word_.c_str());
+        }
         return S_OK;
     }
     std::wstring word_;
@@ -136,9 +174,9 @@ public:
     Enumerator(std::vector<std::wstring> words, std::shared_ptr<bool> quit) : words_(std::move(words)), quit_(quit) {}
     STDMETHODIMP Next(ULONG n, VARIANT* out, ULONG* fetched) override {
         ULONG done = 0;
-        for (; done < n && next_ < words_.size(); ++done) {
+        for (; done < n && (setup.endless || next_ < words_.size()); ++done) {
             out[done].vt = VT_DISPATCH;
-            out[done].pdispVal = new Suggestion(words_[next_++], quit_);
+            out[done].pdispVal = new Suggestion(words_.empty() ? L"otra" : words_[next_++ % words_.size()], quit_);
         }
         if (fetched) *fetched = done;
         return done == n ? S_OK : S_FALSE;
@@ -155,7 +193,8 @@ class Suggestions : public Object {
 public:
     explicit Suggestions(std::shared_ptr<bool> quit) : Object(L"Suggestions", quit) {}
     HRESULT Answer(const std::wstring& name, VARIANT* result) override {
-        if (name == L"Count") return ReturnLong(result, static_cast<long>(setup.suggestions.size()));
+        if (name == L"Count")
+            return ReturnLong(result, setup.count >= 0 ? setup.count : static_cast<long>(setup.suggestions.size()));
         if (name != L"_NewEnum") return DISP_E_MEMBERNOTFOUND;
         result->vt = VT_UNKNOWN;
         result->punkVal = new Enumerator(setup.suggestions, quit_);
@@ -232,10 +271,12 @@ __declspec(dllexport) HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID, REFIID 
 }
 __declspec(dllexport) HRESULT STDAPICALLTYPE DllCanUnloadNow() { return S_FALSE; }
 
-// "documents=N;correct=0|1;suggestions=a,b;fail=Member;refuse=1", any order.
+// "documents=N;correct=0|1;suggestions=a,b;fail=Member;refuse=1;die=Member;
+// slow=ms;count=N;names=null|number|object;endless=1", any order.
 __declspec(dllexport) void FakeWordSetup(const wchar_t* text) {
     setup = Setup{};
     journal.clear();
+    dead = false;
     std::wstring rest(text);
     while (!rest.empty()) {
         const size_t end = rest.find(L';');
@@ -247,6 +288,11 @@ __declspec(dllexport) void FakeWordSetup(const wchar_t* text) {
         else if (key == L"correct") setup.correct = value == L"1";
         else if (key == L"fail") setup.failing = value;
         else if (key == L"refuse") setup.refuseCreation = value == L"1";
+        else if (key == L"die") setup.dying = value;
+        else if (key == L"slow") setup.slow = static_cast<DWORD>(_wtol(value.c_str()));
+        else if (key == L"count") setup.count = _wtol(value.c_str());
+        else if (key == L"names") setup.names = value;
+        else if (key == L"endless") setup.endless = value == L"1";
         else if (key == L"suggestions") {
             for (size_t start = 0; start <= value.size() && !value.empty();) {
                 const size_t comma = value.find(L',', start);

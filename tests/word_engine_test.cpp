@@ -138,6 +138,80 @@ TEST_F(WordEngine, FailuresReachTheCallerWithTheStepsTakenLeftDone) {
     EXPECT_NE(boxes[0].text.find(L"Word.Application"), std::wstring::npos);
 }
 
+// Servers that misbehave: the host gets the failure with its text, the steps
+// taken stay done, and the next check on a sound server works.
+struct FaultCase {
+    const char* name;
+    const wchar_t* setup;
+    HRESULT hr;                  // S_OK: the check succeeds
+    const wchar_t* description;  // part of the error text
+    std::vector<std::wstring> entries;
+};
+
+const FaultCase kFaults[] = {
+    {"server dies in the check", L"documents=1;die=CheckSpelling", RPC_E_SERVER_DIED, L"dejó de responder durante CheckSpelling", {}},
+    {"server dies asked for suggestions", L"documents=1;suggestions=cosa;die=GetSpellingSuggestions", RPC_E_SERVER_DIED,
+     L"dejó de responder durante GetSpellingSuggestions", {}},
+    {"server dies at the first call: the list is not reached", L"die=Documents", RPC_E_SERVER_DIED,
+     L"dejó de responder durante Documents", {L"vieja"}},
+    {"count says more than there are", L"documents=1;suggestions=cosa,caza;count=9", S_OK, L"", {L"cosa", L"caza"}},
+    {"count says none but there are", L"documents=1;suggestions=cosa;count=0", S_OK, L"", {L"(Sin sugerencias)"}},
+    {"enumeration never ends", L"documents=1;suggestions=cosa;endless=1", E_UNEXPECTED, L"no termina", {}},
+    {"a name that is Null", L"documents=1;suggestions=cosa;names=null", DISP_E_TYPEMISMATCH, L"no es texto en Name", {}},
+    {"a name that is an object", L"documents=1;suggestions=cosa;names=object", DISP_E_TYPEMISMATCH, L"no es texto en Name", {}},
+    {"a name that is a number", L"documents=1;suggestions=cosa;names=number", S_OK, L"", {L"42"}},
+    {"a slow server", L"documents=1;suggestions=cosa;slow=150", S_OK, L"", {L"cosa"}},
+};
+
+TEST_F(WordEngine, ServerFaultsReachTheHostAndLeaveTheWindowUsable) {
+    for (const FaultCase& c : kFaults) {
+        SCOPED_TRACE(c.name);
+        SetWord(L"kasa");
+        SendMessageW(List(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"vieja"));
+        Behave(c.setup);
+        const DWORD start = GetTickCount();
+        CallResult result = Call(spelling_.Get(), L"Spelling");
+        EXPECT_LT(GetTickCount() - start, 5000u);
+        EXPECT_EQ(result.hr, c.hr);
+        EXPECT_NE(result.description.find(c.description), std::wstring::npos) << result.description;
+        EXPECT_EQ(Entries(), c.entries);
+        // The status shows only when the check got that far.
+        EXPECT_EQ((GetWindowLongW(StatusLabel(), GWL_STYLE) & WS_VISIBLE) != 0, c.hr == S_OK);
+        SendMessageW(StatusLabel(), WM_SETTEXT, 0, 0);
+        ShowWindow(StatusLabel(), SW_HIDE);
+
+        Behave(L"documents=1;suggestions=casa");
+        ASSERT_EQ(Check(), S_OK);
+        EXPECT_EQ(Entries(), std::vector<std::wstring>{L"casa"});
+        CloseForms();
+    }
+}
+
+// A call into the server's process lets the window's events run; the user
+// closing the window meanwhile ends nothing badly: the check finishes on a
+// fresh, hidden window, as any later access would load one.
+TEST_F(WordEngine, ClosingTheWindowDuringASlowCallIsSafe) {
+    SetWord(L"kasa");
+    ASSERT_EQ(Call(spelling_.Get(), L"Show").hr, S_OK);
+    HWND window = Window();
+    Behave(L"documents=1;suggestions=cosa;slow=100");
+    PostMessageW(CloseButton(), BM_CLICK, 0, 0);
+    EXPECT_EQ(Check(), S_OK);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(Get(spelling_.Get(), L"Visible").value.boolVal, VARIANT_FALSE);
+    EXPECT_EQ(Entries(), std::vector<std::wstring>{L"cosa"});
+    // The user's own check, started from the button, closing meanwhile.
+    ASSERT_EQ(Call(spelling_.Get(), L"Show").hr, S_OK);
+    window = Window();
+    SetWord(L"kasa");
+    PostMessageW(CloseButton(), BM_CLICK, 0, 0);
+    SendMessageW(CheckButton(), BM_CLICK, 0, 0);
+    Pump();
+    EXPECT_FALSE(IsWindow(window));
+    Behave(L"documents=1;suggestions=casa");
+    ASSERT_EQ(Check(), S_OK);
+}
+
 TEST_F(WordEngine, ForcedBuiltInEngineIgnoresTheRegisteredServer) {
     SetEnvironmentVariableW(L"VESTREL_ENGINE", L"builtin");
     SetWord(L"cancion");
