@@ -66,10 +66,13 @@ HRESULT CreateInstance(REFIID riid, void** ppv) noexcept {
 
 // A new object, owned by the pointer that is returned (it starts with the
 // one reference that the pointer takes over).
+// (MinGW-w64's ComPtr::Attach adds a reference, unlike the Windows SDK's,
+// so the pointer takes its own and the creation's is given back.)
 template <typename T, typename... Args>
 Microsoft::WRL::ComPtr<T> MakeObject(Args&&... args) {
-    Microsoft::WRL::ComPtr<T> object;
-    object.Attach(new T(std::forward<Args>(args)...));
+    T* created = new T(std::forward<Args>(args)...);
+    Microsoft::WRL::ComPtr<T> object(created);
+    created->Release();
     return object;
 }
 

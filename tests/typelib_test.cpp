@@ -186,11 +186,9 @@ TEST_F(TypeLibrary, InterfacesHaveTheirMembersInDeclarationOrder) {
         ComPtr<ITypeInfo> info, dispatch;
         MEMBERID id;
         USHORT found = 1;
-        ITypeInfo* raw = nullptr;
         std::wstring n = name;
-        ASSERT_EQ(lib_->FindName(n.data(), 0, &raw, &id, &found), S_OK);
+        ASSERT_EQ(lib_->FindName(n.data(), 0, dispatch.GetAddressOf(), &id, &found), S_OK);
         ASSERT_EQ(found, 1);
-        dispatch.Attach(raw);
         // The dual interface itself (the library hands out its dispatch view).
         HREFTYPE ref;
         if (SUCCEEDED(dispatch->GetRefTypeOfImplType(-1, &ref))) dispatch->GetRefTypeInfo(ref, &info);
@@ -239,12 +237,10 @@ TEST_F(TypeLibrary, InterfacesHaveTheirMembersInDeclarationOrder) {
 TEST_F(TypeLibrary, ShowTakesAnOptionalShortByReferenceAndCarriesHelp) {
     ComPtr<ITypeInfo> info;
     ASSERT_EQ(lib_->GetTypeInfoOfGuid(__uuidof(IDispatch), &info), TYPE_E_ELEMENTNOTFOUND);
-    ITypeInfo* raw = nullptr;
     MEMBERID id;
     USHORT found = 1;
     wchar_t name[] = L"_Spelling";
-    ASSERT_EQ(lib_->FindName(name, 0, &raw, &id, &found), S_OK);
-    info.Attach(raw);
+    ASSERT_EQ(lib_->FindName(name, 0, info.ReleaseAndGetAddressOf(), &id, &found), S_OK);
     HREFTYPE ref;
     ComPtr<ITypeInfo> dual;
     if (SUCCEEDED(info->GetRefTypeOfImplType(-1, &ref))) info->GetRefTypeInfo(ref, &dual);
