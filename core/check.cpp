@@ -1,5 +1,4 @@
 #include "check.h"
-#include <optional>
 #include "engine_adapter.h"
 #include "window/checker_window.h"
 
@@ -16,10 +15,9 @@ std::wstring Word() {
 // and any access after a close loads a fresh window, as any access would.
 bool Run(IDispatch* engine, const std::wstring& word) {
     if (engine_adapter::DocumentCount(engine) == 0) engine_adapter::AddDocument(engine);
-    // A full list is emptied and refilled in one layout; an empty one has
-    // nothing to hold.
-    std::optional<forms::ListBox::HeldDrawing> held;
-    if (CheckerInstance::Get().lstSuggestions.ListCount() > 0) held.emplace(CheckerInstance::Get().lstSuggestions.Handle());
+    // The list is emptied and refilled in one layout: its scroll bar is
+    // shown or hidden once, not at each entry.
+    forms::ListBox::HeldDrawing held(CheckerInstance::Get().lstSuggestions.Handle());
     CheckerInstance::Get().lstSuggestions.Clear();
     if (engine_adapter::CheckSpelling(engine, word)) return true;
     const std::vector<std::wstring> suggestions = engine_adapter::Suggestions(engine, word);
