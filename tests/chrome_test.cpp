@@ -296,6 +296,41 @@ TEST_F(Chrome, HelpOpensThePathTheHostSetWithTheKeywordCommand) {
     EXPECT_EQ(Requests().size(), before);
     ASSERT_FALSE(boxes_->Boxes().empty());
     EXPECT_EQ(boxes_->Boxes().back().text, L"No se encontró el archivo de ayuda \"C:\\no\\existe.hlp\".");
+    // Paths refused before any file is looked for, and files that would run
+    // rather than show: the user is told, nothing is handed on.
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring program = std::wstring(temp) + L"ayuda.bat";
+    FILE* file = _wfopen(program.c_str(), L"wb");
+    ASSERT_NE(file, nullptr);
+    fclose(file);
+    struct Refused {
+        std::wstring path;
+        const wchar_t* told;  // the start of the message
+    };
+    const Refused refused[] = {
+        {L"C:\\" + std::wstring(1 << 20, L'a') + L".hlp", L"La ruta del archivo de ayuda es demasiado larga (1048583 caracteres"},
+        {L"C:\\" + std::wstring(300, L'a') + L".chm", L"La ruta del archivo de ayuda es demasiado larga (307 caracteres; como mucho 259)."},
+        {L"C:\\ayuda\n.hlp", L"La ruta del archivo de ayuda no es válida"},
+        {L"C:\\*.hlp", L"La ruta del archivo de ayuda no es válida"},
+        {L"C:\\a|calc.chm", L"La ruta del archivo de ayuda no es válida"},
+        {L"C:\\a:b.hlp", L"La ruta del archivo de ayuda no es válida"},
+        {std::wstring(L"C:\\ayuda.hlp\0.exe", 16), L"La ruta del archivo de ayuda no es válida"},
+        {program, L"El archivo de ayuda \""},
+    };
+    for (const Refused& r : refused) {
+        SCOPED_TRACE(r.path.size());
+        ASSERT_EQ(Put(buttons.Get(), L"HelpFilePath", Str(r.path)).hr, S_OK);
+        boxes_->Clear();
+        Press(kHelp, 1);
+        Release(At(kHelp), 1);
+        EXPECT_EQ(Requests().size(), before);
+        ASSERT_EQ(boxes_->Boxes().size(), 1u);
+        EXPECT_EQ(boxes_->Boxes()[0].text.rfind(r.told, 0), 0u) << boxes_->Boxes()[0].text.substr(0, 200);
+        EXPECT_LT(boxes_->Boxes()[0].text.size(), 400u);
+        EXPECT_TRUE(boxes_->Boxes()[0].warningIcon);
+    }
+    DeleteFileW(program.c_str());
     // The path lives in the window: a fresh window has none.
     SendMessageW(CloseButton(), BM_CLICK, 0, 0);
     Pump();
