@@ -6,6 +6,7 @@
 #include "checker_fixture.h"
 #include <psapi.h>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -51,25 +52,36 @@ struct Held {
         return held;
     }
     void Print(const char* when) const {
-        std::printf("%-28s GDI %5ld  windows %4ld  menus %3ld  kernel handles %5ld  committed %7zu KiB\n", when, gdi,
+        std::printf("%-8s GDI %5ld  windows %4ld  menus %3ld  kernel handles %5ld  committed %7zu KiB\n", when, gdi,
                     windows, menus, kernel, committedKiB);
     }
 };
-
-// Growth a run may show without holding anything per call: the heap's own
-// bookkeeping and the window system's caches.
-void ExpectSteady(const Held& before, const Held& after, size_t allowedKiB) {
-    EXPECT_LE(after.gdi, before.gdi + 2);
-    EXPECT_LE(after.windows, before.windows);
-    EXPECT_LE(after.menus, before.menus);
-    EXPECT_LE(after.kernel, before.kernel + 2);
-    EXPECT_LE(after.committedKiB, before.committedKiB + allowedKiB);
-}
 
 long Scaled(long count) {
     wchar_t text[16] = {};
     const long scale = GetEnvironmentVariableW(L"VESTREL_LOAD_SCALE", text, 16) ? _wtol(text) : 1;
     return count / (scale > 0 ? scale : 1);
+}
+
+// Runs run(warmUp) to load what is loaded once, then run(count) between two
+// counts of what the process holds, which must come back where they were:
+// allowedKiB is growth of the heap's own bookkeeping and the window
+// system's caches, not anything held per call.
+void ExpectSteady(const char* what, long warmUp, long count, const std::function<void(long)>& run, size_t allowedKiB) {
+    run(warmUp);
+    const Held before = Held::Now();
+    count = Scaled(count);
+    const DWORD start = GetTickCount();
+    run(count);
+    std::printf("%ld %s in %lu ms\n", count, what, GetTickCount() - start);
+    const Held after = Held::Now();
+    before.Print("before");
+    after.Print("after");
+    EXPECT_LE(after.gdi, before.gdi + 2);
+    EXPECT_LE(after.windows, before.windows);
+    EXPECT_LE(after.menus, before.menus);
+    EXPECT_LE(after.kernel, before.kernel + 2);
+    EXPECT_LE(after.committedKiB, before.committedKiB + allowedKiB);
 }
 
 class Load : public Checker {
@@ -99,16 +111,7 @@ TEST_F(Load, TenThousandChecksHoldNothingMore) {
         }
         Pump();
     };
-    checks(200);  // the first checks load the dictionary and fill caches
-    const Held before = Held::Now();
-    const long count = Scaled(10000);
-    DWORD start = GetTickCount();
-    checks(count);
-    std::printf("%ld checks in %lu ms\n", count, GetTickCount() - start);
-    const Held after = Held::Now();
-    before.Print("before the checks");
-    after.Print("after the checks");
-    ExpectSteady(before, after, 512);
+    ExpectSteady("checks", 200, 10000, checks, 512);
 }
 
 // Reads and writes of every kind of member: pass-through values, variants,
@@ -150,15 +153,7 @@ TEST_F(Load, AHundredThousandPropertyCallsHoldNothingMore) {
         }
         Pump();
     };
-    calls(2000);
-    const Held before = Held::Now();
-    const long count = Scaled(100000);
-    calls(count);
-    const Held after = Held::Now();
-    before.Print("before the property calls");
-    after.Print("after the property calls");
-    std::printf("%ld property calls\n", count);
-    ExpectSteady(before, after, 512);
+    ExpectSteady("property calls", 2000, 100000, calls, 768);
 }
 
 TEST_F(Load, AHundredLoadsAndUnloadsOfBothWindowsHoldNothingMore) {
@@ -173,15 +168,7 @@ TEST_F(Load, AHundredLoadsAndUnloadsOfBothWindowsHoldNothingMore) {
             ASSERT_TRUE(Forms().empty()) << i;
         }
     };
-    cycles(3);
-    const Held before = Held::Now();
-    const long count = Scaled(100);
-    cycles(count);
-    const Held after = Held::Now();
-    before.Print("before the loads");
-    after.Print("after the loads");
-    std::printf("%ld load/unload cycles\n", count);
-    ExpectSteady(before, after, 256);
+    ExpectSteady("load/unload cycles", 3, 100, cycles, 256);
 }
 
 // Last: with every object let go and every window unloaded, the DLL may go.
