@@ -26,19 +26,48 @@ other=$([ "$arch" = x86_64 ] && echo i686 || echo x86_64)
 [ -f "$VESTREL_BUILD/$other/bin/vestrel.dll" ] &&
   "$(wine_for "$other")" regsvr32 /s /u "$(winpath "$VESTREL_BUILD/$other/bin/vestrel.dll")" >/dev/null 2>&1
 
+# The registry's classes as lines "[key] value", sorted, so two snapshots
+# compare line by line; a changed value shows as a line of its key.
+tmp=$(mktemp -d)
+snapshot() {  # snapshot NAME ROOT
+  "$wine" reg export "$2\\Software\\Classes" "$(winpath "$tmp/$1.reg")" /y >/dev/null 2>&1 || return 1
+  iconv -f UTF-16LE -t UTF-8 "$tmp/$1.reg" | tr -d '\r' |
+    awk '/^\[/ {key=$0; print key; next} NF {print key " " $0}' | LC_ALL=C sort >"$tmp/$1.lines"
+}
+# Every identifier the type library declares, and the ProgIDs' prefix; a
+# 32-bit DLL's class keys live in the 32-bit view (Wow6432Node).
+own=$(grep -oiE '[0-9a-f]{8}(-[0-9a-f]{4}){3}-[0-9a-f]{12}' "$(dirname "$0")/../resources/vestrel.idl" | sort -u | paste -sd'|')
+only_own_changed() {  # only_own_changed BEFORE AFTER
+  local foreign
+  foreign=$(LC_ALL=C comm -3 "$tmp/$1.lines" "$tmp/$2.lines" | sed 's/^\t//' |
+    grep -viE "^\[HKEY_[A-Z_]+\\\\Software\\\\Classes\\\\(Wow6432Node\\\\)?((CLSID|Interface|TypeLib)\\\\\{($own)\}|Vestrel\.)")
+  [ -z "$foreign" ] || { echo "changed outside the component's keys:"; echo "$foreign" | head -20; return 1; }
+}
+same() { LC_ALL=C cmp -s "$tmp/$1.lines" "$tmp/$2.lines" || { LC_ALL=C comm -3 "$tmp/$1.lines" "$tmp/$2.lines" | head -20; return 1; }; }
+
 check "unregistering a never-registered DLL is harmless" regsvr /u
+check "registry snapshot" snapshot clean HKLM
 check "machine registration" regsvr
+check "registry snapshot" snapshot registered HKLM
+check "registration changes only the component's own keys" only_own_changed clean registered
 check "registering twice is harmless" regsvr
 check "every ProgID creatable" host ok
 check "type library registered" key "HKLM\\$libkey"
 check "machine unregistration" regsvr /u
+check "registry snapshot" snapshot unregistered HKLM
+check "unregistration leaves the classes as they were" same clean unregistered
 check "creation fails after unregistration" host absent
 check "no class keys left" fails key 'HKLM\Software\Classes\Vestrel.Spelling'
 check "second unregistration harmless" regsvr /u
 
 # Per-user: the keys go to HKCU only. (Wine's HKEY_CLASSES_ROOT does not merge
 # the user's classes as Windows does, so the user keys are checked directly.)
+check "user snapshot" snapshot userclean HKCU
 check "per-user registration" regsvr /n /i:user
+check "registry snapshot" snapshot peruser HKLM
+check "per-user registration leaves machine-wide classes as they were" same clean peruser
+check "user snapshot" snapshot userregistered HKCU
+check "per-user registration changes only the component's own keys" only_own_changed userclean userregistered
 check "per-user class key" key 'HKCU\Software\Classes\Vestrel.Spelling\CLSID'
 check "per-user versioned ProgID" key 'HKCU\Software\Classes\Vestrel.txtTWord.1\CLSID'
 check "per-user type library" key "HKCU\\$libkey\\1.0"
@@ -48,6 +77,6 @@ check "unknown install option refused" fails regsvr /n /i:everybody
 check "per-user unregistration" regsvr /u /n /i:user
 check "per-user keys removed" fails key 'HKCU\Software\Classes\Vestrel.Spelling'
 check "per-user type library removed" fails key "HKCU\\$libkey"
-rm -f /tmp/vestrel-reg.$$
+rm -rf /tmp/vestrel-reg.$$ "$tmp"
 echo "registration ($arch): $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
