@@ -503,6 +503,27 @@ TEST_F(Chrome, ClosingFromInsideTheMenuLoopIsSafe) {
     EXPECT_EQ(Check(), S_OK);
 }
 
+// The host keeps calling while the user has the menu open (a host timer, a
+// message of its own): its calls act at once, and the entry the user then
+// picks acts on what they left.
+TEST_F(Chrome, HostCallsFromInsideTheMenuLoopAct) {
+    Microsoft::WRL::ComPtr<IDispatch> title = NewObject(CLSID_BarTitle);
+    HRESULT checked = E_FAIL, captioned = E_FAIL;
+    duringMenu = [&] {
+        SetWord(L"ombre");
+        checked = Check();
+        captioned = Put(title.Get(), L"Caption", Str(L"Durante el menú")).hr;
+        SetWord(L"jente");
+    };
+    ASSERT_TRUE(RightPress(kBackground, L'v').opened);
+    Pump(50);
+    EXPECT_EQ(checked, S_OK);
+    EXPECT_EQ(captioned, S_OK);
+    EXPECT_EQ(Get(title.Get(), L"Caption").Text(), L"Durante el menú");
+    ASSERT_FALSE(Entries().empty());
+    EXPECT_EQ(Entries()[0], L"gente");  // the menu's check of the word the host left
+}
+
 TEST_F(Chrome, ClosingFromInsideAMessageBoxIsSafe) {
     // A check's message box is open when the user closes the checker.
     const HWND close = CloseButton(), window = Window();
