@@ -18,6 +18,7 @@ struct Member {
     DISPID id;
     INVOKEKIND kind;
     short params;
+    short most;  // arguments it takes: its parameters less the result
     std::wstring name;
 };
 
@@ -35,7 +36,10 @@ std::vector<Member> Members(IDispatch* object) {
         if (!(function->wFuncFlags & FUNCFLAG_FRESTRICTED)) {
             BSTR name = nullptr;
             info->GetDocumentation(function->memid, &name, nullptr, nullptr, nullptr);
-            members.push_back({function->memid, function->invkind, function->cParams, name ? name : L""});
+            short most = function->cParams;
+            for (short p = 0; p < function->cParams; ++p)
+                most -= (function->lprgelemdescParam[p].paramdesc.wParamFlags & PARAMFLAG_FRETVAL) != 0;
+            members.push_back({function->memid, function->invkind, function->cParams, most, name ? name : L""});
             SysFreeString(name);
         }
         info->ReleaseFuncDesc(function);
@@ -172,11 +176,24 @@ TEST_F(Fuzz, HostileCallsOnEveryMemberComeBackCleanly) {
                                               putting ? nullptr : &result, &error, &badArgument);
         if (trace) std::fprintf(stderr, "  -> 0x%08lx\n", static_cast<unsigned long>(hr));
         if (FAILED(hr)) ++failures;
+        // What the shape of the call alone decides: more arguments than the
+        // member takes is a count error; a let with no value cannot succeed.
+        const std::string where = std::string(kClasses[c].name) + "." + std::string(member.name.begin(), member.name.end()) +
+                                  " case " + std::to_string(n) + " (" + shape + ")";
+        if (kind == member.kind && count > member.most) {
+            EXPECT_EQ(hr, DISP_E_BADPARAMCOUNT) << where;
+        }
+        if (kind == member.kind && putting && count == 0) {
+            EXPECT_TRUE(FAILED(hr)) << where;
+        }
         if (hr == DISP_E_EXCEPTION) {
             ++exceptions;
             if (error.pfnDeferredFillIn) error.pfnDeferredFillIn(&error);
-            EXPECT_TRUE(error.bstrDescription && SysStringLen(error.bstrDescription) > 0)
-                << kClasses[c].name << "." << std::string(member.name.begin(), member.name.end()) << " case " << n << " (" << shape << ")";
+            EXPECT_TRUE(error.bstrDescription && SysStringLen(error.bstrDescription) > 0) << where;
+            // Every failure is one the component knows by name, none its last-resort internal error.
+            if (error.bstrDescription) {
+                EXPECT_NE(std::wstring(error.bstrDescription), L"Error interno inesperado en Vestrel.") << where;
+            }
             EXPECT_TRUE(FAILED(error.scode) || error.wCode != 0) << shape;
         }
         SysFreeString(error.bstrSource);
