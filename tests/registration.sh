@@ -37,12 +37,13 @@ snapshot() {  # snapshot NAME ROOT
 # Every identifier the type library declares, and the ProgIDs' prefix; a
 # 32-bit DLL's class keys live in the 32-bit view (Wow6432Node).
 own=$(grep -oiE '[0-9a-f]{8}(-[0-9a-f]{4}){3}-[0-9a-f]{12}' "$(dirname "$0")/../resources/vestrel.idl" | sort -u | paste -sd'|')
+ours="^\\[HKEY_[A-Z_]+\\\\Software\\\\Classes\\\\(Wow6432Node\\\\)?((CLSID|Interface|TypeLib)\\\\\\{($own)\\}|Vestrel\\.)"
 only_own_changed() {  # only_own_changed BEFORE AFTER
   local foreign
-  foreign=$(LC_ALL=C comm -3 "$tmp/$1.lines" "$tmp/$2.lines" | sed 's/^\t//' |
-    grep -viE "^\[HKEY_[A-Z_]+\\\\Software\\\\Classes\\\\(Wow6432Node\\\\)?((CLSID|Interface|TypeLib)\\\\\{($own)\}|Vestrel\.)")
+  foreign=$(LC_ALL=C comm -3 "$tmp/$1.lines" "$tmp/$2.lines" | sed 's/^\t//' | grep -viE "$ours")
   [ -z "$foreign" ] || { echo "changed outside the component's keys:"; echo "$foreign" | head -20; return 1; }
 }
+none_own() { ! grep -qiE "$ours" "$tmp/$1.lines"; }
 same() { LC_ALL=C cmp -s "$tmp/$1.lines" "$tmp/$2.lines" || { LC_ALL=C comm -3 "$tmp/$1.lines" "$tmp/$2.lines" | head -20; return 1; }; }
 
 check "unregistering a never-registered DLL is harmless" regsvr /u
@@ -53,9 +54,13 @@ check "registration changes only the component's own keys" only_own_changed clea
 check "registering twice is harmless" regsvr
 check "every ProgID creatable" host ok
 check "type library registered" key "HKLM\\$libkey"
+# Snapshots are taken right around regsvr32: the script host registers its
+# own type library the first time it runs.
+check "registry snapshot" snapshot before_unregistration HKLM
 check "machine unregistration" regsvr /u
 check "registry snapshot" snapshot unregistered HKLM
-check "unregistration leaves the classes as they were" same clean unregistered
+check "unregistration changes only the component's own keys" only_own_changed before_unregistration unregistered
+check "unregistration leaves none of them" none_own unregistered
 check "creation fails after unregistration" host absent
 check "no class keys left" fails key 'HKLM\Software\Classes\Vestrel.Spelling'
 check "second unregistration harmless" regsvr /u
@@ -63,9 +68,10 @@ check "second unregistration harmless" regsvr /u
 # Per-user: the keys go to HKCU only. (Wine's HKEY_CLASSES_ROOT does not merge
 # the user's classes as Windows does, so the user keys are checked directly.)
 check "user snapshot" snapshot userclean HKCU
+check "registry snapshot" snapshot before_peruser HKLM
 check "per-user registration" regsvr /n /i:user
 check "registry snapshot" snapshot peruser HKLM
-check "per-user registration leaves machine-wide classes as they were" same clean peruser
+check "per-user registration leaves machine-wide classes as they were" same before_peruser peruser
 check "user snapshot" snapshot userregistered HKCU
 check "per-user registration changes only the component's own keys" only_own_changed userclean userregistered
 check "per-user class key" key 'HKCU\Software\Classes\Vestrel.Spelling\CLSID'
