@@ -64,10 +64,10 @@ HRESULT CreateInstance(REFIID riid, void** ppv) noexcept {
     return hr;
 }
 
-// A new object, owned by the pointer that is returned (it starts with the
-// one reference that the pointer takes over).
-// (MinGW-w64's ComPtr::Attach adds a reference, unlike the Windows SDK's,
-// so the pointer takes its own and the creation's is given back.)
+// A new object, owned by the pointer that is returned: the pointer takes
+// its own reference and the creation's is given back (MinGW-w64's
+// ComPtr::Attach adds a reference, unlike the Windows SDK's, so it is not
+// used to take the creation's over).
 template <typename T, typename... Args>
 Microsoft::WRL::ComPtr<T> MakeObject(Args&&... args) {
     T* created = new T(std::forward<Args>(args)...);
