@@ -1,6 +1,8 @@
 #include "twips.h"
 #include <windows.h>
+#include <olectl.h>
 #include <cmath>
+#include "core/errors.h"
 
 namespace vestrel::forms {
 namespace {
@@ -12,13 +14,22 @@ float TwipsPerPixel(int axis) noexcept {
     return dpi > 0 ? 1440.0f / static_cast<float>(dpi) : 15.0f;
 }
 
+int ToPixels(float twips, float perPixel) {
+    const float pixels = twips / perPixel;
+    // 2^31 is exact in a float; anything from there on has no int.
+    if (!std::isfinite(pixels) || pixels >= 2147483648.0f || pixels < -2147483648.0f)
+        throw vestrel::ComError(CTL_E_INVALIDPROPERTYVALUE,
+                                L"La posición o el tamaño no es válido: debe ser un número finito que quepa en la pantalla.");
+    return static_cast<int>(std::lround(pixels));
+}
+
 }  // namespace
 
 float TwipsPerPixelX() noexcept { return TwipsPerPixel(LOGPIXELSX); }
 float TwipsPerPixelY() noexcept { return TwipsPerPixel(LOGPIXELSY); }
 
-int ToPixelsX(float twips) noexcept { return static_cast<int>(std::lround(twips / TwipsPerPixelX())); }
-int ToPixelsY(float twips) noexcept { return static_cast<int>(std::lround(twips / TwipsPerPixelY())); }
+int ToPixelsX(float twips) { return ToPixels(twips, TwipsPerPixelX()); }
+int ToPixelsY(float twips) { return ToPixels(twips, TwipsPerPixelY()); }
 float ToTwipsX(int pixels) noexcept { return static_cast<float>(pixels) * TwipsPerPixelX(); }
 float ToTwipsY(int pixels) noexcept { return static_cast<float>(pixels) * TwipsPerPixelY(); }
 

@@ -8,8 +8,11 @@ namespace vestrel::forms {
 float TwipsPerPixelX() noexcept;
 float TwipsPerPixelY() noexcept;
 
-int ToPixelsX(float twips) noexcept;
-int ToPixelsY(float twips) noexcept;
+// A position or size that is not a number, infinite, or beyond the 32-bit
+// pixel range has no place on a screen: it is refused as an invalid
+// property value rather than rounded to an arbitrary one.
+int ToPixelsX(float twips);
+int ToPixelsY(float twips);
 float ToTwipsX(int pixels) noexcept;
 float ToTwipsY(int pixels) noexcept;
 

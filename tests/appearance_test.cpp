@@ -178,6 +178,28 @@ TEST_F(Appearance, VariantPropertiesConvertAsTheRuntimeDoes) {
     GetWindowRect(Box(), &r);
     EXPECT_EQ(r.right - r.left, 200);
     EXPECT_EQ(Put(word_.Get(), L"Height", Null()).hr, static_cast<HRESULT>(0x800A000D));
+    // A position that is no number, or one no screen holds, is refused and
+    // the box stays where it was; an infinity does not even convert.
+    const float left = Get(word_.Get(), L"Left").value.fltVal;
+    const struct {
+        double value;
+        HRESULT hr;
+    } kNowhere[] = {{std::nan(""), CTL_E_INVALIDPROPERTYVALUE},
+                    {-1e38, CTL_E_INVALIDPROPERTYVALUE},
+                    {3.4e38, CTL_E_INVALIDPROPERTYVALUE},
+                    {static_cast<double>(INFINITY), static_cast<HRESULT>(0x800A0006)}};
+    for (const auto& nowhere : kNowhere) {
+        VARIANT v = Int(0);
+        v.vt = VT_R8;
+        v.dblVal = nowhere.value;
+        CallResult moved = Put(word_.Get(), L"Left", v);
+        EXPECT_EQ(moved.hr, nowhere.hr) << nowhere.value;
+        EXPECT_FALSE(moved.description.empty()) << nowhere.value;
+        RECT still{};
+        GetWindowRect(Box(), &still);
+        EXPECT_EQ(still.left, r.left) << nowhere.value;
+        EXPECT_EQ(Get(word_.Get(), L"Left").value.fltVal, left) << nowhere.value;
+    }
 
     // The font name is the real font's.
     ASSERT_EQ(Put(word_.Get(), L"FontName", Str(L"Courier New")).hr, S_OK);
