@@ -679,6 +679,35 @@ TEST_F(AboutWindow, ClosingInsideAScrollTickIsSafe) {
     EXPECT_FALSE(IsWindow(about_));
 }
 
+TEST_F(AboutWindow, TicksForUnloadedWindowsDoNothing) {
+    // Ticks already queued for both windows when the checker's close button
+    // unloads them both are never handled.
+    const HWND checker = Window();
+    UINT_PTR status = 0;
+    for (UINT_PTR id = 1; id < 400 && !status; ++id)
+        if (KillTimer(checker, id)) status = id;
+    ASSERT_NE(status, 0u);
+    PostMessageW(checker, WM_TIMER, status, 0);
+    for (UINT_PTR id : timers_) PostMessageW(about_, WM_TIMER, id, 0);
+    SendMessageW(CloseButton(), BM_CLICK, 0, 0);
+    Pump(50);
+    EXPECT_FALSE(IsWindow(checker));
+    EXPECT_FALSE(IsWindow(about_));
+
+    // The checker closed by a click waiting inside the notice's tick, which
+    // unloads the about window from under the tick.
+    ASSERT_EQ(Call(spelling_.Get(), L"About").hr, S_OK);
+    about_ = About();
+    StopTimers();
+    Pump();
+    PostMessageW(CloseButton(), BM_CLICK, 0, 0);
+    Tick(1);
+    Pump(50);
+    EXPECT_TRUE(Forms().empty());
+    SetWord(L"ombre");
+    EXPECT_EQ(Check(), S_OK);
+}
+
 TEST_F(AboutWindow, ItsTitleDragsItToo) {
     SetForegroundWindow(about_);
     Pump(100);

@@ -20,7 +20,20 @@ struct Member {
     short params;
     short most;  // arguments it takes: its parameters less the result
     std::wstring name;
+    VARTYPE type;  // of a let's value: an enumeration is a VT_I4
 };
+
+VARTYPE TypeOf(ITypeInfo* info, const TYPEDESC& type) {
+    if (type.vt != VT_USERDEFINED) return type.vt;  // VT_BOOL, VT_VARIANT, ...
+    Microsoft::WRL::ComPtr<ITypeInfo> named;
+    TYPEATTR* attributes = nullptr;
+    VARTYPE vt = VT_USERDEFINED;
+    if (SUCCEEDED(info->GetRefTypeInfo(type.hreftype, &named)) && SUCCEEDED(named->GetTypeAttr(&attributes))) {
+        if (attributes->typekind == TKIND_ENUM) vt = VT_I4;
+        named->ReleaseTypeAttr(attributes);
+    }
+    return vt;
+}
 
 std::vector<Member> Members(IDispatch* object) {
     std::vector<Member> members;
@@ -39,7 +52,9 @@ std::vector<Member> Members(IDispatch* object) {
             short most = function->cParams;
             for (short p = 0; p < function->cParams; ++p)
                 most -= (function->lprgelemdescParam[p].paramdesc.wParamFlags & PARAMFLAG_FRETVAL) != 0;
-            members.push_back({function->memid, function->invkind, function->cParams, most, name ? name : L""});
+            const VARTYPE type =
+                function->cParams > 0 ? TypeOf(info.Get(), function->lprgelemdescParam[0].tdesc) : VARTYPE{VT_EMPTY};
+            members.push_back({function->memid, function->invkind, function->cParams, most, name ? name : L"", type});
             SysFreeString(name);
         }
         info->ReleaseFuncDesc(function);
@@ -210,4 +225,123 @@ TEST_F(Fuzz, HostileCallsOnEveryMemberComeBackCleanly) {
     SetWord(L"ombre");
     EXPECT_EQ(Check(), S_OK);
     EXPECT_GT(SendMessageW(List(), LB_GETCOUNT, 0, 0), 0);
+}
+
+namespace {
+
+// What a let with one hostile value must answer, by the type the member
+// declares. Typed values are converted by automation before the member runs,
+// so their answer is the conversion's; a Variant member decides for itself.
+// Refused is any of automation's conversion errors; the code for a null
+// object differs between runtimes.
+enum class Answer { Part, Mismatch, Overflow, Refused };
+
+struct HostileValue {
+    const char* name;
+    VARIANT (*make)();
+    Answer number;   // into a Long or an enumeration
+    Answer boolean;  // into a Boolean
+};
+
+VARIANT Of(VARTYPE vt) {
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = vt;
+    return v;
+}
+VARIANT Real(double d) {
+    VARIANT v = Of(VT_R8);
+    v.dblVal = d;
+    return v;
+}
+
+const HostileValue kHostileValues[] = {
+    {"Empty", [] { return Of(VT_EMPTY); }, Answer::Part, Answer::Part},
+    {"Null", [] { return Of(VT_NULL); }, Answer::Mismatch, Answer::Mismatch},
+    {"array", [] {
+         VARIANT v = Of(VT_ARRAY | VT_I4);
+         v.parray = SafeArrayCreateVector(VT_I4, 0, 3);
+         return v;
+     }, Answer::Mismatch, Answer::Mismatch},
+    {"text that is no number", [] { return Str(L"12abc"); }, Answer::Mismatch, Answer::Mismatch},
+    {"empty text", [] { return Str(L""); }, Answer::Mismatch, Answer::Mismatch},
+    // Conversion reads a text as far as its first NUL, as any server's does.
+    {"text with a NUL", [] { return Str(std::wstring(L"1\0" L"x", 3)); }, Answer::Part, Answer::Part},
+    {"unpaired surrogate", [] { return Str(std::wstring(1, static_cast<wchar_t>(0xDC00))); }, Answer::Mismatch,
+     Answer::Mismatch},
+    {"1 MB of text", [] { return Str(std::wstring(1 << 20, L'ñ')); }, Answer::Mismatch, Answer::Mismatch},
+    // Windows' conversion refuses NaN as an overflow, Wine's makes it a
+    // number; a property that takes any number then keeps it.
+    {"NaN", [] { return Real(std::numeric_limits<double>::quiet_NaN()); }, Answer::Part, Answer::Part},
+    {"infinity", [] { return Real(INFINITY); }, Answer::Overflow, Answer::Part},
+    {"1e308", [] { return Real(1e308); }, Answer::Overflow, Answer::Part},
+    {"largest Currency", [] {
+         VARIANT v = Of(VT_CY);
+         v.cyVal.int64 = std::numeric_limits<LONGLONG>::max();
+         return v;
+     }, Answer::Overflow, Answer::Part},
+    {"smallest Long", [] { return Int(std::numeric_limits<LONG>::min()); }, Answer::Part, Answer::Part},
+    {"largest Long", [] { return Int(std::numeric_limits<LONG>::max()); }, Answer::Part, Answer::Part},
+    {"-1", [] { return Int(-1); }, Answer::Part, Answer::Part},
+    {"Nothing", [] { return Of(VT_DISPATCH); }, Answer::Refused, Answer::Refused},
+};
+
+// Two reads of a property answer the same.
+bool Same(const VARIANT& a, const VARIANT& b) {
+    if (a.vt != b.vt) return false;
+    switch (a.vt) {
+        case VT_EMPTY: case VT_NULL: return true;
+        case VT_BSTR: return VarBstrCmp(a.bstrVal, b.bstrVal, LOCALE_INVARIANT, 0) == VARCMP_EQ;
+        case VT_DISPATCH: case VT_UNKNOWN: return a.punkVal == b.punkVal;
+        default: return VarCmp(const_cast<VARIANT*>(&a), const_cast<VARIANT*>(&b), LOCALE_INVARIANT, 0) == VARCMP_EQ;
+    }
+}
+
+}  // namespace
+
+TEST_F(Fuzz, EachHostileValueGetsItsAnswerAndAFailedLetChangesNothing) {
+    int lets = 0, refused = 0;
+    for (const ClassCase& entry : kClasses) {
+        Microsoft::WRL::ComPtr<IDispatch> object =
+            *entry.clsid == CLSID_Spelling ? spelling_ : NewObject(*entry.clsid);
+        ASSERT_NE(object, nullptr) << entry.name;
+        for (const Member& member : Members(object.Get())) {
+            if (member.kind != INVOKE_PROPERTYPUT || member.params != 1) continue;
+            for (const HostileValue& value : kHostileValues) {
+                const std::string where = std::string(entry.name) + "." +
+                                          std::string(member.name.begin(), member.name.end()) + " = " + value.name;
+                CallResult before = Get(object.Get(), member.name.c_str());
+                ASSERT_EQ(before.hr, S_OK) << where;
+                CallResult let = Put(object.Get(), member.name.c_str(), value.make());
+                ++lets;
+                const Answer expected = member.type == VT_BOOL                          ? value.boolean
+                                        : member.type == VT_I4 || member.type == VT_I2 ? value.number
+                                                                                        : Answer::Part;
+                switch (expected) {
+                    case Answer::Mismatch: EXPECT_EQ(let.hr, DISP_E_TYPEMISMATCH) << where; break;
+                    case Answer::Overflow: EXPECT_EQ(let.hr, DISP_E_OVERFLOW) << where; break;
+                    case Answer::Refused:
+                        EXPECT_TRUE(let.hr == DISP_E_TYPEMISMATCH || let.hr == DISP_E_BADVARTYPE) << where;
+                        break;
+                    case Answer::Part:
+                        // A member's own refusal says why; only automation's
+                        // conversion errors come without a text of the component's.
+                        if (FAILED(let.hr) && let.hr != DISP_E_TYPEMISMATCH && let.hr != DISP_E_OVERFLOW) {
+                            EXPECT_FALSE(let.description.empty()) << where << ": 0x" << std::hex << let.hr;
+                        }
+                        break;
+                }
+                if (FAILED(let.hr)) {
+                    ++refused;
+                    CallResult after = Get(object.Get(), member.name.c_str());
+                    EXPECT_TRUE(after.hr == S_OK && Same(before.value, after.value)) << where << " changed it";
+                }
+                Pump();
+            }
+        }
+    }
+    std::printf("hostile lets: %d made, %d refused with the property left as it was\n", lets, refused);
+    CloseForms();
+    SetWord(L"ombre");
+    EXPECT_EQ(Check(), S_OK);
 }
