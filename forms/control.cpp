@@ -252,6 +252,9 @@ void Control::Recreate(DWORD removeStyle, DWORD addStyle) {
     window_ = fresh;
     SetWindowSubclass(fresh, &Control::SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
     if (focused) ::SetFocus(fresh);
+    // The tool tip control keeps a tool, and its text, for every window given
+    // one until it is taken back: the old window's goes with it.
+    if (!toolTip_.empty()) form_.SetToolTip(old, L"");
     DestroyWindow(old);
     if (!toolTip_.empty()) form_.SetToolTip(fresh, toolTip_);
 }

@@ -60,17 +60,21 @@ protected:
         return font.lfFaceName;
     }
     // The text the form's tool tip control shows for a control.
-    std::wstring ToolTipOf(HWND control) {
+    HWND ToolTips() {
         ToolTipSearch search{Window(), nullptr};
         EnumThreadWindows(GetCurrentThreadId(), &FindToolTips, reinterpret_cast<LPARAM>(&search));
-        if (!search.found) return L"(no tool tips)";
+        return search.found;
+    }
+    std::wstring ToolTipOf(HWND control) {
+        const HWND tips = ToolTips();
+        if (!tips) return L"(no tool tips)";
         wchar_t text[256] = {};
         TOOLINFOW tool{};
         tool.cbSize = TTTOOLINFOW_V2_SIZE;
         tool.hwnd = Window();
         tool.uId = reinterpret_cast<UINT_PTR>(control);
         tool.lpszText = text;
-        SendMessageW(search.found, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
+        SendMessageW(tips, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
         return text;
     }
     Microsoft::WRL::ComPtr<IDispatch> word_ = NewObject(CLSID_txtTWord);
@@ -125,6 +129,14 @@ TEST_F(Appearance, AlignmentMakesTheBoxAnewKeepingWhatItHeld) {
     // The box still works as the word box: a check reads it.
     EXPECT_EQ(Check(), S_OK);
     EXPECT_EQ(Entries(), std::vector<std::wstring>{});
+
+    // A box made anew takes its tool tip along and leaves none behind for
+    // the window it replaced.
+    ASSERT_EQ(Put(word_.Get(), L"ToolTipText", Str(L"La palabra")).hr, S_OK);
+    const LRESULT tools = SendMessageW(ToolTips(), TTM_GETTOOLCOUNT, 0, 0);
+    for (long i = 0; i < 20; ++i) ASSERT_EQ(Put(word_.Get(), L"Alignment", Int(i % 3)).hr, S_OK);
+    EXPECT_EQ(SendMessageW(ToolTips(), TTM_GETTOOLCOUNT, 0, 0), tools);
+    EXPECT_EQ(ToolTipOf(Box()), L"La palabra");
 }
 
 TEST_F(Appearance, AppearanceAndBorderStyleAreTheBoxsFrame) {

@@ -153,9 +153,7 @@ TEST_F(Load, AHundredThousandPropertyCallsHoldNothingMore) {
         }
         Pump();
     };
-    // Measured growth: about 0.5 MiB on i686 and 0.85 MiB on x86_64 over 100,000
-    // calls, none over 10,000; not yet traced to its allocations.
-    ExpectSteady("property calls", 2000, 100000, calls, 1536);
+    ExpectSteady("property calls", 2000, 100000, calls, 512);
 }
 
 TEST_F(Load, AHundredLoadsAndUnloadsOfBothWindowsHoldNothingMore) {
