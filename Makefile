@@ -6,7 +6,7 @@ JOBS  ?= $(shell nproc)
 CHECKS ?= 10000
 FUZZ_CASES ?= 100000
 
-.PHONY: all setup build prefix register test demo bench fuzz clean
+.PHONY: all setup build prefix register test demo docs dist bench fuzz clean
 
 all: build
 
@@ -32,6 +32,10 @@ test: build prefix
 
 demo: register
 	@bash scripts/with-display.sh bash examples/run-demo.sh
+
+# The type library reference, written from the built DLL.
+docs: build prefix
+	@bash scripts/typelib-doc.sh $$(bash -c 'source scripts/env.sh; running_archs | head -1') docs/reference.md
 
 bench: build prefix
 	@bash bench/run.sh $$(bash -c 'source scripts/env.sh; running_archs | head -1') $(CHECKS)
