@@ -1,38 +1,65 @@
-// A host program that does what a user of the checker window does: it
-// creates Vestrel.Spelling by ProgID, shows the window, types a word into
-// the word box, checks it and prints the suggestions the window lists.
-// Every call goes late-bound through IDispatch, as a script host's would.
+// A C++ host bound early: the header made from the component's IDL gives
+// the class and interface identifiers and the vtables, so every call below
+// is a direct vtable call on a dual interface. It restyles the checker
+// window through three appearance objects, shows it, types a word into the
+// word box, checks it, prints the suggestions the window lists and takes
+// the first one into the word box, as a user's double-click would.
 //
 //   check_word.exe [word] [seconds to keep the window open]
+//
+// Build it with the generated header on the include path (the project's
+// build does) and link ole32, oleaut32, uuid and user32.
 #include <windows.h>
+#include <initguid.h>  // the header's DEFINE_GUIDs define the identifiers here
 #include <oleauto.h>
+#include <cguid.h>
+#include <wrl/client.h>
 #include <cstdio>
 #include <cwchar>
 #include <string>
+#include "vestrel_h.h"
+
+using Microsoft::WRL::ComPtr;
 
 namespace {
 
-// Calls a member by name; prints the automation error and exits on failure.
-VARIANT Call(IDispatch* object, const wchar_t* name, WORD kind, VARIANT* arg = nullptr) {
-    DISPID id = 0;
-    LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
-    HRESULT hr = object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
-    DISPID put = DISPID_PROPERTYPUT;
-    DISPPARAMS params{arg, nullptr, arg ? 1u : 0u, 0};
-    if (kind == DISPATCH_PROPERTYPUT) {
-        params.rgdispidNamedArgs = &put;
-        params.cNamedArgs = 1;
+// Prints a failed call's HRESULT and the component's IErrorInfo text, and exits.
+void Must(HRESULT hr, const char* what) {
+    if (SUCCEEDED(hr)) return;
+    BSTR description = nullptr;
+    ComPtr<IErrorInfo> info;
+    if (GetErrorInfo(0, &info) == S_OK) info->GetDescription(&description);
+    std::fprintf(stderr, "%s failed: 0x%08lX ", what, static_cast<unsigned long>(hr));
+    std::fwprintf(stderr, L"%ls\n", description ? description : L"");
+    SysFreeString(description);
+    std::exit(1);
+}
+
+// A VARIANT that frees what it holds.
+struct Value : VARIANT {
+    Value() { VariantInit(this); }
+    explicit Value(const wchar_t* text) {
+        VariantInit(this);
+        vt = VT_BSTR;
+        bstrVal = SysAllocString(text);
     }
-    VARIANT result;
-    VariantInit(&result);
-    EXCEPINFO error{};
-    if (SUCCEEDED(hr)) hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, kind, &params, &result, &error, nullptr);
-    if (FAILED(hr)) {
-        std::fwprintf(stderr, L"%ls failed: 0x%08lX %ls\n", name, static_cast<unsigned long>(hr),
-                      error.bstrDescription ? error.bstrDescription : L"");
-        std::exit(1);
-    }
-    return result;
+    ~Value() { VariantClear(this); }
+    Value(const Value&) = delete;
+    Value& operator=(const Value&) = delete;
+};
+
+template <typename T>
+ComPtr<T> Create(REFCLSID clsid, REFIID iid, const char* name) {
+    ComPtr<T> object;
+    Must(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, iid, reinterpret_cast<void**>(object.GetAddressOf())),
+          name);
+    return object;
+}
+
+std::string Utf8(const wchar_t* text) {
+    char buffer[1024] = {};
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, buffer, sizeof(buffer), nullptr, nullptr);
+    return buffer;
 }
 
 void Pump(DWORD milliseconds) {
@@ -47,9 +74,17 @@ void Pump(DWORD milliseconds) {
     }
 }
 
-// The list box beside the word box in the checker window.
-HWND SuggestionList(HWND wordBox) {
-    HWND window = GetParent(wordBox);
+// The word box object is handed out as a plain IDispatch; its hWnd property
+// (asked by name) gives the window, and the list box is its sibling.
+HWND SuggestionList(IDispatch* wordBox) {
+    LPOLESTR name = const_cast<LPOLESTR>(L"hWnd");
+    DISPID id = 0;
+    Must(wordBox->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id), "hWnd");
+    DISPPARAMS none{};
+    Value handle;
+    Must(wordBox->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &handle, nullptr, nullptr),
+          "hWnd");
+    HWND window = GetParent(reinterpret_cast<HWND>(static_cast<INT_PTR>(handle.lVal)));
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         wchar_t type[16] = {};
         GetClassNameW(child, type, 16);
@@ -64,38 +99,45 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring word = argc > 1 ? argv[1] : L"ortografia";
     const DWORD seconds = argc > 2 ? static_cast<DWORD>(_wtoi(argv[2])) : 0;
     OleInitialize(nullptr);
-    CLSID clsid;
-    IDispatch* spelling = nullptr;
-    if (FAILED(CLSIDFromProgID(L"Vestrel.Spelling", &clsid)) ||
-        FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, reinterpret_cast<void**>(&spelling)))) {
-        std::fwprintf(stderr, L"Vestrel.Spelling is not registered\n");
-        return 1;
-    }
-    Call(spelling, L"Show", DISPATCH_METHOD);
-    VARIANT box = Call(spelling, L"SendToForm", DISPATCH_METHOD);
-    VARIANT text;
-    text.vt = VT_BSTR;
-    text.bstrVal = SysAllocString(word.c_str());
-    Call(box.pdispVal, L"Text", DISPATCH_PROPERTYPUT, &text);
-    VariantClear(&text);
-    Call(spelling, L"Spelling", DISPATCH_METHOD);
+    {
+        auto spelling = Create<_Spelling>(CLSID_Spelling, IID__Spelling, "Vestrel.Spelling");
+        auto title = Create<_BarTitle>(CLSID_BarTitle, IID__BarTitle, "Vestrel.BarTitle");
+        auto wordBox = Create<_txtTWord>(CLSID_txtTWord, IID__txtTWord, "Vestrel.txtTWord");
+        auto checkButton = Create<_Check>(CLSID_Check, IID__Check, "Vestrel.Check");
+        auto list = Create<_lst_Suggestions>(CLSID_lst_Suggestions, IID__lst_Suggestions, "Vestrel.lst_Suggestions");
 
-    VARIANT handle = Call(box.pdispVal, L"hWnd", DISPATCH_PROPERTYGET);
-    HWND list = SuggestionList(reinterpret_cast<HWND>(static_cast<INT_PTR>(handle.lVal)));
-    const int count = list ? static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0)) : 0;
-    std::wprintf(L"Suggestions for '%ls': %d\n", word.c_str(), count);
-    for (int i = 0; i < count; ++i) {
-        wchar_t entry[256] = {};
-        if (SendMessageW(list, LB_GETTEXTLEN, i, 0) < 256) SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(entry));
-        // The console shows UTF-8; the words carry accents.
-        char utf8[1024];
-        WideCharToMultiByte(CP_UTF8, 0, entry, -1, utf8, sizeof(utf8), nullptr, nullptr);
-        std::printf("  %s\n", utf8);
+        // Colours are OLE colours, 0x00BBGGRR.
+        Must(title->put_Caption(Value(L"Corrector de C++")), "BarTitle.Caption");
+        Must(title->put_FontBold(VARIANT_TRUE), "BarTitle.FontBold");
+        Must(wordBox->put_BackColor(RGB(255, 255, 224)), "txtTWord.BackColor");
+        Must(checkButton->put_Caption(Value(L"&Revisar")), "Check.Caption");
+
+        short modeless = 0;
+        Must(spelling->Show(&modeless), "Spelling.Show");
+        Must(wordBox->put_Text(Value(word.c_str())), "txtTWord.Text");
+        Must(spelling->Spelling(), "Spelling.Spelling");
+
+        ComPtr<IDispatch> box;
+        Must(spelling->SendToForm(&box), "Spelling.SendToForm");
+        HWND listWindow = SuggestionList(box.Get());
+        const int count = listWindow ? static_cast<int>(SendMessageW(listWindow, LB_GETCOUNT, 0, 0)) : 0;
+        std::printf("Suggestions for '%s': %d\n", Utf8(word.c_str()).c_str(), count);
+        for (int i = 0; i < count; ++i) {
+            wchar_t entry[256] = {};
+            if (SendMessageW(listWindow, LB_GETTEXTLEN, i, 0) < 256)
+                SendMessageW(listWindow, LB_GETTEXT, i, reinterpret_cast<LPARAM>(entry));
+            std::printf("  %s\n", Utf8(entry).c_str());  // UTF-8: the words carry accents
+        }
+        if (count > 0) {
+            Must(list->Send(), "lst_Suggestions.Send");
+            Value taken;
+            Must(wordBox->get_Text(&taken), "txtTWord.Text");
+            std::printf("First suggestion, now in the word box: %s\n",
+                        Utf8(taken.vt == VT_BSTR && taken.bstrVal ? taken.bstrVal : L"").c_str());
+        }
+        std::fflush(stdout);
+        Pump(seconds * 1000);
     }
-    std::fflush(stdout);
-    Pump(seconds * 1000);
-    VariantClear(&box);
-    spelling->Release();
     OleUninitialize();
     return 0;
 }

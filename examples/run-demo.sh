@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The demo: a host shows the checker window, types a misspelt word, checks
 # it and prints the suggestions; a screenshot of the screen is saved as
-# build/demo.png. Then a script host creates every class by ProgID.
+# build/demo.png. Then the script host example restyles, checks and takes
+# the first suggestion.
 set -euo pipefail
 source "$(dirname "$0")/../scripts/env.sh"
 here=$(dirname "$0")
@@ -17,5 +18,8 @@ for arch in $(running_archs); do
     import -window root "$shot" && echo "screenshot: $shot"
   fi
   wait $host
-  "$(wine_for "$arch")" cscript //nologo "$(winpath "$here/hello.vbs")"
+  echo "== $arch script host"
+  # cscript writes in the console's OEM code page.
+  "$(wine_for "$arch")" cscript //nologo "$(winpath "$here/spelling_host.vbs")" |
+    iconv -f CP850 -t UTF-8
 done

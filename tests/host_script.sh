@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # host_script.sh ARCH SCRIPT: runs a VBScript host script (wine cscript) of
 # that architecture with the built-in engine, answering its message boxes;
-# it passes when the script reports no failure. With BOXES_FILE set, the
-# boxes answered (title|text, a line each) are left in that file.
+# it passes when the script reports no failure (or, with VERDICT set, when
+# a line of its output matches that pattern). With BOXES_FILE set, the
+# boxes answered (title|text, a line each) are left in that file. Further
+# arguments go to the script.
 set -uo pipefail
 source "$(dirname "$0")/../scripts/env.sh"
 arch=$1
 script=$2
+shift 2
 bin=$VESTREL_BUILD/$arch/bin
 wine=$(wine_for "$arch")
 work=$(mktemp -d)
@@ -15,11 +18,11 @@ bash "$(dirname "$0")/../scripts/register.sh" "$arch" >/dev/null 2>&1 || { echo 
 "$wine" "$bin/answer_boxes.exe" "$(winpath "$work")\\boxes.txt" "$(winpath "$work")\\stop" 60 &
 answerer=$!
 sleep 1
-output=$(VESTREL_ENGINE=builtin "$wine" cscript //nologo "$(winpath "$script")" 2>&1)
+output=$(VESTREL_ENGINE=builtin "$wine" cscript //nologo "$(winpath "$script")" "$@" 2>&1)
 status=$?
 echo "$output"
 touch "$work/stop"
 wait $answerer
 if [ -n "${BOXES_FILE:-}" ]; then cp "$work/boxes.txt" "$BOXES_FILE"; fi
-echo "$output" | grep -qE '^[a-z_]+: [0-9]+ passed, 0 failed' || status=1
+echo "$output" | grep -qE "${VERDICT:-^[a-z_]+: [0-9]+ passed, 0 failed}" || status=1
 exit $status

@@ -1,0 +1,52 @@
+// Vestrel from .NET, late-bound through IDispatch with `dynamic` (no
+// interop assembly needed). The process must match the registered DLL:
+// build for x86 to use the 32-bit vestrel.dll, for x64 to use the 64-bit
+// one. The component's objects and window belong to the thread that
+// created them, which must be a single-threaded apartment ([STAThread]).
+//
+//   csc /platform:x86 VestrelLateBound.cs   (.NET Framework; references
+//   Microsoft.CSharp for `dynamic`)
+using System;
+using System.Runtime.InteropServices;
+
+static class VestrelLateBound
+{
+    static dynamic Create(string className) =>
+        Activator.CreateInstance(Type.GetTypeFromProgID("Vestrel." + className, throwOnError: true));
+
+    [STAThread]
+    static int Main(string[] args)
+    {
+        string word = args.Length > 0 ? args[0] : "ortografia";
+        dynamic speller = Create("Spelling");
+        dynamic title = Create("BarTitle");
+        dynamic box = Create("txtTWord");
+        dynamic list = Create("lst_Suggestions");
+        try
+        {
+            title.Caption = "Corrector de .NET";
+            title.FontBold = true;
+            box.BackColor = 0xE0FFFF;            // OLE colour 0x00BBGGRR: pale yellow
+            list.Height = (float)list.Height + 300f;
+
+            speller.Show();
+            box.Text = word;
+            speller.Spelling();                  // suggestions appear in the window's list
+            list.Send();                         // the first one goes into the word box
+            Console.WriteLine("Primera sugerencia: " + box.Text);
+
+            box.Top = "arriba";                  // refused: error 13, the box stays put
+        }
+        catch (COMException e)
+        {
+            // HRESULT 0x800A000D is Basic's error 13; Message is the component's text.
+            Console.WriteLine("Error 0x{0:X8}: {1}", e.ErrorCode, e.Message);
+        }
+        finally
+        {
+            foreach (object o in new object[] { list, box, title, speller })
+                Marshal.FinalReleaseComObject(o);
+        }
+        return 0;
+    }
+}
