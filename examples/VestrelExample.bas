@@ -13,18 +13,18 @@ Option Explicit
 
 Public Sub CheckEarlyBound()
     Dim speller As Vestrel.Spelling
-    Dim title As Vestrel.BarTitle
+    Dim bar As Vestrel.BarTitle
     Dim box As Vestrel.txtTWord
     Dim list As Vestrel.lst_Suggestions
     Set speller = New Vestrel.Spelling
-    Set title = New Vestrel.BarTitle
+    Set bar = New Vestrel.BarTitle
     Set box = New Vestrel.txtTWord
     Set list = New Vestrel.lst_Suggestions
 
     ' The enumerations come with the library: posCenter, txt_3D, ...
-    title.Caption = "Corrector de la oficina"
-    title.Alignment = posCenter
-    title.FontBold = True
+    bar.Caption = "Corrector de la oficina"
+    bar.Alignment = posCenter
+    bar.FontBold = True
     box.Appearance = txt_3D
     box.BackColor = RGB(255, 255, 224)   ' OLE colours, &HBBGGRR
     box.MaxLength = 40
@@ -42,16 +42,16 @@ Failed:
 End Sub
 
 Public Sub CheckLateBound()
-    Dim speller As Object, checkButton As Object, status As Object, box As Object
+    Dim speller As Object, checkButton As Object, statusLabel As Object, box As Object
     Set speller = CreateObject("Vestrel.Spelling")
     Set checkButton = CreateObject("Vestrel.Check")
-    Set status = CreateObject("Vestrel.Label_Status")
+    Set statusLabel = CreateObject("Vestrel.Label_Status")
     Set box = speller.SendToForm          ' the word box control itself
 
     checkButton.Caption = "&Revisar"
     checkButton.ToolTipText = "Revisa la palabra escrita"
-    status.ForeColor = RGB(0, 0, 128)
-    status.Alignment = 1                  ' mStatusCenter: late binding knows no names
+    statusLabel.ForeColor = RGB(0, 0, 128)
+    statusLabel.Alignment = 1                  ' mStatusCenter: late binding knows no names
 
     speller.Show
     box.Text = "ortografia"
