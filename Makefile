@@ -27,11 +27,15 @@ prefix: setup
 register: build prefix
 	@for a in $$(bash -c 'source scripts/env.sh; running_archs'); do bash scripts/register.sh $$a || exit 1; done
 
-test: build prefix
+test: build prefix dist
 	@bash scripts/with-display.sh bash scripts/test.sh
 
 demo: register
 	@bash scripts/with-display.sh bash examples/run-demo.sh
+
+# The package for Windows users: build/vestrel-VERSION.zip.
+dist: build
+	@bash scripts/dist.sh
 
 # The type library reference, written from the built DLL.
 docs: build prefix

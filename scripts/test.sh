@@ -11,3 +11,5 @@ for arch in i686 x86_64; do
   echo "== tests ($arch)"
   (cd "$VESTREL_BUILD/$arch" && ctest --output-on-failure) || exit 1
 done
+echo "== package"
+bash "$(dirname "$0")/../tests/dist.sh" || exit 1
