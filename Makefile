@@ -6,7 +6,7 @@ JOBS  ?= $(shell nproc)
 CHECKS ?= 10000
 FUZZ_CASES ?= 100000
 
-.PHONY: all setup build prefix register test demo docs dist bench fuzz clean
+.PHONY: all setup build prefix register test demo docs screenshots dist bench fuzz clean
 
 all: build
 
@@ -32,6 +32,10 @@ test: build prefix dist
 
 demo: register
 	@bash scripts/with-display.sh bash examples/run-demo.sh
+
+# The guide's pictures of the real windows, on a virtual display.
+screenshots: register
+	@bash scripts/with-display.sh bash scripts/screenshots.sh
 
 # The package for Windows users: build/vestrel-VERSION.zip.
 dist: build
