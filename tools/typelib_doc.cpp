@@ -224,7 +224,8 @@ class Writer {
 public:
     explicit Writer(std::wstring& out) : out_(out) {}
 
-    void Interface(ITypeInfo* info, const std::wstring& heading) {
+    // owner names the members in the enumerations' "used by" lists.
+    void Interface(ITypeInfo* info, const std::wstring& heading, const std::wstring& owner) {
         const TypeAttr attr(info, Attr(info));
         out_ += L"### " + heading + L"\n\n";
         const ComPtr<ITypeInfo> half = VtableHalf(info);
@@ -240,6 +241,7 @@ public:
             out_ += L"| " + Hex(static_cast<unsigned long>(m.id)) + L" | `" + m.name + (method ? m.parameters : L"") +
                     L"` | " + (method ? L"method" : L"property (" + Join(m.accessors, L", ") + L")") + L" | " +
                     (m.type.empty() ? L"" : L"`" + m.type + L"`") + L" | " + Join(slots, L", ") + L" |\n";
+            if (!m.type.empty()) users_[m.type].push_back(L"`" + owner + L"." + m.name + L"`");
             if (!m.help.empty()) notes_.push_back(L"`" + m.name + L"`: \"" + m.help + L"\"");
         }
         out_ += L"\n";
@@ -260,12 +262,16 @@ public:
             Check(VariantChangeType(number.put(), var->lpvarValue, 0, VT_BSTR), L"VariantChangeType");
             values.push_back(L"`" + Name(info, var->memid) + L"` = " + FromBstr(number.get().bstrVal));
         }
-        out_ += L"| `" + Name(info) + L"` | `" + Guid(attr->guid) + L"` | " + Join(values, L", ") + L" |\n";
+        const std::wstring name = Name(info);
+        const std::wstring users = Join(users_[name], L", ");
+        out_ += L"| `" + name + L"` | `" + Guid(attr->guid) + L"` | " + Join(values, L", ") + L" | " +
+                (users.empty() ? L"no member" : users) + L" |\n";
     }
 
 private:
     std::wstring& out_;
     std::vector<std::wstring> notes_;
+    std::map<std::wstring, std::vector<std::wstring>> users_;  // type name: the members typed with it
 };
 
 std::vector<ComPtr<ITypeInfo>> OfKind(ITypeLib* library, TYPEKIND kind) {
@@ -334,9 +340,9 @@ std::wstring Document(const std::wstring& dll) {
     out += L"\n## Interfaces\n\n";
     Writer writer(out);
     for (const auto& coclass : classes)
-        writer.Interface(DefaultInterface(coclass.Get()).Get(), L"Class " + Name(coclass.Get()));
+        writer.Interface(DefaultInterface(coclass.Get()).Get(), L"Class " + Name(coclass.Get()), Name(coclass.Get()));
 
-    out += L"## Enumerations\n\n| Enumeration | GUID | Members |\n|---|---|---|\n";
+    out += L"## Enumerations\n\n| Enumeration | GUID | Members | Used by |\n|---|---|---|---|\n";
     for (const auto& info : OfKind(library.Get(), TKIND_ENUM)) writer.Enumeration(info.Get());
 
     out += L"\n## Objects handed out\n\n"
@@ -356,7 +362,7 @@ std::wstring Document(const std::wstring& dll) {
         std::wstring lookup = interfaceName;
         Check(internal->FindName(lookup.data(), 0, &info, &id, &found), L"FindName");
         if (found == 0) throw Failure{L"no " + lookup + L" in the objects' type library", E_FAIL};
-        writer.Interface(info.Get(), what);
+        writer.Interface(info.Get(), what, interfaceName);
     }
     return out;
 }
