@@ -18,8 +18,9 @@ check() {  # check DESCRIPTION COMMAND...
 }
 fails() { ! "$@"; }
 
-python3 -m zipfile -e "$zip" "$work/unpacked" || { echo "FAILED: the package does not unpack"; exit 1; }
-package=$(ls -d "$work"/unpacked/vestrel-*)
+# A folder with a space in its name, as "Program Files" has.
+python3 -m zipfile -e "$zip" "$work/Mis programas" || { echo "FAILED: the package does not unpack"; exit 1; }
+package=$(ls -d "$work/Mis programas"/vestrel-*)
 VESTREL_WINEPREFIX=$WINEPREFIX bash "$here/../scripts/wineprefix.sh" || { echo "FAILED: no fresh prefix"; exit 1; }
 
 script() { "$WINE64" cmd /c "$(winpath "$package/$1")"; }
