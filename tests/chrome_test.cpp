@@ -602,11 +602,15 @@ protected:
         MapWindowPoints(nullptr, GetParent(Notice()), reinterpret_cast<POINT*>(&r), 2);
         return r.top;
     }
-    void StopTimers() {
-        timers_.clear();
-        for (UINT_PTR id = 1; id < 400 && timers_.size() < 2; ++id)
-            if (KillTimer(about_, id)) timers_.push_back(id);
+    // Stops a window's first timers and returns their identifiers, which
+    // the window does not tell: the low ones are tried in turn.
+    static std::vector<UINT_PTR> StopTimersOf(HWND window, size_t count) {
+        std::vector<UINT_PTR> stopped;
+        for (UINT_PTR id = 1; id < 400 && stopped.size() < count; ++id)
+            if (KillTimer(window, id)) stopped.push_back(id);
+        return stopped;
     }
+    void StopTimers() { timers_ = StopTimersOf(about_, 2); }
     void Tick(int timer) { SendMessageW(about_, WM_TIMER, timers_[static_cast<size_t>(timer)], 0); }
 
     HWND about_ = nullptr;
@@ -683,11 +687,9 @@ TEST_F(AboutWindow, TicksForUnloadedWindowsDoNothing) {
     // Ticks already queued for both windows when the checker's close button
     // unloads them both are never handled.
     const HWND checker = Window();
-    UINT_PTR status = 0;
-    for (UINT_PTR id = 1; id < 400 && !status; ++id)
-        if (KillTimer(checker, id)) status = id;
-    ASSERT_NE(status, 0u);
-    PostMessageW(checker, WM_TIMER, status, 0);
+    const std::vector<UINT_PTR> status = StopTimersOf(checker, 1);
+    ASSERT_EQ(status.size(), 1u);
+    PostMessageW(checker, WM_TIMER, status[0], 0);
     for (UINT_PTR id : timers_) PostMessageW(about_, WM_TIMER, id, 0);
     SendMessageW(CloseButton(), BM_CLICK, 0, 0);
     Pump(50);
