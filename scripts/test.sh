@@ -9,7 +9,7 @@ for arch in i686 x86_64; do
     continue
   fi
   echo "== tests ($arch)"
-  (cd "$VESTREL_BUILD/$arch" && ctest --output-on-failure) || exit 1
+  (cd "$VESTREL_BUILD/$arch" && ctest --output-on-failure --timeout 900) || exit 1
 done
 echo "== package"
 bash "$(dirname "$0")/../tests/dist.sh" || exit 1
