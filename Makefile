@@ -6,7 +6,7 @@ JOBS  ?= $(shell nproc)
 CHECKS ?= 10000
 FUZZ_CASES ?= 100000
 
-.PHONY: all setup build prefix register test demo docs screenshots dist bench fuzz clean
+.PHONY: all setup build prefix register test demo docs screenshots dist bench fuzz stress clean
 
 all: build
 
@@ -52,6 +52,13 @@ bench: build prefix
 fuzz: build prefix
 	@for a in $$(bash -c 'source scripts/env.sh; running_archs'); do \
 	  VESTREL_FUZZ_CASES=$(FUZZ_CASES) bash scripts/with-display.sh bash scripts/wine-run $$a $(BUILD)/$$a/bin/fuzz_test.exe || exit 1; \
+	done
+
+# Several apartments checking at once, STRESS_ROUNDS rounds, each architecture.
+STRESS_ROUNDS ?= 60
+stress: build prefix
+	@for a in $$(bash -c 'source scripts/env.sh; running_archs'); do \
+	  bash scripts/with-display.sh bash scripts/wine-run $$a $(BUILD)/$$a/bin/apartments_stress.exe $(STRESS_ROUNDS) || exit 1; \
 	done
 
 clean:
