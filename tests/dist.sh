@@ -10,13 +10,8 @@ zip=${1:-$(ls -t "$VESTREL_BUILD"/vestrel-*.zip 2>/dev/null | head -1)}
 [ -f "$zip" ] || { echo "FAILED: no package (make dist)"; exit 1; }
 work=$(mktemp -d "$VESTREL_BUILD/dist-test.XXXXXX")
 export WINEPREFIX=$work/prefix
-trap 'wineserver -k >/dev/null 2>&1; rm -rf "$work"' EXIT
-passed=0; failed=0
-check() {  # check DESCRIPTION COMMAND...
-  if "${@:2}" >"$work/out" 2>&1; then passed=$((passed+1)); else
-    failed=$((failed+1)); echo "FAILED: $1"; cat "$work/out"; fi
-}
-fails() { ! "$@"; }
+trap 'wineserver -k >/dev/null 2>&1; rm -rf "$work" "$check_out"' EXIT
+source "$here/checks.sh"
 
 # A folder with a space in its name, as "Program Files" has.
 python3 -m zipfile -e "$zip" "$work/Mis programas" || { echo "FAILED: the package does not unpack"; exit 1; }
@@ -37,7 +32,7 @@ clsid32='Software\Classes\Wow6432Node\CLSID\{D3C0ED2F-7565-4083-AF28-15924664208
 # No identifier of the component's type library left under a root's classes.
 clean() {  # clean ROOT
   local own
-  own=$(grep -oiE '[0-9a-f]{8}(-[0-9a-f]{4}){3}-[0-9a-f]{12}' "$here/../resources/vestrel.idl" | sort -u | paste -sd'|')
+  own=$(own_ids)
   "$WINE64" reg export "$1\\Software\\Classes" "$(winpath "$work/classes.reg")" /y >/dev/null 2>&1 || return 1
   local left
   left=$(iconv -f UTF-16LE -t UTF-8 "$work/classes.reg" | grep -iE "($own)|\\\\Vestrel\\.")

@@ -7,12 +7,7 @@ arch=$1
 wine=$(wine_for "$arch")
 dll=$VESTREL_BUILD/$arch/bin/vestrel.dll
 script=$(winpath "$(dirname "$0")/host/create_all.vbs")
-passed=0; failed=0
-check() {  # check DESCRIPTION COMMAND...
-  if "${@:2}" >/tmp/vestrel-reg.$$ 2>&1; then passed=$((passed+1)); else
-    failed=$((failed+1)); echo "FAILED: $1"; cat /tmp/vestrel-reg.$$; fi
-}
-fails() { ! "$@"; }
+source "$(dirname "$0")/checks.sh"
 regsvr() { "$wine" regsvr32 /s "$@" "$(winpath "$dll")"; }
 # Wine's cscript exits 0 even when the script does not parse: the verdict is
 # the script's own closing line.
@@ -36,7 +31,7 @@ snapshot() {  # snapshot NAME ROOT
 }
 # Every identifier the type library declares, and the ProgIDs' prefix; a
 # 32-bit DLL's class keys live in the 32-bit view (Wow6432Node).
-own=$(grep -oiE '[0-9a-f]{8}(-[0-9a-f]{4}){3}-[0-9a-f]{12}' "$(dirname "$0")/../resources/vestrel.idl" | sort -u | paste -sd'|')
+own=$(own_ids)
 ours="^\\[HKEY_[A-Z_]+\\\\Software\\\\Classes\\\\(Wow6432Node\\\\)?((CLSID|Interface|TypeLib)\\\\\\{($own)\\}|Vestrel\\.)"
 only_own_changed() {  # only_own_changed BEFORE AFTER
   local foreign
@@ -83,6 +78,6 @@ check "unknown install option refused" fails regsvr /n /i:everybody
 check "per-user unregistration" regsvr /u /n /i:user
 check "per-user keys removed" fails key 'HKCU\Software\Classes\Vestrel.Spelling'
 check "per-user type library removed" fails key "HKCU\\$libkey"
-rm -rf /tmp/vestrel-reg.$$ "$tmp"
+rm -rf "$check_out" "$tmp"
 echo "registration ($arch): $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

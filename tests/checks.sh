@@ -1,0 +1,10 @@
+# Sourced by the shell tests: numbered checks that print a failure's output.
+passed=0; failed=0
+check_out=$(mktemp)
+check() {  # check DESCRIPTION COMMAND...
+  if "${@:2}" >"$check_out" 2>&1; then passed=$((passed+1)); else
+    failed=$((failed+1)); echo "FAILED: $1"; cat "$check_out"; fi
+}
+fails() { ! "$@"; }
+# The identifiers the type library declares, as one pattern.
+own_ids() { grep -oiE '[0-9a-f]{8}(-[0-9a-f]{4}){3}-[0-9a-f]{12}' "$(dirname "${BASH_SOURCE[0]}")/../resources/vestrel.idl" | sort -u | paste -sd'|'; }
