@@ -21,8 +21,12 @@ class Threads : public Checker {
 protected:
     // A host thread: its own apartment, its own Spelling object and window,
     // a check of word; both threads meet before they let their objects go,
-    // so the two windows exist at the same time.
-    void HostThread(const std::wstring& word, ThreadCheck& seen, HANDLE met, HANDLE other) {
+    // so the two windows exist at the same time. They take turns at loading
+    // and checking (after waits for before): Wine's 32-bit edit control
+    // crashes when several threads lay out edit text at the same moment.
+    void HostThread(const std::wstring& word, ThreadCheck& seen, HANDLE met, HANDLE other, HANDLE before,
+                    HANDLE after) {
+        if (before) WaitForSingleObject(before, 10000);
         CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         {
             seen.thread = GetCurrentThreadId();
@@ -37,6 +41,7 @@ protected:
             wchar_t entry[64] = {};
             SendMessageW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(entry));
             seen.first = entry;
+            if (after) SetEvent(after);
             SignalObjectAndWait(met, other, 10000, FALSE);
             CloseForms();
         }
@@ -61,13 +66,15 @@ protected:
 
 TEST_F(Threads, EachApartmentHasItsOwnWindowAndItsOwnCheck) {
     HANDLE met[2] = {CreateEventW(nullptr, TRUE, FALSE, nullptr), CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    HANDLE firstChecked = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     ThreadCheck a, b;
-    std::thread first([&] { HostThread(L"ombre", a, met[0], met[1]); });
-    std::thread second([&] { HostThread(L"jente", b, met[1], met[0]); });
+    std::thread first([&] { HostThread(L"ombre", a, met[0], met[1], nullptr, firstChecked); });
+    std::thread second([&] { HostThread(L"jente", b, met[1], met[0], firstChecked, nullptr); });
     first.join();
     second.join();
     CloseHandle(met[0]);
     CloseHandle(met[1]);
+    CloseHandle(firstChecked);
 
     EXPECT_EQ(a.hr, S_OK);
     EXPECT_EQ(b.hr, S_OK);
