@@ -73,7 +73,7 @@ AboutWindow::AboutWindow()
 
     // Load.
     region_ = chrome::ApplyOutline(*this);
-    SetCaption(L" Acerca del " + forms::app::Title() + L" ");
+    SetCaption(L" Acerca del " + forms::app::Title());
     lblVersion.SetCaption(L"Versión " + std::to_wstring(forms::app::Major()) + L"." +
                           std::to_wstring(forms::app::Minor()) + L"." + std::to_wstring(forms::app::Revision()));
     marquee_ = std::wstring(10, L' ') + forms::app::Title();

@@ -1,14 +1,18 @@
 #include "appearance.h"
 #include "command_button.h"
+#include "core/arguments.h"
 
 namespace vestrel::appearance {
 
 // An object would convert through its default member; the properties take
-// plain values only.
-void RequireValue(const VARIANT& value) {
-    const VARTYPE type = value.vt & VT_TYPEMASK;
+// plain values only. Hosts that call through the vtable pass variables by
+// reference too, so the value is taken from behind its reference first.
+Variant PlainValue(const VARIANT& value) {
+    Variant plain = ByValue(value);
+    const VARTYPE type = plain.get().vt & VT_TYPEMASK;
     if (type == VT_DISPATCH || type == VT_UNKNOWN)
         throw ComError(kTypeMismatch, L"No coinciden los tipos: se esperaba un valor, no un objeto.");
+    return plain;
 }
 
 // The conversion functions set no error info of their own: each refusal is
@@ -23,9 +27,9 @@ void ThrowIfNotConverted(HRESULT hr) {
 namespace {
 
 Variant Converted(const VARIANT& value, VARTYPE type) {
-    RequireValue(value);
+    Variant plain = PlainValue(value);
     Variant converted;
-    ThrowIfNotConverted(VariantChangeTypeEx(converted.put(), const_cast<VARIANT*>(&value), LOCALE_USER_DEFAULT, 0, type));
+    ThrowIfNotConverted(VariantChangeTypeEx(converted.put(), &plain, LOCALE_USER_DEFAULT, 0, type));
     return converted;
 }
 
@@ -58,11 +62,11 @@ Variant Long(long value) noexcept {
 }
 
 Microsoft::WRL::ComPtr<IPictureDisp> ToPicture(const VARIANT& value) {
-    const VARIANT& v = (value.vt == (VT_VARIANT | VT_BYREF) && value.pvarVal) ? *value.pvarVal : value;
+    const Variant plain = ByValue(value);
+    const VARIANT& v = plain.get();
     IUnknown* object = nullptr;
     if (v.vt == VT_DISPATCH) object = v.pdispVal;
     else if (v.vt == VT_UNKNOWN) object = v.punkVal;
-    else if (v.vt == (VT_DISPATCH | VT_BYREF) && v.ppdispVal) object = *v.ppdispVal;
     else throw ComError(kTypeMismatch, L"No coinciden los tipos: se esperaba un objeto Picture.");
     Microsoft::WRL::ComPtr<IPictureDisp> picture;
     if (object && FAILED(object->QueryInterface(IID_PPV_ARGS(&picture))))

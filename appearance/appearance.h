@@ -16,8 +16,9 @@ namespace vestrel::appearance {
 
 // Conversions of a host's variant to a control property's own type; Null,
 // objects and what does not convert fail with the runtime's error.
-// Throws a type mismatch for an object where a plain value is wanted.
-void RequireValue(const VARIANT& value);
+// The host's value, taken from behind a reference; throws a type mismatch
+// for an object where a plain value is wanted.
+Variant PlainValue(const VARIANT& value);
 // Throws the automation error, with its text, for a failed variant conversion
 // or arithmetic.
 void ThrowIfNotConverted(HRESULT hr);

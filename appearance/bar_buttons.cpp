@@ -12,13 +12,12 @@ Window& Checker() { return CheckerInstance::Get(); }
 // The value plus offset twips, as variant arithmetic adds: text that reads
 // as a number counts as the number.
 float Offset(const VARIANT& value, long offset) {
-    RequireValue(value);  // an object would be asked for its default value
+    Variant plain = PlainValue(value);  // an object would be asked for its default value
     VARIANT by{};
     by.vt = VT_I4;
     by.lVal = offset < 0 ? -offset : offset;
     Variant result;
-    ThrowIfNotConverted(offset < 0 ? VarSub(const_cast<VARIANT*>(&value), &by, result.put())
-                                   : VarAdd(const_cast<VARIANT*>(&value), &by, result.put()));
+    ThrowIfNotConverted(offset < 0 ? VarSub(&plain, &by, result.put()) : VarAdd(&plain, &by, result.put()));
     return ToSingle(result.get());
 }
 

@@ -2,8 +2,10 @@
 // ISupportErrorInfo so that hosts read the error text of a failed call.
 #pragma once
 #include <wrl/client.h>
+#include <optional>
 #include <utility>
 #include <vector>
+#include "arguments.h"
 #include "com_object.h"
 #include "errors.h"
 #include "type_library.h"
@@ -38,10 +40,16 @@ public:
         HRESULT hr = OnOwnThread();
         if (FAILED(hr)) return AsException(hr, exception);
         hr = LoadInfo();
-        if (SUCCEEDED(hr)) hr = CheckArguments(id, flags, params);
-        return FAILED(hr) ? hr
-                          : info_->Invoke(static_cast<Interface*>(this), id, flags, params, result,
-                                          exception, argError);
+        unsigned long byReference = 0;
+        if (SUCCEEDED(hr)) hr = CheckArguments(id, flags, params, byReference);
+        if (FAILED(hr)) return hr;
+        // The member sees each argument as its value, whichever way the
+        // host held it.
+        std::optional<ArgumentsByValue> arguments;
+        hr = Boundary([&] { arguments.emplace(*params, byReference); });
+        if (FAILED(hr)) return AsException(hr, exception);
+        return info_->Invoke(static_cast<Interface*>(this), id, flags, arguments->get(), result, exception,
+                             argError);
     }
     STDMETHODIMP InterfaceSupportsErrorInfo(REFIID riid) noexcept override {
         return riid == __uuidof(Interface) ? S_OK : S_FALSE;
@@ -82,20 +90,27 @@ private:
     // Invoke, which can read a caller's extra value as the member's own
     // result pointer; such a call is refused first, as an automation host
     // expects.
-    HRESULT CheckArguments(DISPID id, WORD flags, const DISPPARAMS* params) noexcept {
+    // byReference gets the member's parameters declared by reference.
+    HRESULT CheckArguments(DISPID id, WORD flags, const DISPPARAMS* params, unsigned long& byReference) noexcept {
         if (!params || (params->cArgs > 0 && !params->rgvarg) || params->cNamedArgs > params->cArgs ||
             (params->cNamedArgs > 0 && !params->rgdispidNamedArgs))
             return E_INVALIDARG;
         for (const Arity& member : Arities(info_.Get()))
-            if (member.id == id && (flags & member.kind)) return params->cArgs <= member.most ? S_OK : DISP_E_BADPARAMCOUNT;
+            if (member.id == id && (flags & member.kind)) {
+                byReference = member.byReference;
+                return params->cArgs <= member.most ? S_OK : DISP_E_BADPARAMCOUNT;
+            }
         return S_OK;  // no such member: the type library's Invoke says so
     }
 
-    // How many arguments each member takes, read once for the interface.
+    // How many arguments each member takes, and which of its parameters
+    // (bit i for parameter i) it declares by reference, read once for the
+    // interface.
     struct Arity {
         DISPID id;
         WORD kind;  // the DISPATCH_ flag that reaches it
         UINT most;
+        unsigned long byReference;
     };
     static const std::vector<Arity>& Arities(ITypeInfo* info) {
         static const std::vector<Arity> arities = [info] {
@@ -106,11 +121,15 @@ private:
                 FUNCDESC* function = nullptr;
                 if (FAILED(info->GetFuncDesc(i, &function))) continue;
                 UINT most = static_cast<UINT>(function->cParams);
-                for (SHORT p = 0; p < function->cParams; ++p)
-                    if (function->lprgelemdescParam[p].paramdesc.wParamFlags & PARAMFLAG_FRETVAL) --most;
+                unsigned long byReference = 0;
+                for (SHORT p = 0; p < function->cParams; ++p) {
+                    const USHORT parameter = function->lprgelemdescParam[p].paramdesc.wParamFlags;
+                    if (parameter & PARAMFLAG_FRETVAL) --most;
+                    else if ((parameter & PARAMFLAG_FOUT) && p < 32) byReference |= 1ul << p;
+                }
                 // INVOKE_FUNC, _PROPERTYGET, _PROPERTYPUT and _PROPERTYPUTREF are
                 // the DISPATCH_ flags of the same names.
-                if (function->cParamsOpt != -1) list.push_back({function->memid, static_cast<WORD>(function->invkind), most});
+                if (function->cParamsOpt != -1) list.push_back({function->memid, static_cast<WORD>(function->invkind), most, byReference});
                 info->ReleaseFuncDesc(function);
             }
             info->ReleaseTypeAttr(attributes);

@@ -47,5 +47,5 @@ wineserver -k; wait || true
 # no message box covers it).
 "$wine" "$bin/check_word.exe" ortografia 20 >/dev/null &
 shoot restyled.png Vestrel
-shoot about.png " Acerca del Vestrel "
+shoot about.png " Acerca del Vestrel"
 wineserver -k; wait || true

@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr wchar_t kAbout[] = L" Acerca del Vestrel ";
+constexpr wchar_t kAbout[] = L" Acerca del Vestrel";
 
 TEST_F(Checker, MisspeltWordListsSuggestionsAndShowsTheStatus) {
     ASSERT_EQ(Call(spelling_.Get(), L"Show").hr, S_OK);

@@ -142,7 +142,7 @@ protected:
         duringMenu = nullptr;
         return seen;
     }
-    HWND About() { return FormWithCaption(L" Acerca del Vestrel "); }
+    HWND About() { return FormWithCaption(L" Acerca del Vestrel"); }
     HWND Popup() { return FormWithCaption(L"PopupMenu"); }
 
     std::wstring log_;
@@ -618,7 +618,7 @@ protected:
 };
 
 TEST_F(AboutWindow, LoadsCaptionVersionAndCounterLimits) {
-    EXPECT_EQ(TextOf(about_), L" Acerca del Vestrel ");
+    EXPECT_EQ(TextOf(about_), L" Acerca del Vestrel");
     EXPECT_NE(Child(L"Static", L"Versión 1.0.54"), nullptr);
     EXPECT_NE(Child(L"Static", L"DLL ActiveX...    "), nullptr);
     EXPECT_NE(Child(L"Button", L"&Aceptar"), nullptr);

@@ -111,7 +111,7 @@ TEST_F(WordEngine, FailuresReachTheCallerWithTheStepsTakenLeftDone) {
     CallResult refused = Call(spelling_.Get(), L"Spelling");
     EXPECT_EQ(refused.hr, CO_E_SERVER_EXEC_FAILURE);
     EXPECT_NE(refused.description.find(L"Word.Application"), std::wstring::npos);
-    EXPECT_NE(FormWithCaption(L" Acerca del Vestrel "), nullptr);
+    EXPECT_NE(FormWithCaption(L" Acerca del Vestrel"), nullptr);
     EXPECT_EQ(Get(spelling_.Get(), L"mLib").Object(), nullptr);
 
     // A failing call: the list is already cleared, the status not shown.
