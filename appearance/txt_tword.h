@@ -1,22 +1,13 @@
-// txtTWord: the word box of the checker window.
+// txtTWord: the word box of the checker window, restyled by the host. Its
+// alignment, appearance and border style are stored styles.
 #pragma once
-#include "appearance.h"
 #include "vestrel_h.h"
+#include "word_box_face.h"
 
 namespace vestrel {
 
-inline forms::TextBox& WordBoxOf(CheckerWindow& window) { return window.txtWord; }
-
-class TxtTWord final : public appearance::Styled<_txtTWord, &WordBoxOf> {
+class TxtTWord final : public WordBoxFace<_txtTWord> {
 public:
-    STDMETHODIMP get_Top(VARIANT* value) noexcept override;
-    STDMETHODIMP put_Top(VARIANT value) noexcept override;
-    STDMETHODIMP get_Left(VARIANT* value) noexcept override;
-    STDMETHODIMP put_Left(VARIANT value) noexcept override;
-    STDMETHODIMP get_Width(VARIANT* value) noexcept override;
-    STDMETHODIMP put_Width(VARIANT value) noexcept override;
-    STDMETHODIMP get_Height(VARIANT* value) noexcept override;
-    STDMETHODIMP put_Height(VARIANT value) noexcept override;
     STDMETHODIMP get_BackColor(txtWordColor* value) noexcept override;
     STDMETHODIMP put_BackColor(txtWordColor value) noexcept override;
     STDMETHODIMP get_ForeColor(txtWordColor* value) noexcept override;
@@ -27,20 +18,6 @@ public:
     STDMETHODIMP put_Appearance(txtAppeareance value) noexcept override;
     STDMETHODIMP get_BorderStyle(txtBorderStyle* value) noexcept override;
     STDMETHODIMP put_BorderStyle(txtBorderStyle value) noexcept override;
-    STDMETHODIMP get_Enabled(VARIANT_BOOL* value) noexcept override;
-    STDMETHODIMP put_Enabled(VARIANT_BOOL value) noexcept override;
-    STDMETHODIMP get_FontName(VARIANT* value) noexcept override;
-    STDMETHODIMP put_FontName(VARIANT value) noexcept override;
-    STDMETHODIMP get_Locked(VARIANT_BOOL* value) noexcept override;
-    STDMETHODIMP put_Locked(VARIANT_BOOL value) noexcept override;
-    STDMETHODIMP get_MaxLength(VARIANT* value) noexcept override;
-    STDMETHODIMP put_MaxLength(VARIANT value) noexcept override;
-    STDMETHODIMP get_Text(VARIANT* value) noexcept override;
-    STDMETHODIMP put_Text(VARIANT value) noexcept override;
-    STDMETHODIMP get_ToolTipText(VARIANT* value) noexcept override;
-    STDMETHODIMP put_ToolTipText(VARIANT value) noexcept override;
-    STDMETHODIMP get_Visible(VARIANT_BOOL* value) noexcept override;
-    STDMETHODIMP put_Visible(VARIANT_BOOL value) noexcept override;
 
 private:
     long alignment_ = 0;

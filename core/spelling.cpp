@@ -7,7 +7,7 @@
 #include "forms/message_box.h"
 #include "variant.h"
 #include "window/checker_window.h"
-#include "window/word_box.h"
+#include "appearance/word_box.h"
 
 namespace vestrel {
 namespace {
@@ -47,10 +47,7 @@ STDMETHODIMP SpellingObject::Invoke(DISPID id, REFIID riid, LCID lcid, WORD flag
 STDMETHODIMP SpellingObject::SendToForm(IDispatch** control) noexcept {
     if (!control) return E_POINTER;
     *control = nullptr;
-    return Guarded([&] {
-        Checker();  // the window is loaded by the request, as for any access
-        *control = MakeObject<WordBox>().Detach();
-    });
+    return Guarded([&] { *control = WordBox::OfWindow().Detach(); });
 }
 
 STDMETHODIMP SpellingObject::get_DeleteText(VARIANT* value) noexcept {

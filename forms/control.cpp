@@ -100,6 +100,18 @@ void Control::SetFocus() {
     ::SetFocus(window_);
 }
 
+bool Control::TabStop() const { return (GetWindowLongW(window_, GWL_STYLE) & WS_TABSTOP) != 0; }
+void Control::SetTabStop(bool stops) { ChangeStyle(stops ? 0 : WS_TABSTOP, stops ? WS_TABSTOP : 0); }
+
+int Control::TabIndex() const { return form_.TabIndexOf(this); }
+
+void Control::SetTabIndex(int index) {
+    if (index < 0) throw ComError(CTL_E_INVALIDPROPERTYVALUE, L"TabIndex no puede ser negativo.");
+    form_.MoveInTabOrder(this, index);
+}
+
+void Control::Refresh() { RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN); }
+
 std::wstring WindowText(HWND window) {
     const int length = GetWindowTextLengthW(window);
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
@@ -124,6 +136,7 @@ void Control::SetFont(const Font& font) {
     description.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
     description.lfItalic = font.italic;
     description.lfUnderline = font.underline;
+    description.lfStrikeOut = font.strikethrough;
     description.lfCharSet = DEFAULT_CHARSET;
     lstrcpynW(description.lfFaceName, font.name.c_str(), LF_FACESIZE);
     HFONT handle = CreateFontIndirectW(&description);

@@ -38,6 +38,7 @@ struct Font {
     bool bold = false;
     bool italic = false;
     bool underline = false;
+    bool strikethrough = false;
 };
 
 class Control {
@@ -64,6 +65,14 @@ public:
     bool Enabled() const;
     void SetEnabled(bool enabled);
     void SetFocus();
+    // Whether Tab stops at the control.
+    bool TabStop() const;
+    void SetTabStop(bool stops);
+    // The control's place in its form's tab order, from 0.
+    int TabIndex() const;
+    void SetTabIndex(int index);
+    // Repaints the control at once.
+    void Refresh();
 
     // The window text: a caption, a button's label, a text box's contents.
     std::wstring Text() const;

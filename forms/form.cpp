@@ -341,11 +341,36 @@ void Form::SetIconResource(int id) {
 
 void Form::SetTabOrder(std::initializer_list<Control*> order) {
     tabOrder_.assign(order);
-    HWND previous = HWND_TOP;
+    ApplyTabOrder(HWND_TOP);
+}
+
+void Form::ApplyTabOrder(HWND above) {
+    HWND previous = above;
     for (Control* control : tabOrder_) {
         SetWindowPos(control->Handle(), previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         previous = control->Handle();
     }
+}
+
+int Form::TabIndexOf(const Control* control) const {
+    const auto at = std::find(tabOrder_.begin(), tabOrder_.end(), control);
+    return at == tabOrder_.end() ? -1 : static_cast<int>(at - tabOrder_.begin());
+}
+
+// An index past the end puts the control last, as forms do.
+void Form::MoveInTabOrder(Control* control, int index) {
+    // The order keeps its place among the other windows: it starts below
+    // the window that is above the first of its controls now.
+    HWND above = HWND_TOP;
+    for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const Control* owner = ControlOf(child);
+        if (owner && TabIndexOf(owner) >= 0) break;
+        above = child;
+    }
+    tabOrder_.erase(std::remove(tabOrder_.begin(), tabOrder_.end(), control), tabOrder_.end());
+    const size_t place = std::min(static_cast<size_t>(index), tabOrder_.size());
+    tabOrder_.insert(tabOrder_.begin() + static_cast<std::ptrdiff_t>(place), control);
+    ApplyTabOrder(above);
 }
 
 void Form::SetDefaultButton(Control& button) {

@@ -115,6 +115,11 @@ private:
     void Add(Timer* timer) { timers_.push_back(timer); }
     void Remove(Timer* timer);
     void FocusFirst();
+    // Lays the tab order's controls in that order among the form's windows,
+    // which is the order Tab follows.
+    void ApplyTabOrder(HWND above);
+    int TabIndexOf(const Control* control) const;
+    void MoveInTabOrder(Control* control, int index);
     void EndMoveLoop() noexcept;
     void Enter() noexcept { ++depth_; }
     void Leave() noexcept;

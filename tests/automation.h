@@ -35,6 +35,13 @@ inline VARIANT Str(const std::wstring& text) {
     v.bstrVal = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
     return v;
 }
+// A variant of a type that carries no value of its own (Empty, Null, Nothing).
+inline VARIANT Of(VARTYPE vt) {
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = vt;
+    return v;
+}
 inline VARIANT Int(long n) {
     VARIANT v;
     v.vt = VT_I4;

@@ -255,3 +255,135 @@ TEST_F(Checker, WordBoxObjectWorksOnTheRealControlAndAcrossUnloads) {
 }
 
 }  // namespace
+
+namespace {
+
+// The control's font, as the word box's window was given it.
+LOGFONTW FontOf(HWND window) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof(font), &font);
+    return font;
+}
+
+}  // namespace
+
+TEST_F(Checker, WordBoxObjectIsOneObjectWhileTheWindowStaysLoaded) {
+    CallResult first = Call(spelling_.Get(), L"SendToForm");
+    CallResult again = Call(NewSpelling().Get(), L"SendToForm");
+    ASSERT_NE(first.Object(), nullptr);
+    // A host compares objects by their IUnknown, as VBScript's Is does.
+    Microsoft::WRL::ComPtr<IUnknown> one, two;
+    first.Object()->QueryInterface(IID_PPV_ARGS(&one));
+    again.Object()->QueryInterface(IID_PPV_ARGS(&two));
+    EXPECT_EQ(one.Get(), two.Get());
+    // A window loaded anew has a box of its own, and so an object of its own.
+    CloseForms();
+    CallResult reloaded = Call(spelling_.Get(), L"SendToForm");
+    Microsoft::WRL::ComPtr<IUnknown> three;
+    reloaded.Object()->QueryInterface(IID_PPV_ARGS(&three));
+    EXPECT_NE(three.Get(), one.Get());
+    CallResult same = Call(spelling_.Get(), L"SendToForm");
+    EXPECT_EQ(same.Object(), reloaded.Object());
+}
+
+TEST_F(Checker, WordBoxObjectOffersWhatAHostExpectsOfATextBox) {
+    CallResult box = Call(spelling_.Get(), L"SendToForm");
+    IDispatch* control = box.Object();
+    ASSERT_NE(control, nullptr);
+    HWND window = WordBox();
+    // The text is the default member: a host writes s.SendToForm = "x".
+    VARIANT word = Str(L"casa");
+    DISPID put = DISPID_PROPERTYPUT;
+    DISPPARAMS params{&word, &put, 1, 1};
+    ASSERT_EQ(control->Invoke(DISPID_VALUE, IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr, nullptr), S_OK);
+    VariantClear(&word);
+    EXPECT_EQ(TextOf(window), L"casa");
+
+    // The control's own alignment: 0 left, 1 right, 2 centred.
+    EXPECT_EQ(Get(control, L"Alignment").Long(), 0);
+    ASSERT_EQ(Put(control, L"Alignment", Int(2)).hr, S_OK);
+    EXPECT_TRUE(GetWindowLongW(WordBox(), GWL_STYLE) & ES_CENTER);
+    ASSERT_EQ(Put(control, L"Alignment", Int(1)).hr, S_OK);
+    EXPECT_TRUE(GetWindowLongW(WordBox(), GWL_STYLE) & ES_RIGHT);
+    EXPECT_EQ(Get(control, L"Alignment").Long(), 1);
+    CallResult refused = Put(control, L"Alignment", Int(3));
+    EXPECT_EQ(refused.hr, CTL_E_INVALIDPROPERTYVALUE);
+    EXPECT_FALSE(refused.description.empty());
+    EXPECT_EQ(Get(control, L"Alignment").Long(), 1);
+    window = WordBox();
+
+    // Font members reach the window's font.
+    struct FontFlag {
+        const wchar_t* name;
+        BYTE LOGFONTW::*field;
+    } const kFlags[] = {{L"FontItalic", &LOGFONTW::lfItalic},
+                        {L"FontUnderline", &LOGFONTW::lfUnderline},
+                        {L"FontStrikethru", &LOGFONTW::lfStrikeOut}};
+    for (const FontFlag& flag : kFlags) {
+        EXPECT_EQ(Get(control, flag.name).value.vt, VT_BOOL) << flag.name;
+        ASSERT_EQ(Put(control, flag.name, Int(-1)).hr, S_OK) << flag.name;
+        EXPECT_TRUE(FontOf(window).*flag.field) << flag.name;
+        EXPECT_EQ(Get(control, flag.name).Long(), -1) << flag.name;
+    }
+    ASSERT_EQ(Put(control, L"FontSize", Str(L"12")).hr, S_OK);
+    EXPECT_EQ(Get(control, L"FontSize").value.vt, VT_R4);
+    EXPECT_FLOAT_EQ(Get(control, L"FontSize").value.fltVal, 12.0f);
+    EXPECT_EQ(FontOf(window).lfHeight, -16);
+
+    ASSERT_EQ(Put(control, L"Tag", Int(42)).hr, S_OK);
+    EXPECT_EQ(Get(control, L"Tag").Text(), L"42");
+    ASSERT_EQ(Put(control, L"ToolTipText", Str(L"Escriba aquí")).hr, S_OK);
+    EXPECT_EQ(Get(control, L"ToolTipText").Text(), L"Escriba aquí");
+
+    // Tab order: the list, the check button, the word box, the close button.
+    EXPECT_EQ(Get(control, L"TabIndex").Long(), 2);
+    EXPECT_EQ(Get(control, L"TabStop").Long(), -1);
+    ASSERT_EQ(Put(control, L"TabIndex", Int(0)).hr, S_OK);
+    EXPECT_EQ(Get(control, L"TabIndex").Long(), 0);
+    ASSERT_EQ(Call(spelling_.Get(), L"Show").hr, S_OK);
+    SetFocus(CloseButton());
+    EXPECT_EQ(GetNextDlgTabItem(Window(), CloseButton(), FALSE), WordBox()) << "Tab from the last control";
+    ASSERT_EQ(Put(control, L"TabIndex", Int(99)).hr, S_OK);
+    EXPECT_EQ(Get(control, L"TabIndex").Long(), 3);
+    EXPECT_EQ(GetNextDlgTabItem(Window(), CloseButton(), FALSE), WordBox()) << "Tab from the close button";
+    EXPECT_EQ(GetNextDlgTabItem(Window(), WordBox(), TRUE), CloseButton()) << "Shift+Tab from the word box";
+    EXPECT_EQ(Put(control, L"TabIndex", Int(-1)).hr, CTL_E_INVALIDPROPERTYVALUE);
+    ASSERT_EQ(Put(control, L"TabStop", Int(0)).hr, S_OK);
+    EXPECT_FALSE(GetWindowLongW(WordBox(), GWL_STYLE) & WS_TABSTOP);
+    EXPECT_EQ(Get(control, L"TabStop").Long(), 0);
+
+    EXPECT_EQ(Call(control, L"Refresh").hr, S_OK);
+    ASSERT_EQ(Call(control, L"SetFocus").hr, S_OK);
+    EXPECT_EQ(GetFocus(), WordBox());
+}
+
+// txtTWord and the control object are two faces of one box: what one writes
+// the other reads, with the same types.
+TEST_F(Checker, WordBoxObjectAndTxtTWordAgree) {
+    CallResult box = Call(spelling_.Get(), L"SendToForm");
+    IDispatch* control = box.Object();
+    auto styler = NewObject(CLSID_txtTWord);
+    const struct {
+        const wchar_t* name;
+        VARIANT (*value)();
+    } kShared[] = {{L"Top", [] { return Str(L"1200"); }},       {L"Left", [] { return Int(300); }},
+                   {L"Width", [] { return Int(2000); }},        {L"Height", [] { return Int(400); }},
+                   {L"Text", [] { return Int(12); }},           {L"MaxLength", [] { return Str(L"10"); }},
+                   {L"FontName", [] { return Str(L"Arial"); }}, {L"ToolTipText", [] { return Str(L"una"); }},
+                   {L"Locked", [] { return Int(-1); }},         {L"Enabled", [] { return Int(0); }},
+                   {L"Visible", [] { return Int(0); }},         {L"BackColor", [] { return Int(0xFF); }},
+                   {L"ForeColor", [] { return Int(0xFF00); }}};
+    for (const auto& member : kShared) {
+        for (IDispatch* writer : {control, styler.Get()}) {
+            ASSERT_EQ(Put(writer, member.name, member.value()).hr, S_OK) << member.name;
+            CallResult a = Get(control, member.name), b = Get(styler.Get(), member.name);
+            EXPECT_EQ(a.value.vt, b.value.vt) << member.name;
+            EXPECT_EQ(VarCmp(&a.value, &b.value, LOCALE_INVARIANT, 0), VARCMP_EQ) << member.name;
+        }
+    }
+    // A refusal is the same too, with the same text.
+    CallResult a = Put(control, L"MaxLength", Of(VT_NULL)), b = Put(styler.Get(), L"MaxLength", Of(VT_NULL));
+    EXPECT_EQ(a.hr, b.hr);
+    EXPECT_EQ(a.description, b.description);
+    EXPECT_FALSE(a.description.empty());
+}

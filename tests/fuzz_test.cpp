@@ -243,12 +243,6 @@ struct HostileValue {
     Answer boolean;  // into a Boolean
 };
 
-VARIANT Of(VARTYPE vt) {
-    VARIANT v;
-    VariantInit(&v);
-    v.vt = vt;
-    return v;
-}
 VARIANT Real(double d) {
     VARIANT v = Of(VT_R8);
     v.dblVal = d;

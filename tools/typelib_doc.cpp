@@ -233,16 +233,23 @@ public:
         out_ += L"Interface `" + Name(info) + L"`, IID `" + Guid(attr->guid) + L"`";
         const std::wstring flags = Flags(attr->wTypeFlags | halfAttr->wTypeFlags);
         out_ += flags.empty() ? L".\n\n" : L": " + flags + L".\n\n";
-        out_ += L"| Dispatch id | Member | Kind | Type | Vtable slots |\n|---|---|---|---|---|\n";
-        for (const Member& m : Members(half.Get())) {
+        const std::vector<Member> members = Members(half.Get());
+        // An interface whose every member says what it does gets a column
+        // for it; otherwise the few help strings follow the table.
+        bool described = !members.empty();
+        for (const Member& m : members) described = described && !m.help.empty();
+        out_ += described ? L"| Dispatch id | Member | Kind | Type | Vtable slots | Description |\n|---|---|---|---|---|---|\n"
+                          : L"| Dispatch id | Member | Kind | Type | Vtable slots |\n|---|---|---|---|---|\n";
+        for (const Member& m : members) {
             const bool method = m.accessors.front() == L"method";
             std::vector<std::wstring> slots;
             for (int slot : m.slots) slots.push_back(std::to_wstring(slot));
             out_ += L"| " + Hex(static_cast<unsigned long>(m.id)) + L" | `" + m.name + (method ? m.parameters : L"") +
                     L"` | " + (method ? L"method" : L"property (" + Join(m.accessors, L", ") + L")") + L" | " +
-                    (m.type.empty() ? L"" : L"`" + m.type + L"`") + L" | " + Join(slots, L", ") + L" |\n";
+                    (m.type.empty() ? L"" : L"`" + m.type + L"`") + L" | " + Join(slots, L", ") + L" |" +
+                    (described ? L" " + m.help + L" |\n" : L"\n");
             if (!m.type.empty()) users_[m.type].push_back(L"`" + owner + L"." + m.name + L"`");
-            if (!m.help.empty()) notes_.push_back(L"`" + m.name + L"`: \"" + m.help + L"\"");
+            if (!m.help.empty() && !described) notes_.push_back(L"`" + m.name + L"`: \"" + m.help + L"\"");
         }
         out_ += L"\n";
         if (!notes_.empty()) {

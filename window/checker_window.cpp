@@ -157,7 +157,10 @@ void CheckerWindow::OfferMenu(const forms::MouseEvent& press) {
     PopupMenu(popup.mnuPopupMenu, forms::kPopupCenterAlign, 1100, 450, &popup.mnuHelp);
 }
 
-void CheckerWindow::OnUnload() { AboutInstance::Unload(); }
+void CheckerWindow::OnUnload() {
+    wordBoxObject.Reset();
+    AboutInstance::Unload();
+}
 
 Variant CheckerWindow::RutaDic() {
     Microsoft::WRL::ComPtr<IDispatch> engine = engine_adapter::Create();

@@ -50,6 +50,11 @@ public:
     forms::Image BtnCerrar;
     forms::Shape Label6;
 
+    // The word box as one control object for hosts (Spelling.SendToForm),
+    // made on first request and kept while this window is loaded, so that
+    // every request hands out the same object.
+    Microsoft::WRL::ComPtr<IDispatch> wordBoxObject;
+
 private:
     void OnUnload() override;
     void CloseReleased();
