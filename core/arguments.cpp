@@ -1,4 +1,5 @@
 #include "arguments.h"
+#include <wrl/client.h>
 #include "errors.h"
 
 namespace vestrel {
@@ -19,29 +20,84 @@ Variant ByValue(const VARIANT& value) {
     return plain;
 }
 
-ArgumentsByValue::ArgumentsByValue(const DISPPARAMS& params, unsigned long byReference) {
+namespace {
+
+// Whether a parameter of this type can receive an object: a variant, an
+// interface, or an alias of one.
+bool TakesObject(ITypeInfo* info, const TYPEDESC& type) {
+    switch (type.vt) {
+    case VT_VARIANT: case VT_DISPATCH: case VT_UNKNOWN: return true;
+    case VT_PTR: return type.lptdesc && TakesObject(info, *type.lptdesc);
+    case VT_USERDEFINED: break;
+    default: return false;
+    }
+    Microsoft::WRL::ComPtr<ITypeInfo> named;
+    TYPEATTR* attributes = nullptr;
+    if (FAILED(info->GetRefTypeInfo(type.hreftype, &named)) || FAILED(named->GetTypeAttr(&attributes))) return true;
+    const bool takes = attributes->typekind == TKIND_ALIAS ? TakesObject(named.Get(), attributes->tdescAlias)
+                                                          : attributes->typekind != TKIND_ENUM;
+    named->ReleaseTypeAttr(attributes);
+    return takes;
+}
+
+bool IsObject(const VARIANT& value) { return value.vt == VT_DISPATCH || value.vt == VT_UNKNOWN; }
+
+}  // namespace
+
+std::vector<MemberShape> MemberShapes(ITypeInfo* info) {
+    std::vector<MemberShape> shapes;
+    TYPEATTR* attributes = nullptr;
+    if (FAILED(info->GetTypeAttr(&attributes))) return shapes;
+    for (UINT i = 0; i < attributes->cFuncs; ++i) {
+        FUNCDESC* function = nullptr;
+        if (FAILED(info->GetFuncDesc(i, &function))) continue;
+        // INVOKE_FUNC, _PROPERTYGET, _PROPERTYPUT and _PROPERTYPUTREF are the
+        // DISPATCH_ flags of the same names.
+        MemberShape shape{function->memid, static_cast<WORD>(function->invkind), 0, 0, 0};
+        for (SHORT p = 0; p < function->cParams && p < 32; ++p) {
+            const ELEMDESC& parameter = function->lprgelemdescParam[p];
+            if (parameter.paramdesc.wParamFlags & PARAMFLAG_FRETVAL) continue;
+            ++shape.count;
+            if (parameter.paramdesc.wParamFlags & PARAMFLAG_FOUT) shape.byReference |= 1ul << p;
+            if (!TakesObject(info, parameter.tdesc)) shape.plain |= 1ul << p;
+        }
+        if (function->cParamsOpt != -1) shapes.push_back(shape);
+        info->ReleaseFuncDesc(function);
+    }
+    info->ReleaseTypeAttr(attributes);
+    return shapes;
+}
+
+ArgumentsByValue::ArgumentsByValue(const DISPPARAMS& params, const MemberShape* shape) {
     values_.reserve(params.cArgs);
     names_.assign(params.rgdispidNamedArgs, params.rgdispidNamedArgs + params.cNamedArgs);
-    // rgvarg holds the named arguments first, then the positional ones from
-    // the last parameter to the first.
-    for (UINT i = 0; i < params.cArgs; ++i) {
-        const LONG parameter = i < params.cNamedArgs ? params.rgdispidNamedArgs[i] : static_cast<LONG>(params.cArgs - 1 - i);
-        const bool kept = parameter >= 0 && parameter < 32 && (byReference >> parameter & 1);
-        VARIANT value;
-        VariantInit(&value);
-        // A kept reference still points at the caller's variable; clearing
-        // it later frees nothing of the caller's.
-        if (kept) {
-            value = params.rgvarg[i];
-        } else {
-            try {
+    const unsigned long byReference = shape ? shape->byReference : 0, plain = shape ? shape->plain : 0;
+    try {
+        // rgvarg holds the named arguments first, then the positional ones
+        // from the last parameter to the first; a property's new value is
+        // its last parameter.
+        for (UINT i = 0; i < params.cArgs; ++i) {
+            LONG parameter = i < params.cNamedArgs ? params.rgdispidNamedArgs[i] : static_cast<LONG>(params.cArgs - 1 - i);
+            if (parameter == DISPID_PROPERTYPUT && shape) parameter = static_cast<LONG>(shape->count) - 1;
+            const bool known = parameter >= 0 && parameter < 32;
+            VARIANT value;
+            VariantInit(&value);
+            // A kept reference still points at the caller's variable;
+            // clearing it later frees nothing of the caller's.
+            if (known && (byReference >> parameter & 1)) {
+                value = params.rgvarg[i];
+            } else {
                 ByValue(params.rgvarg[i]).Detach(&value);
-            } catch (...) {
-                for (VARIANT& taken : values_) VariantClear(&taken);
-                throw;
+                if (known && (plain >> parameter & 1) && IsObject(value)) {
+                    VariantClear(&value);
+                    throw ComError(DISP_E_TYPEMISMATCH, L"No coinciden los tipos: se esperaba un valor, no un objeto.");
+                }
             }
+            values_.push_back(value);
         }
-        values_.push_back(value);
+    } catch (...) {
+        for (VARIANT& taken : values_) VariantClear(&taken);
+        throw;
     }
     params_ = {values_.data(), names_.data(), params.cArgs, params.cNamedArgs};
 }

@@ -14,12 +14,25 @@ namespace vestrel {
 // reference to nothing, or to another reference, is refused (ComError).
 Variant ByValue(const VARIANT& value);
 
+// What a member declares of its parameters, from its type information.
+struct MemberShape {
+    DISPID id;
+    WORD kind;                  // the DISPATCH_ flag that reaches it
+    UINT count;                 // its parameters less the result
+    unsigned long byReference;  // bit i: parameter i is an out parameter
+    unsigned long plain;        // bit i: parameter i takes a value, never an object
+};
+std::vector<MemberShape> MemberShapes(ITypeInfo* info);
+
 // A call's DISPPARAMS with every argument taken by value, except those for
-// the parameters that the member declares by reference (bit i of
-// byReference for parameter i), which keep pointing at the caller's.
+// the member's out parameters, which keep pointing at the caller's. An
+// object for a parameter that takes a value is refused as a type mismatch:
+// automation would take its default member, a number or a text that the
+// host never meant (a picture's handle as a position). shape is nullptr
+// for a member the type information does not know.
 class ArgumentsByValue {
 public:
-    ArgumentsByValue(const DISPPARAMS& params, unsigned long byReference);
+    ArgumentsByValue(const DISPPARAMS& params, const MemberShape* shape);
     ~ArgumentsByValue();
     ArgumentsByValue(const ArgumentsByValue&) = delete;
     ArgumentsByValue& operator=(const ArgumentsByValue&) = delete;

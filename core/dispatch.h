@@ -40,13 +40,13 @@ public:
         HRESULT hr = OnOwnThread();
         if (FAILED(hr)) return AsException(hr, exception);
         hr = LoadInfo();
-        unsigned long byReference = 0;
-        if (SUCCEEDED(hr)) hr = CheckArguments(id, flags, params, byReference);
+        const MemberShape* shape = nullptr;
+        if (SUCCEEDED(hr)) hr = CheckArguments(id, flags, params, shape);
         if (FAILED(hr)) return hr;
         // The member sees each argument as its value, whichever way the
         // host held it.
         std::optional<ArgumentsByValue> arguments;
-        hr = Boundary([&] { arguments.emplace(*params, byReference); });
+        hr = Boundary([&] { arguments.emplace(*params, shape); });
         if (FAILED(hr)) return AsException(hr, exception);
         return info_->Invoke(static_cast<Interface*>(this), id, flags, arguments->get(), result, exception,
                              argError);
@@ -89,53 +89,22 @@ private:
     // More arguments than the member takes would reach the type library's
     // Invoke, which can read a caller's extra value as the member's own
     // result pointer; such a call is refused first, as an automation host
-    // expects.
-    // byReference gets the member's parameters declared by reference.
-    HRESULT CheckArguments(DISPID id, WORD flags, const DISPPARAMS* params, unsigned long& byReference) noexcept {
+    // expects. shape gets the member's, when there is one.
+    HRESULT CheckArguments(DISPID id, WORD flags, const DISPPARAMS* params, const MemberShape*& shape) noexcept {
         if (!params || (params->cArgs > 0 && !params->rgvarg) || params->cNamedArgs > params->cArgs ||
             (params->cNamedArgs > 0 && !params->rgdispidNamedArgs))
             return E_INVALIDARG;
-        for (const Arity& member : Arities(info_.Get()))
+        for (const MemberShape& member : Shapes(info_.Get()))
             if (member.id == id && (flags & member.kind)) {
-                byReference = member.byReference;
-                return params->cArgs <= member.most ? S_OK : DISP_E_BADPARAMCOUNT;
+                shape = &member;
+                return params->cArgs <= member.count ? S_OK : DISP_E_BADPARAMCOUNT;
             }
         return S_OK;  // no such member: the type library's Invoke says so
     }
-
-    // How many arguments each member takes, and which of its parameters
-    // (bit i for parameter i) it declares by reference, read once for the
-    // interface.
-    struct Arity {
-        DISPID id;
-        WORD kind;  // the DISPATCH_ flag that reaches it
-        UINT most;
-        unsigned long byReference;
-    };
-    static const std::vector<Arity>& Arities(ITypeInfo* info) {
-        static const std::vector<Arity> arities = [info] {
-            std::vector<Arity> list;
-            TYPEATTR* attributes = nullptr;
-            if (FAILED(info->GetTypeAttr(&attributes))) return list;
-            for (UINT i = 0; i < attributes->cFuncs; ++i) {
-                FUNCDESC* function = nullptr;
-                if (FAILED(info->GetFuncDesc(i, &function))) continue;
-                UINT most = static_cast<UINT>(function->cParams);
-                unsigned long byReference = 0;
-                for (SHORT p = 0; p < function->cParams; ++p) {
-                    const USHORT parameter = function->lprgelemdescParam[p].paramdesc.wParamFlags;
-                    if (parameter & PARAMFLAG_FRETVAL) --most;
-                    else if ((parameter & PARAMFLAG_FOUT) && p < 32) byReference |= 1ul << p;
-                }
-                // INVOKE_FUNC, _PROPERTYGET, _PROPERTYPUT and _PROPERTYPUTREF are
-                // the DISPATCH_ flags of the same names.
-                if (function->cParamsOpt != -1) list.push_back({function->memid, static_cast<WORD>(function->invkind), most, byReference});
-                info->ReleaseFuncDesc(function);
-            }
-            info->ReleaseTypeAttr(attributes);
-            return list;
-        }();
-        return arities;
+    // Read once for the interface.
+    static const std::vector<MemberShape>& Shapes(ITypeInfo* info) {
+        static const std::vector<MemberShape> shapes = MemberShapes(info);
+        return shapes;
     }
 
     HRESULT LoadInfo() noexcept {
