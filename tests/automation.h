@@ -18,6 +18,13 @@ struct CallResult {
         : hr(other.hr), value(other.value), description(std::move(other.description)), source(std::move(other.source)) {
         VariantInit(&other.value);
     }
+    CallResult& operator=(CallResult&& other) noexcept {
+        std::swap(hr, other.hr);
+        std::swap(value, other.value);
+        std::swap(description, other.description);
+        std::swap(source, other.source);
+        return *this;
+    }
     std::wstring Text() const { return value.vt == VT_BSTR && value.bstrVal ? std::wstring(value.bstrVal, SysStringLen(value.bstrVal)) : L""; }
     IDispatch* Object() const { return value.vt == VT_DISPATCH ? value.pdispVal : nullptr; }
     long Long() const {
@@ -47,6 +54,19 @@ inline VARIANT Int(long n) {
     v.vt = VT_I4;
     v.lVal = n;
     return v;
+}
+
+// Two reads of a value answer the same (NaN included).
+inline bool SameValue(const VARIANT& a, const VARIANT& b) {
+    if (a.vt != b.vt) return false;
+    switch (a.vt) {
+        case VT_EMPTY: case VT_NULL: return true;
+        case VT_BSTR: return VarBstrCmp(a.bstrVal, b.bstrVal, LOCALE_INVARIANT, 0) == VARCMP_EQ;
+        case VT_DISPATCH: case VT_UNKNOWN: return a.punkVal == b.punkVal;
+        case VT_R4: return a.fltVal == b.fltVal || (a.fltVal != a.fltVal && b.fltVal != b.fltVal);
+        case VT_R8: return a.dblVal == b.dblVal || (a.dblVal != a.dblVal && b.dblVal != b.dblVal);
+        default: return VarCmp(const_cast<VARIANT*>(&a), const_cast<VARIANT*>(&b), LOCALE_INVARIANT, 0) == VARCMP_EQ;
+    }
 }
 
 // args in the member's order; they are cleared after the call.
