@@ -90,7 +90,7 @@ ArgumentsByValue::ArgumentsByValue(const DISPPARAMS& params, const MemberShape* 
                 ByValue(params.rgvarg[i]).Detach(&value);
                 if (known && (plain >> parameter & 1) && IsObject(value)) {
                     VariantClear(&value);
-                    throw ComError(DISP_E_TYPEMISMATCH, L"No coinciden los tipos: se esperaba un valor, no un objeto.");
+                    throw ComError(kTypeMismatch, L"No coinciden los tipos: se esperaba un valor, no un objeto.");
                 }
             }
             values_.push_back(value);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# host_script.sh ARCH SCRIPT: runs a VBScript host script (wine cscript) of
-# that architecture with the built-in engine, answering its message boxes;
+# host_script.sh ARCH SCRIPT: runs a host script (wine cscript: VBScript or
+# JScript) or a host program (a .exe) of that architecture with the
+# built-in engine, answering its message boxes;
 # it passes when the script reports no failure (or, with VERDICT set, when
 # a line of its output matches that pattern). With BOXES_FILE set, the
 # boxes answered (title|text, a line each) are left in that file. Further
@@ -18,7 +19,10 @@ bash "$(dirname "$0")/../scripts/register.sh" "$arch" >/dev/null 2>&1 || { echo 
 "$wine" "$bin/answer_boxes.exe" "$(winpath "$work")\\boxes.txt" "$(winpath "$work")\\stop" 60 &
 answerer=$!
 sleep 1
-output=$(VESTREL_ENGINE=builtin "$wine" cscript //nologo "$(winpath "$script")" "$@" 2>&1)
+case $script in
+  *.exe) output=$(VESTREL_ENGINE=builtin "$wine" "$script" "$@" 2>&1) ;;
+  *) output=$(VESTREL_ENGINE=builtin "$wine" cscript //nologo "$(winpath "$script")" "$@" 2>&1) ;;
+esac
 status=$?
 echo "$output"
 touch "$work/stop"
