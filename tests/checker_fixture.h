@@ -162,3 +162,18 @@ protected:
     Microsoft::WRL::ComPtr<IDispatch> spelling_;
     std::unique_ptr<BoxAnswerer> boxes_;
 };
+
+// The same, with message boxes and help or mail requests recorded instead
+// of shown: for runs of many calls, any of which may open a box.
+class QuietChecker : public Checker {
+protected:
+    void BeforeLoad() override {
+        SetEnvironmentVariableW(L"VESTREL_MESSAGE_LOG", L"NUL");
+        SetEnvironmentVariableW(L"VESTREL_SHELL_LOG", L"NUL");
+    }
+    void TearDown() override {
+        SetEnvironmentVariableW(L"VESTREL_MESSAGE_LOG", nullptr);
+        SetEnvironmentVariableW(L"VESTREL_SHELL_LOG", nullptr);
+        Checker::TearDown();
+    }
+};

@@ -83,19 +83,7 @@ private:
     std::deque<BSTR> strings_;
 };
 
-class Fuzz : public Checker {
-protected:
-    void BeforeLoad() override {
-        // Message boxes and help or mail requests are recorded, not shown.
-        SetEnvironmentVariableW(L"VESTREL_MESSAGE_LOG", L"NUL");
-        SetEnvironmentVariableW(L"VESTREL_SHELL_LOG", L"NUL");
-    }
-    void TearDown() override {
-        SetEnvironmentVariableW(L"VESTREL_MESSAGE_LOG", nullptr);
-        SetEnvironmentVariableW(L"VESTREL_SHELL_LOG", nullptr);
-        Checker::TearDown();
-    }
-};
+using Fuzz = QuietChecker;
 
 }  // namespace
 

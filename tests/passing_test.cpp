@@ -87,18 +87,8 @@ std::wstring Hex(HRESULT hr) {
     return text;
 }
 
-class Passing : public Checker {
+class Passing : public QuietChecker {
 protected:
-    void BeforeLoad() override {
-        SetEnvironmentVariableW(L"VESTREL_MESSAGE_LOG", L"NUL");
-        SetEnvironmentVariableW(L"VESTREL_SHELL_LOG", L"NUL");
-    }
-    void TearDown() override {
-        SetEnvironmentVariableW(L"VESTREL_MESSAGE_LOG", nullptr);
-        SetEnvironmentVariableW(L"VESTREL_SHELL_LOG", nullptr);
-        Checker::TearDown();
-    }
-
     // The controls of every form of the thread, as Windows has them.
     static std::wstring Windows() {
         std::vector<std::wstring> forms;
