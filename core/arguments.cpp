@@ -54,10 +54,11 @@ std::vector<MemberShape> MemberShapes(ITypeInfo* info) {
         // INVOKE_FUNC, _PROPERTYGET, _PROPERTYPUT and _PROPERTYPUTREF are the
         // DISPATCH_ flags of the same names.
         MemberShape shape{function->memid, static_cast<WORD>(function->invkind), 0, 0, 0};
-        for (SHORT p = 0; p < function->cParams && p < 32; ++p) {
+        for (SHORT p = 0; p < function->cParams; ++p) {
             const ELEMDESC& parameter = function->lprgelemdescParam[p];
             if (parameter.paramdesc.wParamFlags & PARAMFLAG_FRETVAL) continue;
             ++shape.count;
+            if (p >= 32) continue;  // beyond the masks: taken by value, as automation allows
             if (parameter.paramdesc.wParamFlags & PARAMFLAG_FOUT) shape.byReference |= 1ul << p;
             if (!TakesObject(info, parameter.tdesc)) shape.plain |= 1ul << p;
         }
