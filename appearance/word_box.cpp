@@ -6,8 +6,6 @@ namespace {
 using namespace appearance;
 using Window = CheckerWindow;
 
-forms::TextBox& Box(Window& w) { return w.txtWord; }
-
 }  // namespace
 
 Microsoft::WRL::ComPtr<IDispatch> WordBox::OfWindow() {
@@ -17,29 +15,29 @@ Microsoft::WRL::ComPtr<IDispatch> WordBox::OfWindow() {
 }
 
 STDMETHODIMP WordBox::get_SelStart(long* v) noexcept {
-    return Read(v, [](Window& w) { return static_cast<long>(Box(w).SelStart()); });
+    return Read(v, [](Window& w) { return static_cast<long>(WordBoxOf(w).SelStart()); });
 }
-STDMETHODIMP WordBox::put_SelStart(long v) noexcept { return Write([&](Window& w) { Box(w).SetSelStart(v); }); }
+STDMETHODIMP WordBox::put_SelStart(long v) noexcept { return Write([&](Window& w) { WordBoxOf(w).SetSelStart(v); }); }
 STDMETHODIMP WordBox::get_SelLength(long* v) noexcept {
-    return Read(v, [](Window& w) { return static_cast<long>(Box(w).SelLength()); });
+    return Read(v, [](Window& w) { return static_cast<long>(WordBoxOf(w).SelLength()); });
 }
-STDMETHODIMP WordBox::put_SelLength(long v) noexcept { return Write([&](Window& w) { Box(w).SetSelLength(v); }); }
+STDMETHODIMP WordBox::put_SelLength(long v) noexcept { return Write([&](Window& w) { WordBoxOf(w).SetSelLength(v); }); }
 STDMETHODIMP WordBox::get_SelText(VARIANT* v) noexcept {
-    return ReadVariant(v, [](Window& w) { return Variant::String(Box(w).SelText()); });
+    return ReadVariant(v, [](Window& w) { return Variant::String(WordBoxOf(w).SelText()); });
 }
 STDMETHODIMP WordBox::put_SelText(VARIANT v) noexcept {
-    return Write([&](Window& w) { Box(w).SetSelText(ToText(v)); });
+    return Write([&](Window& w) { WordBoxOf(w).SetSelText(ToText(v)); });
 }
 
 // The control's own alignment: 0 left, 1 right, 2 centred.
 STDMETHODIMP WordBox::get_Alignment(long* v) noexcept {
-    return Read(v, [](Window& w) { return static_cast<long>(Box(w).GetAlignment()); });
+    return Read(v, [](Window& w) { return static_cast<long>(WordBoxOf(w).GetAlignment()); });
 }
 STDMETHODIMP WordBox::put_Alignment(long v) noexcept {
     return Write([&](Window& w) {
         if (v < 0 || v > 2)
             throw ComError(CTL_E_INVALIDPROPERTYVALUE, L"La alineación no es válida: 0 izquierda, 1 derecha, 2 centro.");
-        Box(w).SetAlignment(static_cast<forms::Alignment>(v));
+        WordBoxOf(w).SetAlignment(static_cast<forms::Alignment>(v));
     });
 }
 
@@ -50,13 +48,13 @@ STDMETHODIMP WordBox::put_ForeColor(long v) noexcept { return PutForeColor(v); }
 
 // Points, as a single-precision number.
 STDMETHODIMP WordBox::get_FontSize(VARIANT* v) noexcept {
-    return ReadVariant(v, [](Window& w) { return Single(Box(w).GetFont().size); });
+    return ReadVariant(v, [](Window& w) { return Single(WordBoxOf(w).GetFont().size); });
 }
 STDMETHODIMP WordBox::put_FontSize(VARIANT v) noexcept {
     return Write([&](Window& w) {
-        forms::Font font = Box(w).GetFont();
+        forms::Font font = WordBoxOf(w).GetFont();
         font.size = ToSingle(v);
-        Box(w).SetFont(font);
+        WordBoxOf(w).SetFont(font);
     });
 }
 STDMETHODIMP WordBox::get_FontBold(VARIANT* v) noexcept { return GetFontFlag<&forms::Font::bold>(v); }
@@ -70,26 +68,26 @@ STDMETHODIMP WordBox::put_FontStrikethru(VARIANT v) noexcept { return PutFontFla
 
 // A text the host keeps with the box; the component never reads it.
 STDMETHODIMP WordBox::get_Tag(VARIANT* v) noexcept {
-    return ReadVariant(v, [](Window& w) { return Variant::String(Box(w).Tag()); });
+    return ReadVariant(v, [](Window& w) { return Variant::String(WordBoxOf(w).Tag()); });
 }
-STDMETHODIMP WordBox::put_Tag(VARIANT v) noexcept { return Write([&](Window& w) { Box(w).SetTag(ToText(v)); }); }
+STDMETHODIMP WordBox::put_Tag(VARIANT v) noexcept { return Write([&](Window& w) { WordBoxOf(w).SetTag(ToText(v)); }); }
 
 STDMETHODIMP WordBox::get_TabIndex(short* v) noexcept {
-    return Read(v, [](Window& w) { return static_cast<short>(Box(w).TabIndex()); });
+    return Read(v, [](Window& w) { return static_cast<short>(WordBoxOf(w).TabIndex()); });
 }
-STDMETHODIMP WordBox::put_TabIndex(short v) noexcept { return Write([&](Window& w) { Box(w).SetTabIndex(v); }); }
+STDMETHODIMP WordBox::put_TabIndex(short v) noexcept { return Write([&](Window& w) { WordBoxOf(w).SetTabIndex(v); }); }
 STDMETHODIMP WordBox::get_TabStop(VARIANT_BOOL* v) noexcept {
-    return Read(v, [](Window& w) { return Bool(Box(w).TabStop()); });
+    return Read(v, [](Window& w) { return Bool(WordBoxOf(w).TabStop()); });
 }
 STDMETHODIMP WordBox::put_TabStop(VARIANT_BOOL v) noexcept {
-    return Write([&](Window& w) { Box(w).SetTabStop(v != VARIANT_FALSE); });
+    return Write([&](Window& w) { WordBoxOf(w).SetTabStop(v != VARIANT_FALSE); });
 }
 
 // Window handles fit in 32 bits on 64-bit Windows too.
 STDMETHODIMP WordBox::get_hWnd(long* v) noexcept {
-    return Read(v, [](Window& w) { return static_cast<long>(reinterpret_cast<INT_PTR>(Box(w).Handle())); });
+    return Read(v, [](Window& w) { return static_cast<long>(reinterpret_cast<INT_PTR>(WordBoxOf(w).Handle())); });
 }
-STDMETHODIMP WordBox::SetFocus() noexcept { return Write([](Window& w) { Box(w).SetFocus(); }); }
-STDMETHODIMP WordBox::Refresh() noexcept { return Write([](Window& w) { Box(w).Refresh(); }); }
+STDMETHODIMP WordBox::SetFocus() noexcept { return Write([](Window& w) { WordBoxOf(w).SetFocus(); }); }
+STDMETHODIMP WordBox::Refresh() noexcept { return Write([](Window& w) { WordBoxOf(w).Refresh(); }); }
 
 }  // namespace vestrel
