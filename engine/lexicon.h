@@ -12,7 +12,9 @@ namespace vestrel::engine {
 
 class Lexicon {
 public:
-    static constexpr int kMostFrequent = 14;  // classes run 0 (never seen) .. 14
+    // Classes run 0 (a regional form never seen), 1 (any other form never
+    // seen) .. 15, one a doubling of how often the form is seen.
+    static constexpr int kMostFrequent = 15;
 
     // Reads the file; throws a ComError naming it when it is missing or not
     // a lexicon.

@@ -11,24 +11,29 @@ Forms with characters outside Latin-1 are left to Hunspell at run time.
 Also writes the counts it found (form, count), for the benchmark's word lists.
 
 usage: make_lexicon.py AFF DIC OUT.vlx OUT.counts TEXT...
-TEXT: folders of sayings (*.fortunes) and manual pages (*.gz); a missing
-folder is skipped.
+TEXT: folders of sayings (*.fortunes), manual pages (*.gz), help pages
+(*.html) and compressed SWORD texts (*.bzz beside their *.bzs index); a
+missing folder is skipped.
 """
 import gzip
+import html
 import math
 import os
 import re
 import struct
 import sys
+import zlib
 
-MAX_CLASS = 14
+MAX_CLASS = 15
 TARGET_BITS = 23
+FULLSTRIP = ''  # key of the affix classes that says whether FULLSTRIP is set
+SHARE = 4  # an unseen form gets a quarter of its entry's mean count
 
 
 def load_affixes(path):
     """The affix classes: flag -> (is_suffix, cross_product, entries)."""
     lines = open(path, encoding='utf-8').read().split('\n')
-    classes = {}
+    classes = {FULLSTRIP: any(line.split()[:1] == ['FULLSTRIP'] for line in lines)}
     i = 0
     while i < len(lines):
         f = lines[i].split()
@@ -50,9 +55,12 @@ def load_affixes(path):
 
 
 def apply(word, flag, classes):
-    """(form, continuation flags) for each entry of the class that fits word."""
+    """(form, continuation flags) for each entry of the class that fits word.
+    Like Hunspell without FULLSTRIP, an entry never strips the whole word."""
     is_suffix, _, entries = classes[flag]
     for strip, add, continuation, pattern in entries:
+        if len(strip) >= len(word) and not classes.get(FULLSTRIP):
+            continue
         if is_suffix and word.endswith(strip) and pattern.search(word):
             yield word[:len(word) - len(strip)] + add, continuation
         elif not is_suffix and word.startswith(strip) and pattern.search(word):
@@ -90,22 +98,44 @@ def expand(word, flags, classes):
     return forms
 
 
-def read_forms(aff, dic):
+def read_entries(aff, dic):
+    """Each dictionary entry's stem and the forms it accepts."""
     classes = load_affixes(aff)
-    forms = set()
+    entries = []
     with open(dic, encoding='utf-8') as lines:
         next(lines)  # the entry count
         for line in lines:
             entry = line.split('\t')[0].strip()
             if entry:
                 word, _, flags = entry.partition('/')
-                forms |= expand(word, flags, classes)
-    return forms
+                entries.append((word, expand(word, flags, classes)))
+    return entries
+
+
+MARKUP = re.compile(r'<(script|style)\b.*?</\1>|<[^>]*>', re.S)
+
+
+def sword_blocks(path):
+    """The text of a compressed SWORD module part: index entries of three
+    32-bit numbers (offset, size, size unpacked) in .bzs, zlib blocks in .bzz."""
+    index = open(path[:-1] + 's', 'rb').read()
+    data = open(path, 'rb').read()
+    for n in range(0, len(index) - 11, 12):
+        offset, size, _ = struct.unpack_from('<III', index, n)
+        yield zlib.decompress(data[offset:offset + size]).decode('utf-8', 'replace')
 
 
 def read_text(path):
+    """The running text of one file, markup left out."""
+    if path.endswith('.bzz'):
+        for block in sword_blocks(path):
+            yield html.unescape(MARKUP.sub(' ', block))
+        return
     opener = gzip.open if path.endswith('.gz') else open
     with opener(path, 'rt', encoding='utf-8', errors='replace') as text:
+        if path.endswith('.html'):
+            yield html.unescape(MARKUP.sub(' ', text.read()))
+            return
         for line in text:
             if path.endswith('.gz') and line.startswith(('.', "'")):
                 continue  # manual page markup
@@ -116,7 +146,7 @@ def text_files(folders):
     for folder in folders:
         for top, _, names in sorted(os.walk(folder)):
             for name in sorted(names):
-                if name.endswith(('.fortunes', '.gz')):
+                if name.endswith(('.fortunes', '.gz', '.html', '.bzz')):
                     yield os.path.join(top, name)
 
 
@@ -136,8 +166,35 @@ def count_forms(forms, texts):
     return counts
 
 
-def frequency_class(count):
-    return 0 if count == 0 else min(MAX_CLASS, 1 + int(math.log2(count)))
+def voseo(stem, form):
+    """The vos forms of a verb (cantá, cantás, comé, comés): rare outside the
+    Río de la Plata, so the text's silence about them is taken at its word."""
+    ending = {'ar': ('\u00e1', '\u00e1s'), 'er': ('\u00e9', '\u00e9s')}.get(stem[-2:])
+    return ending is not None and form in (stem[:-2] + ending[0], stem[:-2] + ending[1])
+
+
+def estimated_counts(entries, counts):
+    """The text's counts, and for a form it never shows, a share of what its
+    dictionary entry's other forms were seen: a verb seen often has common
+    forms the text happens to miss, a word never seen has none."""
+    estimates = dict(counts)
+    for stem, forms in entries:
+        total = sum(counts.get(form, 0) for form in forms)
+        if total == 0:
+            continue
+        share = total / (len(forms) * SHARE)
+        for form in forms:
+            if form not in counts and not voseo(stem, form):
+                estimates[form] = max(estimates.get(form, 0), share)
+    return estimates
+
+
+def frequency_class(count, rare_kind):
+    """0 for a form the text never shows that is rare by its kind, 1 for any
+    other form it never shows, then one class for each doubling of the count."""
+    if count < 1:
+        return 0 if rare_kind else 1
+    return min(MAX_CLASS, 2 + int(math.log2(count)))
 
 
 class Node:
@@ -212,8 +269,13 @@ def serialise(root):
 
 def main():
     aff, dic, out, counts_out, *texts = sys.argv[1:]
-    forms = read_forms(aff, dic)
+    entries = read_entries(aff, dic)
+    forms = set().union(*(forms for _, forms in entries))
+    # Hunspell also accepts a word of mixed case (iOS, McDonald) in capitals.
+    forms |= {form.upper() for form in forms if form[1:] != form[1:].lower() and form != form.upper()}
     counts = count_forms(forms, texts)
+    estimates = estimated_counts(entries, counts)
+    regional = {form for stem, forms in entries for form in forms if voseo(stem, form)}
     keys = []
     for form in forms:
         try:
@@ -222,7 +284,7 @@ def main():
             continue
         if any(b < 0x20 for b in letters):
             continue
-        keys.append(letters + bytes([1 + frequency_class(counts.get(form, 0))]))
+        keys.append(letters + bytes([1 + frequency_class(estimates.get(form, 0), form in regional)]))
     keys.sort()
     edges = serialise(build_automaton(keys))
     with open(out, 'wb') as file:
