@@ -4,19 +4,39 @@
 #include <cstdlib>
 #include <cstring>
 #include "lexicon.h"
+#include "verb_forms.h"
 
 namespace vestrel::engine {
 namespace {
 
 constexpr size_t kLongestWord = 40;
-constexpr int kEdit = 100;          // an unrelated letter replaced, added or dropped
-constexpr int kFirstBound = kEdit;  // one slip; most misspellings are found here
-constexpr int kSecondBound = 2 * kEdit;
-constexpr size_t kEnoughFound = 5;  // fewer after the first walk: walk again, wider
-constexpr int kRarity = 6;          // cost of each frequency class below the commonest
-constexpr int kCheapest = 40;       // the cheapest letter added, bounding a candidate's length
-constexpr int kTransposed = 70;     // two neighbouring letters swapped
-constexpr int kSplit = 120;         // a space left out
+// Costs of the slips, in hundredths of an unrelated letter replaced. They
+// follow how often people make each: accents are left out far more often
+// than added, a letter is left out more often than one is added, and a
+// finger lands on a neighbouring key more often than anywhere else.
+constexpr int kEdit = 100;            // an unrelated letter replaced or added
+constexpr int kLeftOut = 70;          // a letter left out
+constexpr int kAddedBeside = 80;      // a letter added whose key is beside its neighbour's
+constexpr int kNeighbourKey = 80;     // the key beside the meant one
+constexpr int kVowel = 75;            // one vowel for another
+constexpr int kTransposed = 70;       // two neighbouring letters swapped
+constexpr int kAccentLeftOut = 15;    // the accent the word needs not written
+constexpr int kAccentAdded = 30;      // an accent the word does not have
+constexpr int kAccentMoved = 25;      // less when both words carry an accent: it was put on the wrong vowel
+constexpr int kCase = 5;              // a letter in the other case
+constexpr int kFirstLetter = 40;      // more for a slip on the first letter, which writers rarely get wrong
+constexpr int kDroppedD = 40;         // the d of -ado, -ido left out (acabao)
+constexpr int kPluralE = 40;          // the e of a plural in -es left out (ciudads)
+constexpr int kName = 20;             // more for a capitalised name when the writer typed lower case
+constexpr int kRarity = 7;            // each frequency class below the commonest
+constexpr int kSplit = 120;           // a space left out
+constexpr int kCommonHalf = 6;        // both halves of a split seen in text at least 16 times,
+constexpr int kFunctionWord = 13;     // and one of them one of the commonest words (por, a, sin)
+constexpr int kFirstBound = 130;      // one slip, or a cheap one and another
+constexpr int kSecondBound = 200;
+constexpr size_t kEnoughFound = 5;    // fewer after the first walk: walk again, wider
+constexpr int kSilentH = 40;          // an h left out or added before a vowel
+constexpr int kCheapest = 40;         // the cheapest letter left out, bounding a candidate's length
 
 // A letter in lower case without its accent; ñ stays itself. 0 for
 // anything the lexicon cannot hold.
@@ -33,6 +53,8 @@ const Table kBase = [] {
     t[0] = 0;
     return t;
 }();
+
+bool IsVowel(uint8_t base) { return base != 0 && std::strchr("aeiou", base); }
 
 // Letters Spanish writers put for one another, by sound or by habit.
 struct Confusion {
@@ -70,26 +92,38 @@ const std::array<Table, 256> kReplace = [] {
     for (int m = 0; m < 256; ++m)
         for (int a = 0; a < 256; ++a) {
             const uint8_t ba = kBase[a], bm = kBase[m];
+            const bool typedAccent = ba != 0 && ba != Lower(static_cast<uint8_t>(a));
             int cost = kEdit;
             if (a == m) cost = 0;
-            else if (Lower(static_cast<uint8_t>(a)) == Lower(static_cast<uint8_t>(m))) cost = 5;
-            else if (ba != 0 && ba == bm) cost = 25;
+            else if (Lower(static_cast<uint8_t>(a)) == Lower(static_cast<uint8_t>(m))) cost = kCase;
+            else if (ba != 0 && ba == bm) cost = typedAccent ? kAccentAdded : kAccentLeftOut;
             else {
                 for (const Confusion& c : kConfusions)
                     if ((c.a == ba && c.b == bm) || (c.a == bm && c.b == ba)) cost = c.cost;
-                if (cost == kEdit && Neighbours(ba, bm)) cost = 80;
+                if (cost == kEdit && Neighbours(ba, bm)) cost = kNeighbourKey;
+                if (IsVowel(ba) && IsVowel(bm)) cost = std::min(cost, kVowel);
             }
             t[m][a] = static_cast<uint8_t>(a == 0 ? kEdit : cost);
         }
     return t;
 }();
 
-// A letter written where the word has none, or left out where it has one:
-// cheap for a silent h and for the letters Spanish doubles (cc, ll, nn, rr),
-// less dear for any other doubled key.
-int Extra(uint8_t base, uint8_t previousBase) {
-    if (base == 'h') return 40;
-    if (base != 0 && base == previousBase) return std::strchr("clnr", base) ? 45 : 70;
+// A letter of a pair left out or doubled: cheap for the letters Spanish
+// doubles (cc, ll, nn, rr), less dear for any other key.
+int Doubled(uint8_t base) { return std::strchr("clnr", base) ? 45 : 70; }
+
+// A meant letter left out (the h is handled where the next typed letter is
+// known: only an h before a vowel is silent).
+int LeftOut(uint8_t base, uint8_t previousBase) {
+    return base != 0 && base == previousBase ? Doubled(base) : kLeftOut;
+}
+
+// A typed letter the word does not have: a silent h before a vowel, a key
+// pressed twice, a key beside one of its neighbours caught with it.
+int Added(uint8_t base, uint8_t previousBase, uint8_t nextBase) {
+    if (base == 'h' && previousBase != 'c' && IsVowel(nextBase)) return kSilentH;
+    if (base != 0 && base == previousBase) return Doubled(base);
+    if (base != 0 && (Neighbours(base, previousBase) || Neighbours(base, nextBase))) return kAddedBeside;
     return kEdit;
 }
 
@@ -104,6 +138,7 @@ constexpr Spelling kSpellings[] = {
     {"s", "sc", 50}, {"sc", "s", 50}, {"g", "gu", 50}, {"gu", "g", 50},
 };
 constexpr size_t kSpellingCount = sizeof kSpellings / sizeof kSpellings[0];
+constexpr uint32_t kGuMask = (1u << 8) | (1u << 9);
 
 // Which spellings' letters (typed or meant side) end at position end of
 // bases: bit s for kSpellings[s].
@@ -134,12 +169,35 @@ public:
         drop_.assign(width_, 0);
         typedSpellings_.assign(width_, 0);
         // Index i describes the typed word's i-th letter, counting from 1.
+        typedLower_ = std::none_of(word.begin(), word.end(), [](wchar_t c) { return IsLetter(c) && Lower(static_cast<uint8_t>(c)) != c; });
+        typedAccent_ = std::any_of(word.begin(), word.end(), [](wchar_t c) {
+            return c <= 0xFF && kBase[c] != Lower(static_cast<uint8_t>(c)) && Lower(static_cast<uint8_t>(c)) != 0xF1;
+        });
         for (size_t i = 1; i <= n; ++i) {
             typed_[i] = word[i - 1] > 0xFF ? 0 : static_cast<uint8_t>(word[i - 1]);
             typedBase_[i] = kBase[typed_[i]];
-            drop_[i] = Extra(typedBase_[i], typedBase_[i - 1]);
-            typedSpellings_[i] = EndingAt(typedBase_.data() + 1, i, [](const Spelling& s) { return s.typed; });
+            drop_[i] = Added(typedBase_[i], typedBase_[i - 1], i < n ? kBase[word[i] > 0xFF ? 0 : word[i]] : 0);
         }
+        for (size_t i = 1; i <= n; ++i) {
+            typedSpellings_[i] = EndingAt(typedBase_.data() + 1, i, [](const Spelling& s) { return s.typed; });
+            // g and gu sound alike only before e and i.
+            const uint8_t next = i < n ? typedBase_[i + 1] : 0;
+            if (next != 'e' && next != 'i') typedSpellings_[i] &= ~kGuMask;
+        }
+        // A plain slip on the first letter costs more.
+        if (n >= 1 && drop_[1] >= kAddedBeside) drop_[1] += kFirstLetter;
+        // Where a d may have been dropped between the vowels of a
+        // participle's ending (acabao, comio, acabaos), and the e of a plural
+        // in -es (ciudads, papels).
+        dropD_.assign(width_, false);
+        for (size_t i = 1; i + 1 <= n; ++i) {
+            const size_t rest = n - i;
+            dropD_[i] = (typedBase_[i] == 'a' || typedBase_[i] == 'i') && typedBase_[i + 1] == 'o' &&
+                        (rest == 1 || (rest == 2 && typedBase_[i + 2] == 's'));
+        }
+        plural_.assign(width_, false);
+        if (n >= 3 && typedBase_[n] == 's' && !std::strchr("aeious", typedBase_[n - 1]) && typedBase_[n - 1])
+            plural_[n - 1] = true;
     }
 
     // Every word within bound of the typed one, with its ranking score.
@@ -162,8 +220,17 @@ private:
         if (depth > 0) {
             const int cls = lexicon_.WordClass(node);
             const int cost = Row(depth)[width_ - 1];
-            if (cls >= 0 && cost <= bound_)
-                found_.push_back({letters_.substr(0, depth), cost + kRarity * (Lexicon::kMostFrequent - cls)});
+            if (cls >= 0 && cost <= bound_) {
+                int score = cost + kRarity * (Lexicon::kMostFrequent - cls);
+                const uint8_t first = static_cast<uint8_t>(letters_[0]);
+                if (typedLower_ && Lower(first) != first) score += kName;
+                if (typedAccent_ && std::any_of(letters_.begin(), letters_.begin() + depth, [](char c) {
+                        const uint8_t b = static_cast<uint8_t>(c);
+                        return kBase[b] != Lower(b) && Lower(b) != 0xF1;
+                    }))
+                    score -= kAccentMoved;
+                found_.push_back({letters_.substr(0, depth), score});
+            }
         }
         if (depth == depth_) return;
         lexicon_.ForEachLetter(node, [&](uint8_t letter, Lexicon::Node next) {
@@ -176,16 +243,24 @@ private:
     // Fills the row for the candidate's first j letters; returns its least cost.
     int Fill(size_t j) {
         const Table& replace = kReplace[static_cast<uint8_t>(letters_[j - 1])];
-        const int added = Extra(meantBase_[j], meantBase_[j - 1]);
+        const int added = LeftOut(meantBase_[j], meantBase_[j - 1]);
         const uint32_t meantSpellings = EndingAt(meantBase_.data() + 1, j, [](const Spelling& s) { return s.meant; });
         int* row = Row(j);
         const int* up = Row(j - 1);
         const int* up2 = j >= 2 ? Row(j - 2) : nullptr;
         const uint8_t meant = meantBase_[j], meantBefore = meantBase_[j - 1];
-        row[0] = up[0] + added;
+        // A silent h, left out before a vowel (ombre, aora), is a spelling
+        // slip; any other h left out (dico for dicho) a plain one.
+        const bool silent = meant == 'h' && meantBefore != 'c';
+        auto omitted = [&](size_t i) { return silent && IsVowel(i + 1 < width_ ? typedBase_[i + 1] : 0) ? kSilentH : added; };
+        row[0] = up[0] + omitted(0) + (j == 1 && !silent && added >= kLeftOut ? kFirstLetter : 0);
         int least = row[0];
         for (size_t i = 1; i < width_; ++i) {
-            int cost = std::min({up[i - 1] + replace[typed_[i]], up[i] + added, row[i - 1] + drop_[i]});
+            int sub = replace[typed_[i]];
+            if (i == 1 && j == 1 && sub >= kNeighbourKey) sub += kFirstLetter;
+            int cost = std::min({up[i - 1] + sub, up[i] + omitted(i), row[i - 1] + drop_[i]});
+            if (meant == 'd' && dropD_[i]) cost = std::min(cost, up[i] + kDroppedD);
+            if (meant == 'e' && plural_[i]) cost = std::min(cost, up[i] + kPluralE);
             const uint8_t typed = typedBase_[i], typedBefore = typedBase_[i - 1];
             if (up2 && i >= 2 && typed && typed == meantBefore && typedBefore == meant && typed != typedBefore)
                 cost = std::min(cost, up2[i - 2] + kTransposed);
@@ -203,11 +278,13 @@ private:
     std::vector<uint8_t> typed_, typedBase_, meantBase_;
     std::vector<int> drop_;
     std::vector<uint32_t> typedSpellings_;
+    std::vector<bool> dropD_, plural_;
     std::vector<int> rows_;
     std::string letters_;
     std::vector<Found> found_;
     size_t depth_ = 0, width_ = 0;
     int bound_ = 0;
+    bool typedLower_ = false, typedAccent_ = false;
 };
 
 // Two words run together: both halves words, neither a stray letter. Costs
@@ -220,11 +297,24 @@ void Splits(const Lexicon& lexicon, std::wstring_view word, std::vector<Found>& 
     for (size_t k = 1; k < word.size(); ++k) {
         const int left = classOf(word.substr(0, k));
         const int right = left < 0 ? -1 : classOf(word.substr(k));
-        if (right < 0) continue;
+        if (std::min(left, right) < kCommonHalf || std::max(left, right) < kFunctionWord) continue;
         std::string letters(word.begin(), word.end());
         letters.insert(k, 1, ' ');
         found.push_back({letters, kSplit + kRarity * (Lexicon::kMostFrequent - std::min(left, right))});
     }
+}
+
+// A regular form of an irregular verb (hacido, andé): the verb's own form
+// costs less than one slip, since the writer spelt the pattern right.
+void VerbForms(const Lexicon& lexicon, std::wstring_view word, std::vector<Found>& found) {
+    std::string letters;
+    for (const wchar_t c : word) {
+        if (c > 0xFF || !IsLetter(c)) return;
+        letters += static_cast<char>(kBase[c]);
+    }
+    for (const std::string& form : OwnVerbForms(letters))
+        if (const int cls = lexicon.ClassOf(form); cls >= 0)
+            found.push_back({form, kRarity * (Lexicon::kMostFrequent - cls)});
 }
 
 // The typed word's capitals carried over: all capitals, or a capital first.
@@ -276,6 +366,7 @@ std::vector<std::wstring> Suggest(const Lexicon& lexicon, std::wstring_view word
     for (const int bound : {kFirstBound, kSecondBound}) {
         std::vector<Found> found = search.Walk(bound);
         Splits(lexicon, word, found);
+        VerbForms(lexicon, word, found);
         result = Ranked(std::move(found), word, limit);
         if (result.size() >= std::min(kEnoughFound, limit)) break;
     }

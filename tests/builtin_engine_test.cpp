@@ -88,6 +88,52 @@ TEST_F(BuiltInEngine, SpanishSlipsPutTheIntendedWordFirst) {
     }
 }
 
+// The mistakes people really make, one kind a row: the intended word first.
+TEST_F(BuiltInEngine, RealMistakesPutTheIntendedWordFirst) {
+    const Misspelling kCases[] = {
+        {L"amga", L"amiga"},                    // a letter left out beats one added
+        {L"ciudads", L"ciudades"},              // a plural in -s where Spanish writes -es
+        {L"animals", L"animales"},
+        {L"cansao", L"cansado"},                // the d of -ado dropped as it is spoken
+        {L"terminao", L"terminado"},
+        {L"actua", L"act\u00faa"},               // the common word before the rare vos form (actu\u00e1)
+        {L"gradua", L"grad\u00faa"},
+        {L"angeles", L"\u00e1ngeles"},           // a lowercase word before a name that fits as well
+        {L"rios", L"r\u00edos"},
+        {L"s\u00e1lio", L"sali\u00f3"},           // an accent on the wrong vowel
+        {L"hacido", L"hecho"},                  // irregular verbs built by the regular pattern
+        {L"ponido", L"puesto"},
+        {L"escribido", L"escrito"},
+        {L"volvido", L"vuelto"},
+        {L"deshacido", L"deshecho"},
+        {L"and\u00e9", L"anduve"},
+        {L"teni\u00f3", L"tuvo"},
+        {L"hici\u00f3", L"hizo"},
+        {L"decieron", L"dijeron"},
+        {L"traducieron", L"tradujeron"},
+        {L"saber\u00e9", L"sabr\u00e9"},
+        {L"dezarroyo", L"desarrollo"},          // several slips at once
+    };
+    for (const Misspelling& c : kCases) {
+        const auto words = Suggest(c.typed);
+        ASSERT_FALSE(words.empty()) << std::string(c.typed, c.typed + wcslen(c.typed));
+        EXPECT_EQ(words[0], c.intended) << std::string(c.typed, c.typed + wcslen(c.typed));
+    }
+}
+
+// A split is offered where a space was really left out, not wherever both
+// halves happen to be words.
+TEST_F(BuiltInEngine, OnlyRealRunTogetherWordsAreSplit) {
+    const auto joined = Suggest(L"porfavor");
+    ASSERT_FALSE(joined.empty());
+    EXPECT_EQ(joined[0], L"por favor");
+    for (const auto& [typed, junk] : {std::pair{L"ponido", L"pon ido"}, std::pair{L"arbol", L"ar bol"},
+                                      std::pair{L"escribido", L"escribid o"}, std::pair{L"computadro", L"computad ro"}}) {
+        const auto words = Suggest(typed);
+        EXPECT_EQ(std::find(words.begin(), words.end(), junk), words.end()) << std::string(junk, junk + wcslen(junk));
+    }
+}
+
 // Capitals follow the dictionary: a common word in any capitals, a name only
 // with its own; suggestions carry the capitals the user typed, and a name that
 // is also a common word is offered once.
