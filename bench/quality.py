@@ -2,17 +2,27 @@
 """Suggestion quality of the built-in engine beside Debian's native
 Hunspell, Nuspell and Aspell, on the same error set in one run.
 
-For each engine and each error pattern: how often the intended word is the
+For each engine and each kind of error: how often the intended word is the
 first suggestion and how often it is among the first five, and the wall time
 of the whole run (each engine loads its dictionary once).
 
-usage: quality.py [--sample N] [--require] ERRORS.tsv VESTREL_COMMAND... [--winpath]
+Two sets are read. The generated one (misspelt, intended, pattern; no
+header) is made by make_errors.py. A set of real misspellings has a header
+line (misspelt, intended, source, kind); its "spelling" line counts every
+kind but multi, whose corrections may also change the grammar (a verb form,
+an ending), and so differ from the written word by more than its spelling.
+
+usage: quality.py [--sample N] [--require | --floor FIRST,FIVE,SLIPS]
+                  ERRORS.tsv VESTREL_COMMAND... [--winpath]
 VESTREL_COMMAND is run with the path of a UTF-8 word file appended, as a
 Windows path (Wine's Z: drive) with --winpath. --sample N takes every N-th
-pair of each pattern. --require runs the built-in engine and Hunspell only
-and fails unless the Spanish patterns give the intended word first at least
-90% of the time and in the first five at least 98%, and the plain typos do
-no worse than Hunspell on either count.
+pair of each kind. --require (generated set) runs the built-in engine and
+Hunspell only and fails unless the Spanish patterns give the intended word
+first at least 90% of the time and in the first five at least 98%, and the
+plain typos do no worse than Hunspell on either count. --floor (real set)
+runs the built-in engine only and fails unless the spelling line gives the
+intended word first at least FIRST% of the time and in the first five at
+least FIVE%, and the keyboard slips (kind typo) first at least SLIPS%.
 """
 import os
 import subprocess
@@ -67,12 +77,14 @@ def run(command, words, parse, as_file=None):
 
 def main():
     args = sys.argv[1:]
-    sample, require = 1, False
+    sample, require, floor = 1, False, None
     while args and args[0].startswith('--'):
         if args[0] == '--sample':
             sample, args = int(args[1]), args[2:]
         elif args[0] == '--require':
             require, args = True, args[1:]
+        elif args[0] == '--floor':
+            floor, args = [float(x) for x in args[1].split(',')], args[2:]
         else:
             sys.exit('quality: unknown option ' + args[0])
     errors, vestrel = args[0], args[1:]
@@ -80,6 +92,9 @@ def main():
     if windows:
         vestrel = vestrel[:-1]
     pairs = [line.rstrip('\n').split('\t') for line in open(errors, encoding='utf-8') if line.strip()]
+    real = pairs[0][:2] == ['misspelt', 'intended']
+    if real:
+        pairs = [[p[0], p[1], p[3]] for p in pairs[1:]]
     taken = {}
     pairs = [p for p in pairs if taken.setdefault(p[2], []).append(p) or (len(taken[p[2]]) - 1) % sample == 0]
     words = [p[0] for p in pairs]
@@ -96,6 +111,8 @@ def main():
         ]
         if require:
             engines = engines[:2]
+        elif floor:
+            engines = engines[:1]
         results = {}
         for name, go in engines:
             try:
@@ -105,7 +122,7 @@ def main():
     finally:
         os.unlink(file.name)
     patterns = sorted({p[2] for p in pairs}, key=lambda n: (n == 'typo', n))
-    print('%-12s %6s' % ('pattern', 'pairs') + ''.join(' %17s' % n for n in results))
+    print('%-12s %6s' % ('kind' if real else 'pattern', 'pairs') + ''.join(' %17s' % n for n in results))
     print('%-12s %6s' % ('', '') + ''.join(' %17s' % 'first / top 5' for _ in results))
 
     def rates(name, chosen):
@@ -118,10 +135,18 @@ def main():
         print('%-12s %6d' % (label, len(chosen)) + ''.join(' %8.1f%% %6.1f%%' % rates(n, chosen) for n in results))
 
     groups = {pattern: [i for i, p in enumerate(pairs) if p[2] == pattern] for pattern in patterns}
-    groups['spanish'] = [i for i, p in enumerate(pairs) if p[2] != 'typo']
+    if real:
+        groups['spelling'] = [i for i, p in enumerate(pairs) if p[2] != 'multi']
+    else:
+        groups['spanish'] = [i for i, p in enumerate(pairs) if p[2] != 'typo']
     for label, chosen in groups.items():
         line(label, chosen)
     print('%-12s %6s' % ('run time', '') + ''.join(' %16.0fms' % (1000 * t) for _, t in results.values()))
+    if floor:
+        spelling, typo = rates('vestrel', groups['spelling']), rates('vestrel', groups['typo'])
+        checks = [('spelling, intended word first >= %g%%' % floor[0], spelling[0] >= floor[0]),
+                  ('spelling, intended word in the first five >= %g%%' % floor[1], spelling[1] >= floor[1]),
+                  ('keyboard slips, intended word first >= %g%%' % floor[2], typo[0] >= floor[2])]
     if require:
         spanish, typo = rates('vestrel', groups['spanish']), rates('vestrel', groups['typo'])
         stock = rates('hunspell', groups['typo'])
@@ -129,6 +154,7 @@ def main():
                   ('Spanish slips, intended word in the first five >= 98%', spanish[1] >= 98.0),
                   ('plain typos, first no worse than Hunspell', typo[0] >= stock[0]),
                   ('plain typos, first five no worse than Hunspell', typo[1] >= stock[1])]
+    if require or floor:
         for what, ok in checks:
             if not ok:
                 print('FAILED: ' + what)
