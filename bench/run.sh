@@ -2,7 +2,8 @@
 # Runs the benchmarks for one architecture (default i686) under a display:
 #  - the Spanish error set, made again from the build's word counts;
 #  - the engine object's speed and memory (engine_bench);
-#  - suggestion quality beside Debian's native Hunspell, Nuspell and Aspell;
+#  - suggestion quality beside Debian's native Hunspell, Nuspell and Aspell,
+#    on that set and on the real misspellings beside the project, per kind;
 #  - the host's view: Spelling.Spelling end to end and many checks' growth.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -16,5 +17,12 @@ echo "== engine ($arch)"
 "$(wine_for "$arch")" "$bin/engine_bench.exe" "$(winpath "$errors")"
 echo "== suggestion quality ($arch), intended word first / in the first five"
 python3 "$here/quality.py" "$errors" "$here/../scripts/wine-run" "$arch" "$bin/vestrel-spell.exe" --winpath
+real="$here/../../shared/data/real_errors_dev.tsv"
+if [ -f "$real" ]; then
+  echo "== suggestion quality on real misspellings ($arch), intended word first / in the first five"
+  python3 "$here/quality.py" "$real" "$here/../scripts/wine-run" "$arch" "$bin/vestrel-spell.exe" --winpath
+else
+  echo "== no real misspellings at $real: that comparison not run"
+fi
 echo "== host ($arch)"
 bash "$here/../scripts/with-display.sh" "$(wine_for "$arch")" "$bin/bench.exe" "$(winpath "$here/words.txt")" "$checks"

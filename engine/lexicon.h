@@ -13,8 +13,9 @@ namespace vestrel::engine {
 class Lexicon {
 public:
     // Classes run 0 (a regional form never seen), 1 (any other form never
-    // seen) .. 15, one a doubling of how often the form is seen.
-    static constexpr int kMostFrequent = 15;
+    // seen), 2 (never seen, but its entry's other forms often) .. 30, one a
+    // half doubling of how often the form is seen.
+    static constexpr int kMostFrequent = 30;
 
     // Reads the file; throws a ComError naming it when it is missing or not
     // a lexicon.

@@ -28,10 +28,10 @@ constexpr int kFirstLetter = 40;      // more for a slip on the first letter, wh
 constexpr int kDroppedD = 40;         // the d of -ado, -ido left out (acabao)
 constexpr int kPluralE = 40;          // the e of a plural in -es left out (ciudads)
 constexpr int kName = 20;             // more for a capitalised name when the writer typed lower case
-constexpr int kRarity = 7;            // each frequency class below the commonest
+constexpr int kRarity = 7;            // each halving of how often a word is seen
 constexpr int kSplit = 120;           // a space left out
-constexpr int kCommonHalf = 6;        // both halves of a split seen in text at least 16 times,
-constexpr int kFunctionWord = 13;     // and one of them one of the commonest words (por, a, sin)
+constexpr int kCommonHalf = 11;       // both halves of a split seen in text at least 16 times,
+constexpr int kFunctionWord = 25;    // and one of them one of the commonest words (por, a, sin)
 constexpr int kFirstBound = 130;      // one slip, or a cheap one and another
 constexpr int kSecondBound = 200;
 constexpr size_t kEnoughFound = 5;    // fewer after the first walk: walk again, wider
@@ -53,6 +53,9 @@ const Table kBase = [] {
     t[0] = 0;
     return t;
 }();
+
+// Frequency classes are half a halving apart.
+int Rarity(int cls) { return kRarity * (Lexicon::kMostFrequent - cls) / 2; }
 
 bool IsVowel(uint8_t base) { return base != 0 && std::strchr("aeiou", base); }
 
@@ -85,6 +88,15 @@ bool Neighbours(uint8_t a, uint8_t b) {
     return false;
 }
 
+// c, g and z change their sound before e and i: c and z or s, g and j sound
+// alike only there, k and c only before any other letter.
+bool SoundsAlike(uint8_t meant, uint8_t typed, bool soft) {
+    auto pair = [&](uint8_t a, uint8_t b) { return (meant == a && typed == b) || (meant == b && typed == a); };
+    if (pair('c', 'z') || pair('c', 's') || pair('g', 'j')) return soft;
+    if (pair('c', 'k')) return !soft;
+    return true;
+}
+
 // The cost of typing one letter for another, [meant][typed]; typed 0
 // stands for any character the lexicon cannot hold.
 const std::array<Table, 256> kReplace = [] {
@@ -109,8 +121,9 @@ const std::array<Table, 256> kReplace = [] {
 }();
 
 // A letter of a pair left out or doubled: cheap for the letters Spanish
-// doubles (cc, ll, nn, rr), less dear for any other key.
-int Doubled(uint8_t base) { return std::strchr("clnr", base) ? 45 : 70; }
+// doubles (cc, nn, rr), less dear for any other key (ll is a letter of its
+// own, not l doubled).
+int Doubled(uint8_t base) { return std::strchr("cnr", base) ? 45 : 70; }
 
 // A meant letter left out (the h is handled where the next typed letter is
 // known: only an h before a vowel is silent).
@@ -168,6 +181,7 @@ public:
         typedBase_.assign(width_, 0);
         drop_.assign(width_, 0);
         typedSpellings_.assign(width_, 0);
+        soft_.assign(width_, false);
         // Index i describes the typed word's i-th letter, counting from 1.
         typedLower_ = std::none_of(word.begin(), word.end(), [](wchar_t c) { return IsLetter(c) && Lower(static_cast<uint8_t>(c)) != c; });
         typedAccent_ = std::any_of(word.begin(), word.end(), [](wchar_t c) {
@@ -186,13 +200,15 @@ public:
         }
         // A plain slip on the first letter costs more.
         if (n >= 1 && drop_[1] >= kAddedBeside) drop_[1] += kFirstLetter;
+        for (size_t i = 1; i <= n; ++i) soft_[i] = i < n && (typedBase_[i + 1] == 'e' || typedBase_[i + 1] == 'i');
         // Where a d may have been dropped between the vowels of a
         // participle's ending (acabao, comio, acabaos), and the e of a plural
         // in -es (ciudads, papels).
         dropD_.assign(width_, false);
         for (size_t i = 1; i + 1 <= n; ++i) {
             const size_t rest = n - i;
-            dropD_[i] = (typedBase_[i] == 'a' || typedBase_[i] == 'i') && typedBase_[i + 1] == 'o' &&
+            // -ao for -ado; -ío (not -io, a preterite without its accent) for -ido.
+            dropD_[i] = (typedBase_[i] == 'a' || Lower(typed_[i]) == 0xED) && typedBase_[i + 1] == 'o' &&
                         (rest == 1 || (rest == 2 && typedBase_[i + 2] == 's'));
         }
         plural_.assign(width_, false);
@@ -221,7 +237,7 @@ private:
             const int cls = lexicon_.WordClass(node);
             const int cost = Row(depth)[width_ - 1];
             if (cls >= 0 && cost <= bound_) {
-                int score = cost + kRarity * (Lexicon::kMostFrequent - cls);
+                int score = cost + Rarity(cls);
                 const uint8_t first = static_cast<uint8_t>(letters_[0]);
                 if (typedLower_ && Lower(first) != first) score += kName;
                 if (typedAccent_ && std::any_of(letters_.begin(), letters_.begin() + depth, [](char c) {
@@ -257,7 +273,8 @@ private:
         int least = row[0];
         for (size_t i = 1; i < width_; ++i) {
             int sub = replace[typed_[i]];
-            if (i == 1 && j == 1 && sub >= kNeighbourKey) sub += kFirstLetter;
+            if (sub < kEdit && !SoundsAlike(meant, typedBase_[i], soft_[i])) sub = kEdit;
+            if (i == 1 && j == 1 && sub >= kVowel) sub += kFirstLetter;
             int cost = std::min({up[i - 1] + sub, up[i] + omitted(i), row[i - 1] + drop_[i]});
             if (meant == 'd' && dropD_[i]) cost = std::min(cost, up[i] + kDroppedD);
             if (meant == 'e' && plural_[i]) cost = std::min(cost, up[i] + kPluralE);
@@ -278,7 +295,7 @@ private:
     std::vector<uint8_t> typed_, typedBase_, meantBase_;
     std::vector<int> drop_;
     std::vector<uint32_t> typedSpellings_;
-    std::vector<bool> dropD_, plural_;
+    std::vector<bool> dropD_, plural_, soft_;  // soft_: the next typed letter is e or i
     std::vector<int> rows_;
     std::string letters_;
     std::vector<Found> found_;
@@ -300,7 +317,7 @@ void Splits(const Lexicon& lexicon, std::wstring_view word, std::vector<Found>& 
         if (std::min(left, right) < kCommonHalf || std::max(left, right) < kFunctionWord) continue;
         std::string letters(word.begin(), word.end());
         letters.insert(k, 1, ' ');
-        found.push_back({letters, kSplit + kRarity * (Lexicon::kMostFrequent - std::min(left, right))});
+        found.push_back({letters, kSplit + Rarity(std::min(left, right))});
     }
 }
 
@@ -314,7 +331,7 @@ void VerbForms(const Lexicon& lexicon, std::wstring_view word, std::vector<Found
     }
     for (const std::string& form : OwnVerbForms(letters))
         if (const int cls = lexicon.ClassOf(form); cls >= 0)
-            found.push_back({form, kRarity * (Lexicon::kMostFrequent - cls)});
+            found.push_back({form, Rarity(cls)});
 }
 
 // The typed word's capitals carried over: all capitals, or a capital first.
