@@ -11,9 +11,8 @@ Forms with characters outside Latin-1 are left to Hunspell at run time.
 Also writes the counts it found (form, count), for the benchmark's word lists.
 
 usage: make_lexicon.py AFF DIC OUT.vlx OUT.counts TEXT...
-TEXT: folders of sayings (*.fortunes), manual pages (*.gz), help pages
-(*.html) and compressed SWORD texts (*.bzz beside their *.bzs index); a
-missing folder is skipped.
+TEXT: folders of sayings (*.fortunes), manual pages (*.gz) and compressed
+SWORD texts (*.bzz beside their *.bzs index); a missing folder is skipped.
 """
 import gzip
 import html
@@ -112,7 +111,7 @@ def read_entries(aff, dic):
     return entries
 
 
-MARKUP = re.compile(r'<(script|style)\b.*?</\1>|<[^>]*>', re.S)
+MARKUP = re.compile(r'<[^>]*>')
 
 
 def sword_blocks(path):
@@ -133,9 +132,6 @@ def read_text(path):
         return
     opener = gzip.open if path.endswith('.gz') else open
     with opener(path, 'rt', encoding='utf-8', errors='replace') as text:
-        if path.endswith('.html'):
-            yield html.unescape(MARKUP.sub(' ', text.read()))
-            return
         for line in text:
             if path.endswith('.gz') and line.startswith(('.', "'")):
                 continue  # manual page markup
@@ -146,8 +142,10 @@ def text_files(folders):
     for folder in folders:
         for top, _, names in sorted(os.walk(folder)):
             for name in sorted(names):
-                if name.endswith(('.fortunes', '.gz', '.html', '.bzz')):
-                    yield os.path.join(top, name)
+                path = os.path.join(top, name)
+                # A link to a file the package does not ship is passed over.
+                if name.endswith(('.fortunes', '.gz', '.bzz')) and os.path.isfile(path):
+                    yield path
 
 
 def count_forms(forms, texts):
@@ -283,7 +281,8 @@ def main():
             continue
         if any(b < 0x20 for b in letters):
             continue
-        keys.append(letters + bytes([1 + frequency_class(counts.get(form, 0), families.get(form, 0), form in regional)]))
+        cls = frequency_class(counts.get(form, 0), families.get(form, 0), form in regional)
+        keys.append(letters + bytes([1 + cls]))
     keys.sort()
     edges = serialise(build_automaton(keys))
     with open(out, 'wb') as file:

@@ -16,22 +16,22 @@ constexpr size_t kLongestWord = 40;
 // finger lands on a neighbouring key more often than anywhere else.
 constexpr int kEdit = 100;            // an unrelated letter replaced or added
 constexpr int kLeftOut = 70;          // a letter left out
-constexpr int kAddedBeside = 80;      // a letter added whose key is beside its neighbour's
-constexpr int kNeighbourKey = 80;     // the key beside the meant one
+constexpr int kAddedBeside = 90;      // a letter added whose key is beside its neighbour's
+constexpr int kNeighbourKey = 90;     // the key beside the meant one
 constexpr int kVowel = 75;            // one vowel for another
 constexpr int kTransposed = 70;       // two neighbouring letters swapped
 constexpr int kAccentLeftOut = 15;    // the accent the word needs not written
 constexpr int kAccentAdded = 30;      // an accent the word does not have
-constexpr int kAccentMoved = 25;      // less when both words carry an accent: it was put on the wrong vowel
+constexpr int kAccentMoved = 15;      // less when both words carry an accent: it was put on the wrong vowel
 constexpr int kCase = 5;              // a letter in the other case
 constexpr int kFirstLetter = 40;      // more for a slip on the first letter, which writers rarely get wrong
 constexpr int kDroppedD = 40;         // the d of -ado, -ido left out (acabao)
 constexpr int kPluralE = 40;          // the e of a plural in -es left out (ciudads)
 constexpr int kName = 20;             // more for a capitalised name when the writer typed lower case
-constexpr int kRarity = 7;            // each halving of how often a word is seen
-constexpr int kSplit = 120;           // a space left out
+constexpr int kRarity = 6;            // each halving of how often a word is seen
+constexpr int kSplit = 140;           // a space left out
 constexpr int kCommonHalf = 11;       // both halves of a split seen in text at least 16 times,
-constexpr int kFunctionWord = 25;    // and one of them one of the commonest words (por, a, sin)
+constexpr int kFunctionWord = 25;     // and one of them one of the commonest words (por, a, sin)
 constexpr int kFirstBound = 130;      // one slip, or a cheap one and another
 constexpr int kSecondBound = 200;
 constexpr size_t kEnoughFound = 5;    // fewer after the first walk: walk again, wider
@@ -57,7 +57,13 @@ const Table kBase = [] {
 // Frequency classes are half a halving apart.
 int Rarity(int cls) { return kRarity * (Lexicon::kMostFrequent - cls) / 2; }
 
+bool IsCapital(wchar_t c) { return IsLetter(c) && Lower(static_cast<uint8_t>(c)) != c; }
+bool NoCapitals(std::wstring_view word) { return std::none_of(word.begin(), word.end(), IsCapital); }
+
 bool IsVowel(uint8_t base) { return base != 0 && std::strchr("aeiou", base); }
+
+// A vowel with an accent or a diaeresis (ñ is a letter of its own).
+bool HasAccent(uint8_t c) { return kBase[c] != Lower(c); }
 
 // Letters Spanish writers put for one another, by sound or by habit.
 struct Confusion {
@@ -104,7 +110,7 @@ const std::array<Table, 256> kReplace = [] {
     for (int m = 0; m < 256; ++m)
         for (int a = 0; a < 256; ++a) {
             const uint8_t ba = kBase[a], bm = kBase[m];
-            const bool typedAccent = ba != 0 && ba != Lower(static_cast<uint8_t>(a));
+            const bool typedAccent = HasAccent(static_cast<uint8_t>(a));
             int cost = kEdit;
             if (a == m) cost = 0;
             else if (Lower(static_cast<uint8_t>(a)) == Lower(static_cast<uint8_t>(m))) cost = kCase;
@@ -169,7 +175,8 @@ uint32_t EndingAt(const uint8_t* bases, size_t end, Side side) {
 
 struct Found {
     std::string letters;
-    int score;
+    int score;  // the fit and how common the word is: the order of the list
+    int fit;    // the edit cost alone
 };
 
 class Search {
@@ -183,10 +190,8 @@ public:
         typedSpellings_.assign(width_, 0);
         soft_.assign(width_, false);
         // Index i describes the typed word's i-th letter, counting from 1.
-        typedLower_ = std::none_of(word.begin(), word.end(), [](wchar_t c) { return IsLetter(c) && Lower(static_cast<uint8_t>(c)) != c; });
-        typedAccent_ = std::any_of(word.begin(), word.end(), [](wchar_t c) {
-            return c <= 0xFF && kBase[c] != Lower(static_cast<uint8_t>(c)) && Lower(static_cast<uint8_t>(c)) != 0xF1;
-        });
+        typedLower_ = NoCapitals(word);
+        typedAccent_ = std::any_of(word.begin(), word.end(), [](wchar_t c) { return c <= 0xFF && HasAccent(c); });
         for (size_t i = 1; i <= n; ++i) {
             typed_[i] = word[i - 1] > 0xFF ? 0 : static_cast<uint8_t>(word[i - 1]);
             typedBase_[i] = kBase[typed_[i]];
@@ -240,12 +245,10 @@ private:
                 int score = cost + Rarity(cls);
                 const uint8_t first = static_cast<uint8_t>(letters_[0]);
                 if (typedLower_ && Lower(first) != first) score += kName;
-                if (typedAccent_ && std::any_of(letters_.begin(), letters_.begin() + depth, [](char c) {
-                        const uint8_t b = static_cast<uint8_t>(c);
-                        return kBase[b] != Lower(b) && Lower(b) != 0xF1;
-                    }))
+                if (typedAccent_ && std::any_of(letters_.begin(), letters_.begin() + depth,
+                                                [](char c) { return HasAccent(static_cast<uint8_t>(c)); }))
                     score -= kAccentMoved;
-                found_.push_back({letters_.substr(0, depth), score});
+                found_.push_back({letters_.substr(0, depth), score, cost});
             }
         }
         if (depth == depth_) return;
@@ -268,7 +271,9 @@ private:
         // A silent h, left out before a vowel (ombre, aora), is a spelling
         // slip; any other h left out (dico for dicho) a plain one.
         const bool silent = meant == 'h' && meantBefore != 'c';
-        auto omitted = [&](size_t i) { return silent && IsVowel(i + 1 < width_ ? typedBase_[i + 1] : 0) ? kSilentH : added; };
+        auto omitted = [&](size_t i) {
+            return silent && IsVowel(i + 1 < width_ ? typedBase_[i + 1] : 0) ? kSilentH : added;
+        };
         row[0] = up[0] + omitted(0) + (j == 1 && !silent && added >= kLeftOut ? kFirstLetter : 0);
         int least = row[0];
         for (size_t i = 1; i < width_; ++i) {
@@ -317,7 +322,7 @@ void Splits(const Lexicon& lexicon, std::wstring_view word, std::vector<Found>& 
         if (std::min(left, right) < kCommonHalf || std::max(left, right) < kFunctionWord) continue;
         std::string letters(word.begin(), word.end());
         letters.insert(k, 1, ' ');
-        found.push_back({letters, kSplit + Rarity(std::min(left, right))});
+        found.push_back({letters, kSplit + Rarity(std::min(left, right)), kSplit});
     }
 }
 
@@ -331,20 +336,19 @@ void VerbForms(const Lexicon& lexicon, std::wstring_view word, std::vector<Found
     }
     for (const std::string& form : OwnVerbForms(letters))
         if (const int cls = lexicon.ClassOf(form); cls >= 0)
-            found.push_back({form, Rarity(cls)});
+            found.push_back({form, Rarity(cls), 0});
 }
 
 // The typed word's capitals carried over: all capitals, or a capital first.
 std::wstring Styled(const std::string& letters, std::wstring_view typed) {
     std::wstring result(letters.begin(), letters.end());
     for (wchar_t& c : result) c = static_cast<uint8_t>(c);
-    auto isCapital = [](wchar_t c) { return IsLetter(c) && Lower(static_cast<uint8_t>(c)) != c; };
     size_t capitals = 0, letterCount = 0;
     for (const wchar_t c : typed) {
         letterCount += IsLetter(c);
-        capitals += isCapital(c);
+        capitals += IsCapital(c);
     }
-    const bool first = !typed.empty() && isCapital(typed[0]);
+    const bool first = !typed.empty() && IsCapital(typed[0]);
     if (letterCount > 1 && capitals == letterCount) {
         for (wchar_t& c : result) c = Upper(static_cast<uint8_t>(c));
     } else if (first && !result.empty()) {
@@ -359,6 +363,18 @@ std::vector<std::wstring> Ranked(std::vector<Found> found, std::wstring_view wor
     std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
         return a.score != b.score ? a.score < b.score : a.letters < b.letters;
     });
+    // A writer who typed in lower case meant a word before a name: a name,
+    // however common, goes after every lowercase word that fits as well.
+    auto isName = [](const Found& f) { return IsCapital(static_cast<uint8_t>(f.letters[0])); };
+    const bool lower = NoCapitals(word);
+    const size_t considered = std::min(found.size(), 4 * limit);  // the list can hold no later word
+    for (size_t i = considered; lower && i-- > 0;) {
+        if (!isName(found[i])) continue;
+        size_t last = i;
+        for (size_t k = i + 1; k < considered; ++k)
+            if (!isName(found[k]) && found[k].fit <= found[i].fit) last = k;
+        std::rotate(found.begin() + i, found.begin() + i + 1, found.begin() + last + 1);
+    }
     auto folded = [](std::wstring text) {
         for (wchar_t& c : text) c = c > 0xFF ? c : Lower(static_cast<uint8_t>(c));
         return text;

@@ -7,7 +7,7 @@ packages=(
   cmake make g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools
   libwine-dev wine wine32:i386 wine64 xvfb xauth x11-utils imagemagick
   hunspell hunspell-es googletest dpkg-dev xz-utils python3
-  fortunes-es manpages-es sword-text-sparv libreoffice-help-es gimp-help-es
+  fortunes-es manpages-es sword-text-sparv
   wspanish nuspell aspell aspell-es
 )
 src_list=/etc/apt/sources.list.d/vestrel-deb-src.sources

@@ -127,8 +127,9 @@ TEST_F(BuiltInEngine, OnlyRealRunTogetherWordsAreSplit) {
     const auto joined = Suggest(L"porfavor");
     ASSERT_FALSE(joined.empty());
     EXPECT_EQ(joined[0], L"por favor");
-    for (const auto& [typed, junk] : {std::pair{L"ponido", L"pon ido"}, std::pair{L"arbol", L"ar bol"},
-                                      std::pair{L"escribido", L"escribid o"}, std::pair{L"computadro", L"computad ro"}}) {
+    const std::pair<const wchar_t*, const wchar_t*> kJunk[] = {
+        {L"ponido", L"pon ido"}, {L"arbol", L"ar bol"}, {L"escribido", L"escribid o"}, {L"computadro", L"computad ro"}};
+    for (const auto& [typed, junk] : kJunk) {
         const auto words = Suggest(typed);
         EXPECT_EQ(std::find(words.begin(), words.end(), junk), words.end()) << std::string(junk, junk + wcslen(junk));
     }
