@@ -42,11 +42,12 @@ constexpr Stem kFutures[] = {
     {"venir", "vendr"}, {"valer", "valdr"}, {"poder", "podr"},  {"querer", "querr"},
     {"hacer", "har"},  {"decir", "dir"},   {"caber", "cabr"},  {"haber", "habr"},
 };
-// Each ending without its accent, and as written.
+// Each ending without its accent, and as written (an escape is closed
+// before a following letter that would read as a hex digit).
 constexpr Stem kFutureEndings[] = {
-    {"e", "\xE9"},     {"as", "\xE1s"},     {"a", "\xE1"},       {"emos", "emos"},   {"eis", "\xE9is"},
-    {"an", "\xE1n"},   {"ia", "\xEDa"},     {"ias", "\xEDas"},   {"iamos", "\xEDamos"}, {"iais", "\xEDais"},
-    {"ian", "\xEDan"},
+    {"e", "\xE9"},         {"as", "\xE1s"},          {"a", "\xE1"},           {"emos", "emos"},
+    {"eis", "\xE9is"},     {"an", "\xE1n"},          {"ia", "\xED" "a"},      {"ias", "\xED" "as"},
+    {"iamos", "\xED" "amos"}, {"iais", "\xED" "ais"}, {"ian", "\xED" "an"},
 };
 
 bool EndsWith(std::string_view text, std::string_view tail) {

@@ -112,6 +112,8 @@ TEST_F(BuiltInEngine, RealMistakesPutTheIntendedWordFirst) {
         {L"decieron", L"dijeron"},
         {L"traducieron", L"tradujeron"},
         {L"saber\u00e9", L"sabr\u00e9"},
+        {L"poner\u00eda", L"pondr\u00eda"},
+        {L"hacer\u00edamos", L"har\u00edamos"},
         {L"dezarroyo", L"desarrollo"},          // several slips at once
     };
     for (const Misspelling& c : kCases) {
