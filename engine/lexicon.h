@@ -13,8 +13,8 @@ namespace vestrel::engine {
 class Lexicon {
 public:
     // Classes run 0 (a regional form never seen), 1 (any other form never
-    // seen), 2 (never seen, but its entry's other forms often) .. 30, one a
-    // half doubling of how often the form is seen.
+    // seen), 2 (never seen, but its entry is seen often or has few forms)
+    // .. 30, one a half doubling of how often the form is seen.
     static constexpr int kMostFrequent = 30;
 
     // Reads the file; throws a ComError naming it when it is missing or not

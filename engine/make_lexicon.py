@@ -27,6 +27,7 @@ MAX_CLASS = 30
 TARGET_BITS = 23
 FULLSTRIP = ''  # key of the affix classes that says whether FULLSTRIP is set
 COMMON_FAMILY = 32  # an entry's forms seen this often in all: its unseen forms rank a little higher
+SMALL_ENTRY = 4  # and so do those of an entry of this many forms or fewer
 
 
 def load_affixes(path):
@@ -171,26 +172,26 @@ def voseo(stem, form):
     return ending is not None and form in (stem[:-2] + ending[0], stem[:-2] + ending[1])
 
 
-def family_counts(entries, counts):
-    """How often the text shows any form of each form's dictionary entry (the
-    most for a form of several entries): a verb seen often has common forms
-    the text happens to miss, a word never seen has none."""
-    families = {}
+def likely_unseen(entries, counts):
+    """The forms the text never shows that are still likelier than most: a
+    form of an entry the text shows often (a common verb's forms the text
+    happens to miss), and a form of a small entry (a noun or an adjective
+    with its gender and number), which shares its entry's chance with a few
+    forms where a verb shares it with a hundred."""
+    likely = set()
     for _, forms in entries:
-        total = sum(counts.get(form, 0) for form in forms)
-        for form in forms:
-            if families.get(form, -1) < total:
-                families[form] = total
-    return families
+        if len(forms) <= SMALL_ENTRY or sum(counts.get(form, 0) for form in forms) >= COMMON_FAMILY:
+            likely |= forms
+    return likely
 
 
-def frequency_class(count, family, rare_kind):
+def frequency_class(count, likely, rare_kind):
     """Half a doubling a class: 0 for a form the text never shows that is
-    rare by its kind, 1 for any other form it never shows, 2 for one whose
-    entry's other forms the text shows often, then from 3 one class for each
-    half doubling of the count."""
+    rare by its kind, 1 for any other form it never shows, 2 for one that is
+    likely all the same, then from 3 one class for each half doubling of the
+    count."""
     if count < 1:
-        return 0 if rare_kind else 2 if family >= COMMON_FAMILY else 1
+        return 0 if rare_kind else 2 if likely else 1
     return min(MAX_CLASS, 3 + int(2 * math.log2(count)))
 
 
@@ -271,7 +272,7 @@ def main():
     # Hunspell also accepts a word of mixed case (iOS, McDonald) in capitals.
     forms |= {form.upper() for form in forms if form[1:] != form[1:].lower() and form != form.upper()}
     counts = count_forms(forms, texts)
-    families = family_counts(entries, counts)
+    likely = likely_unseen(entries, counts)
     regional = {form for stem, forms in entries for form in forms if voseo(stem, form)}
     keys = []
     for form in forms:
@@ -281,7 +282,7 @@ def main():
             continue
         if any(b < 0x20 for b in letters):
             continue
-        cls = frequency_class(counts.get(form, 0), families.get(form, 0), form in regional)
+        cls = frequency_class(counts.get(form, 0), form in likely, form in regional)
         keys.append(letters + bytes([1 + cls]))
     keys.sort()
     edges = serialise(build_automaton(keys))

@@ -29,6 +29,7 @@ constexpr int kDroppedD = 40;         // the d of -ado, -ido left out (acabao)
 constexpr int kPluralE = 40;          // the e of a plural in -es left out (ciudads)
 constexpr int kName = 20;             // more for a capitalised name when the writer typed lower case
 constexpr int kRarity = 6;            // each halving of how often a word is seen
+constexpr int kUnlikely = 25;         // more for a form never seen, of a rare entry with many forms
 constexpr int kSplit = 140;           // a space left out
 constexpr int kCommonHalf = 11;       // both halves of a split seen in text at least 16 times,
 constexpr int kFunctionWord = 25;     // and one of them one of the commonest words (por, a, sin)
@@ -55,7 +56,7 @@ const Table kBase = [] {
 }();
 
 // Frequency classes are half a halving apart.
-int Rarity(int cls) { return kRarity * (Lexicon::kMostFrequent - cls) / 2; }
+int Rarity(int cls) { return kRarity * (Lexicon::kMostFrequent - cls) / 2 + (cls <= 1 ? kUnlikely : 0); }
 
 bool IsCapital(wchar_t c) { return IsLetter(c) && Lower(static_cast<uint8_t>(c)) != c; }
 bool NoCapitals(std::wstring_view word) { return std::none_of(word.begin(), word.end(), IsCapital); }

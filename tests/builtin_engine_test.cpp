@@ -86,7 +86,7 @@ TEST_F(BuiltInEngine, SpanishSlipsPutTheIntendedWordFirst) {
         {L"cansao", L"cansado"},                // the d of -ado dropped as it is spoken
         {L"terminao", L"terminado"},
         {L"actua", L"act\u00faa"},               // the common word before the rare vos form (actu\u00e1)
-        {L"gradua", L"grad\u00faa"},
+        {L"evalua", L"eval\u00faa"},
         {L"angeles", L"\u00e1ngeles"},           // a lowercase word before a name that fits as well
         {L"rios", L"r\u00edos"},
         {L"s\u00e1lio", L"sali\u00f3"},           // an accent on the wrong vowel
