@@ -25,7 +25,7 @@ constexpr int kAccentAdded = 30;      // an accent the word does not have
 constexpr int kAccentMoved = 15;      // less when both words carry an accent: it was put on the wrong vowel
 constexpr int kCase = 5;              // a letter in the other case
 constexpr int kFirstLetter = 40;      // more for a slip on the first letter, which writers rarely get wrong
-constexpr int kDroppedD = 40;         // the d of -ado, -ido left out (acabao)
+constexpr int kDroppedD = 40;         // the d of -ado left out (acabao), or of -ido written -ío
 constexpr int kPluralE = 40;          // the e of a plural in -es left out (ciudads)
 constexpr int kName = 20;             // more for a capitalised name when the writer typed lower case
 constexpr int kRarity = 6;            // each halving of how often a word is seen
@@ -55,7 +55,8 @@ const Table kBase = [] {
     return t;
 }();
 
-// Frequency classes are half a halving apart.
+// Frequency classes are half a doubling apart; a form never seen of a rare
+// entry with many forms pays more besides.
 int Rarity(int cls) { return kRarity * (Lexicon::kMostFrequent - cls) / 2 + (cls <= 1 ? kUnlikely : 0); }
 
 bool IsCapital(wchar_t c) { return IsLetter(c) && Lower(static_cast<uint8_t>(c)) != c; }
