@@ -14,6 +14,23 @@ WINE64=/usr/lib/wine/wine64
 # wine_for ARCH: the loader that runs builtin programs of that architecture.
 wine_for() { if [ "$1" = x86_64 ]; then echo "$WINE64"; else echo "$WINE32"; fi; }
 
+# wine_run ARCH PROGRAM [ARGS...]: runs a program with that architecture's
+# loader, its output and errors together on stdout. Now and then, on a busy
+# machine, Wine's loader fails to start a builtin program (cscript) and hands
+# it to start.exe, which says "Application could not be started": the
+# program never ran, so it is started once more.
+wine_run() {
+  local arch=$1 out status try; shift
+  out=$(mktemp)
+  for try in 1 2; do
+    "$(wine_for "$arch")" "$@" >"$out" 2>&1; status=$?
+    grep -q '^Application could not be started' "$out" || break
+    [ "$try" = 2 ] || { echo "Wine did not start $1; starting it again" >&2; sleep 2; }
+  done
+  cat "$out"; rm -f "$out"
+  return "$status"
+}
+
 # runs_arch ARCH: whether this machine can run that architecture's programs.
 # Some kernels are booted with 32-bit emulation off: the i686 build is then
 # compiled but cannot be run here.

@@ -22,7 +22,7 @@ script() { "$WINE64" cmd /c "$(winpath "$package/$1")"; }
 # The example's own closing lines say what it did (cscript writes in the
 # console's OEM code page).
 example() {  # example ARCH
-  "$(wine_for "$1")" cscript //nologo "$(winpath "$package/examples/spelling_host.vbs")" ortografia |
+  wine_run "$1" cscript //nologo "$(winpath "$package/examples/spelling_host.vbs")" ortografia |
     iconv -f CP850 -t UTF-8 | tr -d '\r' | tee /dev/stderr | grep -qxF "Primera sugerencia: ortografía"
 }
 key() { "$WINE64" reg query "$1" >/dev/null 2>&1; }

@@ -21,7 +21,7 @@ expect "VBScript host: the first suggestion" "$vbs" "Primera sugerencia: ortogra
 expect "VBScript host: a refused value's error" "$vbs" \
   'box.Top = "arriba": error 13 (Vestrel): No coinciden los tipos: el valor no se puede convertir.'
 
-cpp=$(VESTREL_ENGINE=builtin "$(wine_for "$arch")" "$VESTREL_BUILD/$arch/bin/check_word.exe" ortografia 0 2>&1 | tr -d '\r')
+cpp=$(VESTREL_ENGINE=builtin wine_run "$arch" "$VESTREL_BUILD/$arch/bin/check_word.exe" ortografia 0 | tr -d '\r')
 # The count the host read is the number of suggestions it listed.
 listed=$(grep -c '^  ' <<<"$cpp")
 expect "C++ host: the count" "$cpp" "Suggestions for 'ortografia': $((listed > 0 ? listed : -1))"

@@ -20,8 +20,8 @@ bash "$(dirname "$0")/../scripts/register.sh" "$arch" >/dev/null 2>&1 || { echo 
 answerer=$!
 sleep 1
 case $script in
-  *.exe) output=$(VESTREL_ENGINE=builtin "$wine" "$script" "$@" 2>&1) ;;
-  *) output=$(VESTREL_ENGINE=builtin "$wine" cscript //nologo "$(winpath "$script")" "$@" 2>&1) ;;
+  *.exe) output=$(VESTREL_ENGINE=builtin wine_run "$arch" "$script" "$@") ;;
+  *) output=$(VESTREL_ENGINE=builtin wine_run "$arch" cscript //nologo "$(winpath "$script")" "$@") ;;
 esac
 status=$?
 echo "$output"

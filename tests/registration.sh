@@ -11,7 +11,7 @@ source "$(dirname "$0")/checks.sh"
 regsvr() { "$wine" regsvr32 /s "$@" "$(winpath "$dll")"; }
 # Wine's cscript exits 0 even when the script does not parse: the verdict is
 # the script's own closing line.
-host() { "$wine" cscript //nologo "$script" "$1" | tee /dev/stderr | grep -qE '^create_all: [0-9]+ passed, 0 failed'; }
+host() { wine_run "$arch" cscript //nologo "$script" "$1" | tee /dev/stderr | grep -qE '^create_all: [0-9]+ passed, 0 failed'; }
 key() { "$wine" reg query "$1" >/dev/null 2>&1; }
 libkey='Software\Classes\TypeLib\{7436C0BF-413D-4E86-860C-9299F3C8EF6F}'
 
