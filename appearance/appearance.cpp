@@ -1,6 +1,6 @@
-#include "appearance.h"
-#include "command_button.h"
-#include "core/arguments.h"
+#include "appearance/appearance.h"
+#include "appearance/command_button.h"
+#include "com/arguments.h"
 
 namespace vestrel::appearance {
 
@@ -43,7 +43,7 @@ bool ToBool(const VARIANT& value) { return Converted(value, VT_BOOL).get().boolV
 Variant Boolean(bool value) noexcept {
     Variant v;
     v.put()->vt = VT_BOOL;
-    (&v)->boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
+    (&v)->boolVal = vestrel::Bool(value);
     return v;
 }
 

@@ -8,8 +8,8 @@
 #include <functional>
 #include <string>
 #include <vector>
-#include "core/dispatch.h"
-#include "core/variant.h"
+#include "com/dispatch.h"
+#include "com/variant.h"
 #include "window/checker_window.h"
 
 namespace vestrel::appearance {
@@ -27,7 +27,6 @@ float ToSingle(const VARIANT& value);
 long ToLong(const VARIANT& value);
 bool ToBool(const VARIANT& value);
 
-inline VARIANT_BOOL Bool(bool value) noexcept { return value ? VARIANT_TRUE : VARIANT_FALSE; }
 Variant Single(float value) noexcept;
 Variant Long(long value) noexcept;
 Variant Boolean(bool value) noexcept;

@@ -1,4 +1,4 @@
-#include "bar_buttons.h"
+#include "appearance/bar_buttons.h"
 
 namespace vestrel {
 namespace {

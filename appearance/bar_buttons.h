@@ -1,7 +1,7 @@
 // BarButtons: the caption images and the button band of the checker window.
 // The minimise and maximise images always share one visibility.
 #pragma once
-#include "appearance.h"
+#include "appearance/appearance.h"
 #include "vestrel_h.h"
 
 namespace vestrel {

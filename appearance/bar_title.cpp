@@ -1,4 +1,4 @@
-#include "bar_title.h"
+#include "appearance/bar_title.h"
 
 namespace vestrel {
 namespace {
@@ -49,7 +49,7 @@ STDMETHODIMP BarTitle::put_ToolTipText(VARIANT v) noexcept {
 STDMETHODIMP BarTitle::get_Visible(VARIANT_BOOL* v) noexcept {
     return Read(v, [](Window&) {
         CheckerInstance::Get().Label4.Visible();
-        return appearance::Bool(CheckerInstance::Get().Label5.Visible());
+        return Bool(CheckerInstance::Get().Label5.Visible());
     });
 }
 STDMETHODIMP BarTitle::put_Visible(VARIANT_BOOL v) noexcept {

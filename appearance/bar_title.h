@@ -1,7 +1,7 @@
 // BarTitle: the title label of the checker window and, for colour, tool
 // tip and visibility, the band behind it.
 #pragma once
-#include "appearance.h"
+#include "appearance/appearance.h"
 #include "vestrel_h.h"
 
 namespace vestrel {
@@ -39,7 +39,7 @@ private:
     // The font flags of the title are plain Booleans, not variants.
     template <bool forms::Font::*Flag>
     HRESULT GetFlag(VARIANT_BOOL* v) noexcept {
-        return Read(v, [](Window& w) { return appearance::Bool(TitleOf(w).GetFont().*Flag); });
+        return Read(v, [](Window& w) { return Bool(TitleOf(w).GetFont().*Flag); });
     }
     template <bool forms::Font::*Flag>
     HRESULT PutFlag(VARIANT_BOOL v) noexcept {

@@ -1,5 +1,5 @@
-#include "border.h"
-#include "command_button.h"
+#include "appearance/border.h"
+#include "appearance/command_button.h"
 
 namespace vestrel {
 

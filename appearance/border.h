@@ -1,7 +1,7 @@
 // Border: the checker window's background colour, shared with its three
 // content labels, and its background picture.
 #pragma once
-#include "appearance.h"
+#include "appearance/appearance.h"
 #include "vestrel_h.h"
 
 namespace vestrel {

@@ -2,7 +2,7 @@
 // cmdCheck, cmdClose drives cmdClose. Both share one member list; neither
 // keeps anything of its own.
 #pragma once
-#include "appearance.h"
+#include "appearance/appearance.h"
 #include "vestrel_h.h"
 
 namespace vestrel {

@@ -2,7 +2,7 @@
 // the status label, Label_Suggestions and Label_txtWord the two captions.
 // Every member but the stored alignment is the label's own.
 #pragma once
-#include "appearance.h"
+#include "appearance/appearance.h"
 #include "vestrel_h.h"
 
 namespace vestrel {

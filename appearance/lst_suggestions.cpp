@@ -1,4 +1,4 @@
-#include "lst_suggestions.h"
+#include "appearance/lst_suggestions.h"
 
 namespace vestrel {
 

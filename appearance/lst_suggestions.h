@@ -1,6 +1,6 @@
 // lst_Suggestions: the suggestion list of the checker window.
 #pragma once
-#include "appearance.h"
+#include "appearance/appearance.h"
 #include "vestrel_h.h"
 
 namespace vestrel {

@@ -1,4 +1,4 @@
-#include "txt_tword.h"
+#include "appearance/txt_tword.h"
 
 namespace vestrel {
 

@@ -1,8 +1,8 @@
 // txtTWord: the word box of the checker window, restyled by the host. Its
 // alignment, appearance and border style are stored styles.
 #pragma once
+#include "appearance/word_box_face.h"
 #include "vestrel_h.h"
-#include "word_box_face.h"
 
 namespace vestrel {
 

@@ -1,4 +1,4 @@
-#include "word_box.h"
+#include "appearance/word_box.h"
 
 namespace vestrel {
 namespace {

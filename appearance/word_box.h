@@ -5,8 +5,8 @@
 // thread's checker window, loading it again after it was closed, as any
 // access does.
 #pragma once
+#include "appearance/word_box_face.h"
 #include "internal_h.h"
-#include "word_box_face.h"
 
 namespace vestrel {
 

@@ -3,7 +3,7 @@
 // these members to the same frame over the same control, so the two cannot
 // tell a host different things.
 #pragma once
-#include "appearance.h"
+#include "appearance/appearance.h"
 
 namespace vestrel {
 
@@ -37,7 +37,7 @@ public:
     STDMETHODIMP get_Text(VARIANT* v) noexcept override { return Base::GetCaption(v); }
     STDMETHODIMP put_Text(VARIANT v) noexcept override { return Base::PutCaption(v); }
     STDMETHODIMP get_Locked(VARIANT_BOOL* v) noexcept override {
-        return Base::Read(v, [](Window& w) { return appearance::Bool(WordBoxOf(w).Locked()); });
+        return Base::Read(v, [](Window& w) { return Bool(WordBoxOf(w).Locked()); });
     }
     STDMETHODIMP put_Locked(VARIANT_BOOL v) noexcept override {
         return Base::Write([&](Window& w) { WordBoxOf(w).SetLocked(v != VARIANT_FALSE); });

@@ -17,8 +17,8 @@
 #include <vector>
 #include "../tests/automation.h"
 #include "../tests/dll.h"
-#include "vestrel_h.h"
 #include "measure.h"
+#include "vestrel_h.h"
 
 namespace {
 

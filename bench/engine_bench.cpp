@@ -17,9 +17,9 @@
 #include <string>
 #include <vector>
 #include <wrl/client.h>
-#include "core/engine_adapter.h"
-#include "core/late_bound.h"
-#include "core/utf8.h"
+#include "com/late_bound.h"
+#include "com/utf8.h"
+#include "engine/engine_adapter.h"
 #include "measure.h"
 
 using Microsoft::WRL::ComPtr;

@@ -1,8 +1,8 @@
-#include "application.h"
-#include "collection.h"
-#include "core/variant.h"
-#include "documents.h"
-#include "item.h"
+#include "engine/application.h"
+#include "com/variant.h"
+#include "engine/collection.h"
+#include "engine/documents.h"
+#include "engine/item.h"
 
 namespace vestrel::engine {
 STDMETHODIMP Application::get_Documents(IEngineDocuments** documents) noexcept {
@@ -17,7 +17,7 @@ STDMETHODIMP Application::get_Documents(IEngineDocuments** documents) noexcept {
 STDMETHODIMP Application::CheckSpelling(BSTR word, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT,
                                         VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT_BOOL* correct) noexcept {
     if (!correct) return E_POINTER;
-    return Boundary([&] { *correct = state_->Words().Check(FromBstr(word)) ? VARIANT_TRUE : VARIANT_FALSE; });
+    return Boundary([&] { *correct = Bool(state_->Words().Check(FromBstr(word))); });
 }
 
 STDMETHODIMP Application::GetSpellingSuggestions(BSTR word, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT, VARIANT,

@@ -3,8 +3,8 @@
 // Hunspell behind them. Each check creates one and tells it to quit.
 #pragma once
 #include <memory>
-#include "core/dispatch.h"
-#include "engine_state.h"
+#include "com/dispatch.h"
+#include "engine/engine_state.h"
 #include "internal_h.h"
 
 namespace vestrel::engine {

@@ -1,5 +1,5 @@
-#include "collection.h"
-#include "core/enum_variant.h"
+#include "engine/collection.h"
+#include "com/enum_variant.h"
 
 namespace vestrel::engine {
 

@@ -3,8 +3,8 @@
 #pragma once
 #include <memory>
 #include <vector>
-#include "core/dispatch.h"
-#include "engine_state.h"
+#include "com/dispatch.h"
+#include "engine/engine_state.h"
 #include "internal_h.h"
 
 namespace vestrel::engine {

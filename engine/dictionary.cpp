@@ -1,11 +1,11 @@
-#include "dictionary.h"
+#include "engine/dictionary.h"
 #include <windows.h>
 #include <hunspell.hxx>
 #include <algorithm>
-#include "suggester.h"
-#include "core/errors.h"
-#include "core/utf8.h"
-#include "core/module.h"
+#include "com/errors.h"
+#include "com/module.h"
+#include "com/utf8.h"
+#include "engine/suggester.h"
 
 namespace vestrel::engine {
 namespace {

@@ -8,7 +8,7 @@
 #include <mutex>
 #include <string>
 #include <vector>
-#include "lexicon.h"
+#include "engine/lexicon.h"
 
 class Hunspell;
 

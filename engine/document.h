@@ -1,7 +1,7 @@
 // A document added to the built-in engine; it only has a name.
 #pragma once
 #include <string>
-#include "core/dispatch.h"
+#include "com/dispatch.h"
 #include "internal_h.h"
 
 namespace vestrel::engine {

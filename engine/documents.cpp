@@ -1,5 +1,5 @@
-#include "documents.h"
-#include "document.h"
+#include "engine/documents.h"
+#include "engine/document.h"
 
 namespace vestrel::engine {
 

@@ -2,8 +2,8 @@
 // engine checks words, not text.
 #pragma once
 #include <memory>
-#include "core/dispatch.h"
-#include "engine_state.h"
+#include "com/dispatch.h"
+#include "engine/engine_state.h"
 #include "internal_h.h"
 
 namespace vestrel::engine {

@@ -2,8 +2,8 @@
 // many documents it has open.
 #pragma once
 #include <memory>
-#include "core/errors.h"
-#include "dictionary.h"
+#include "com/errors.h"
+#include "engine/dictionary.h"
 
 namespace vestrel::engine {
 

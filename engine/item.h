@@ -2,8 +2,8 @@
 // a dictionary (its Name is the file name, its Path the folder).
 #pragma once
 #include <memory>
-#include "core/dispatch.h"
-#include "engine_state.h"
+#include "com/dispatch.h"
+#include "engine/engine_state.h"
 #include "internal_h.h"
 
 namespace vestrel::engine {

@@ -1,9 +1,9 @@
-#include "lexicon.h"
+#include "engine/lexicon.h"
 #include <windows.h>
 #include <algorithm>
 #include <cstring>
-#include "core/errors.h"
-#include "core/unique_handle.h"
+#include "com/errors.h"
+#include "com/unique_handle.h"
 
 namespace vestrel::engine {
 namespace {

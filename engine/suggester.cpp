@@ -1,10 +1,10 @@
-#include "suggester.h"
+#include "engine/suggester.h"
 #include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <cstring>
-#include "lexicon.h"
-#include "verb_forms.h"
+#include "engine/lexicon.h"
+#include "engine/verb_forms.h"
 
 namespace vestrel::engine {
 namespace {

@@ -1,4 +1,4 @@
-#include "verb_forms.h"
+#include "engine/verb_forms.h"
 #include <iterator>
 
 namespace vestrel::engine {

@@ -1,7 +1,7 @@
-#include "app.h"
+#include "forms/app.h"
 #include <windows.h>
 #include <vector>
-#include "core/module.h"
+#include "com/module.h"
 
 namespace vestrel::forms::app {
 namespace {

@@ -1,8 +1,8 @@
-#include "clipboard.h"
+#include "forms/clipboard.h"
 #include <windows.h>
 #include <cstring>
-#include "core/errors.h"
-#include "core/unique_handle.h"
+#include "com/errors.h"
+#include "com/unique_handle.h"
 
 namespace vestrel::forms::clipboard {
 namespace {

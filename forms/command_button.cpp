@@ -1,5 +1,5 @@
-#include "command_button.h"
-#include "core/errors.h"
+#include "forms/command_button.h"
+#include "com/errors.h"
 
 namespace vestrel::forms {
 

@@ -6,7 +6,7 @@
 #include <ocidl.h>
 #include <olectl.h>
 #include <wrl/client.h>
-#include "control.h"
+#include "forms/control.h"
 
 namespace vestrel::forms {
 

@@ -1,11 +1,11 @@
-#include "control.h"
+#include "forms/control.h"
 #include <commctrl.h>
 #include <olectl.h>
 #include <cmath>
-#include "core/errors.h"
-#include "core/module.h"
-#include "form.h"
-#include "twips.h"
+#include "com/errors.h"
+#include "com/module.h"
+#include "forms/form.h"
+#include "forms/twips.h"
 
 namespace vestrel::forms {
 
@@ -82,7 +82,6 @@ void Control::SetLeft(float twips) { Place({twips, Top(), Width(), Height()}); }
 void Control::SetTop(float twips) { Place({Left(), twips, Width(), Height()}); }
 void Control::SetWidth(float twips) { Place({Left(), Top(), twips, Height()}); }
 void Control::SetHeight(float twips) { Place({Left(), Top(), Width(), twips}); }
-void Control::Move(const Placement& p) { Place(p); }
 
 // A control counts as visible when its own flag says so, as hosts expect of
 // a control on a hidden form.

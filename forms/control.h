@@ -5,7 +5,7 @@
 #include <ocidl.h>
 #include <functional>
 #include <string>
-#include "core/unique_handle.h"
+#include "com/unique_handle.h"
 
 namespace vestrel::forms {
 
@@ -58,7 +58,6 @@ public:
     void SetTop(float twips);
     void SetWidth(float twips);
     void SetHeight(float twips);
-    void Move(const Placement& placement);
 
     bool Visible() const;
     void SetVisible(bool visible);

@@ -1,4 +1,4 @@
-#include "events.h"
+#include "forms/events.h"
 #include <windows.h>
 
 namespace vestrel::forms {

@@ -1,15 +1,15 @@
-#include "form.h"
+#include "forms/form.h"
 #include <algorithm>
 #include <commctrl.h>
 #include <olectl.h>
-#include "command_button.h"
-#include "control.h"
-#include "menu.h"
-#include "core/errors.h"
-#include "core/module.h"
-#include "message_box.h"
-#include "timer.h"
-#include "twips.h"
+#include "com/errors.h"
+#include "com/module.h"
+#include "forms/command_button.h"
+#include "forms/control.h"
+#include "forms/menu.h"
+#include "forms/message_box.h"
+#include "forms/timer.h"
+#include "forms/twips.h"
 
 namespace vestrel::forms {
 namespace {

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 #include <wrl/client.h>
-#include "control.h"
-#include "core/unique_handle.h"
-#include "picture.h"
+#include "com/unique_handle.h"
+#include "forms/control.h"
+#include "forms/picture.h"
 
 namespace vestrel::forms {
 
@@ -101,7 +101,6 @@ protected:
 private:
     friend class Control;
     friend class Timer;
-    friend void DeleteForm(Form*);
     friend class FormEvent;
     friend class MoveLoop;
     template <typename F> friend class Instance;

@@ -1,10 +1,10 @@
-#include "help.h"
-#include "request_log.h"
+#include "forms/help.h"
+#include "forms/request_log.h"
 #include <shellapi.h>
 #include <cwctype>
-#include "core/errors.h"
-#include "message_box.h"
-#include "shell.h"
+#include "com/errors.h"
+#include "forms/message_box.h"
+#include "forms/shell.h"
 
 namespace vestrel::forms::help {
 namespace {

@@ -1,4 +1,4 @@
-#include "image.h"
+#include "forms/image.h"
 
 namespace vestrel::forms {
 

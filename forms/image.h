@@ -1,8 +1,8 @@
 // An image control: a picture on the form, stretched to the control or at
 // its own size, with the form's background around it.
 #pragma once
-#include "control.h"
-#include "picture.h"
+#include "forms/control.h"
+#include "forms/picture.h"
 
 namespace vestrel::forms {
 

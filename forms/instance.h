@@ -3,8 +3,8 @@
 // with its design-time contents.
 #pragma once
 #include <memory>
-#include "core/errors.h"
-#include "form.h"
+#include "com/errors.h"
+#include "forms/form.h"
 
 namespace vestrel::forms {
 
@@ -29,8 +29,6 @@ public:
         current_ = form.release();
         return *current_;
     }
-    // The form when it is loaded, without loading it.
-    static F* IfLoaded() noexcept { return current_; }
     // Unloading a form that is not loaded does nothing.
     static void Unload() {
         if (current_) current_->Unload();

@@ -1,5 +1,5 @@
-#include "label.h"
-#include "form.h"
+#include "forms/label.h"
+#include "forms/form.h"
 
 namespace vestrel::forms {
 namespace {

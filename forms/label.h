@@ -1,6 +1,6 @@
 // A label: a caption that takes no focus. An '&' marks a mnemonic.
 #pragma once
-#include "control.h"
+#include "forms/control.h"
 
 namespace vestrel::forms {
 

@@ -1,6 +1,6 @@
-#include "list_box.h"
+#include "forms/list_box.h"
 #include <olectl.h>
-#include "core/errors.h"
+#include "com/errors.h"
 
 namespace vestrel::forms {
 

@@ -1,6 +1,6 @@
 // An unsorted list box: entries stay in the order they are added.
 #pragma once
-#include "control.h"
+#include "forms/control.h"
 
 namespace vestrel::forms {
 

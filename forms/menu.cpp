@@ -1,6 +1,6 @@
-#include "menu.h"
-#include "core/errors.h"
-#include "core/unique_handle.h"
+#include "forms/menu.h"
+#include "com/errors.h"
+#include "com/unique_handle.h"
 
 namespace vestrel::forms {
 

@@ -1,7 +1,7 @@
-#include "message_box.h"
+#include "forms/message_box.h"
 #include <windows.h>
-#include "app.h"
-#include "request_log.h"
+#include "forms/app.h"
+#include "forms/request_log.h"
 
 namespace vestrel::forms {
 

@@ -1,7 +1,7 @@
-#include "picture.h"
+#include "forms/picture.h"
 #include <algorithm>
-#include "core/errors.h"
-#include "core/module.h"
+#include "com/errors.h"
+#include "com/module.h"
 
 namespace vestrel::forms {
 

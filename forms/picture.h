@@ -2,7 +2,7 @@
 // controls. Owns its bitmap.
 #pragma once
 #include <windows.h>
-#include "core/unique_handle.h"
+#include "com/unique_handle.h"
 
 namespace vestrel::forms {
 

@@ -1,5 +1,5 @@
-#include "picture_box.h"
-#include "form.h"
+#include "forms/picture_box.h"
+#include "forms/form.h"
 
 namespace vestrel::forms {
 

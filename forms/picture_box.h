@@ -1,7 +1,7 @@
 // A picture box: a box of the back colour that holds and clips controls of
 // its own (they are created with it as their container).
 #pragma once
-#include "control.h"
+#include "forms/control.h"
 
 namespace vestrel::forms {
 

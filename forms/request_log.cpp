@@ -1,8 +1,8 @@
-#include "request_log.h"
+#include "forms/request_log.h"
 #include <windows.h>
 #include <cstdio>
-#include "core/errors.h"
-#include "core/utf8.h"
+#include "com/errors.h"
+#include "com/utf8.h"
 
 namespace vestrel::forms {
 

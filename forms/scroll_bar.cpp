@@ -1,7 +1,7 @@
-#include "scroll_bar.h"
+#include "forms/scroll_bar.h"
 #include <olectl.h>
 #include <algorithm>
-#include "core/errors.h"
+#include "com/errors.h"
 
 namespace vestrel::forms {
 

@@ -1,6 +1,6 @@
 // A vertical scroll bar with 16-bit minimum, maximum and value.
 #pragma once
-#include "control.h"
+#include "forms/control.h"
 
 namespace vestrel::forms {
 

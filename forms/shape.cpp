@@ -1,6 +1,6 @@
-#include "shape.h"
+#include "forms/shape.h"
 #include <olectl.h>
-#include "core/errors.h"
+#include "com/errors.h"
 
 namespace vestrel::forms {
 namespace {

@@ -1,7 +1,7 @@
 // A rectangle shape drawn on the form. It takes no mouse input: presses on
 // it reach the form's background.
 #pragma once
-#include "control.h"
+#include "forms/control.h"
 
 namespace vestrel::forms {
 

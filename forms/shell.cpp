@@ -1,11 +1,11 @@
-#include "shell.h"
-#include "request_log.h"
+#include "forms/shell.h"
+#include "forms/request_log.h"
 #include <windows.h>
 #include <shellapi.h>
 #include <cstdio>
 #include <vector>
-#include "core/errors.h"
-#include "core/utf8.h"
+#include "com/errors.h"
+#include "com/utf8.h"
 
 namespace vestrel::forms::shell {
 namespace {

@@ -1,6 +1,6 @@
-#include "text_box.h"
+#include "forms/text_box.h"
 #include <olectl.h>
-#include "core/errors.h"
+#include "com/errors.h"
 
 namespace vestrel::forms {
 

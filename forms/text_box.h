@@ -1,7 +1,7 @@
 // A text box: single-line, or multi-line with its lines wrapped.
 #pragma once
-#include "control.h"
-#include "label.h"
+#include "forms/control.h"
+#include "forms/label.h"
 
 namespace vestrel::forms {
 

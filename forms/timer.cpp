@@ -1,6 +1,6 @@
-#include "timer.h"
+#include "forms/timer.h"
 #include <windows.h>
-#include "form.h"
+#include "forms/form.h"
 
 namespace vestrel::forms {
 

@@ -1,8 +1,8 @@
-#include "twips.h"
+#include "forms/twips.h"
 #include <windows.h>
 #include <olectl.h>
 #include <cmath>
-#include "core/errors.h"
+#include "com/errors.h"
 
 namespace vestrel::forms {
 namespace {

@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <cmath>
 #include <vector>
-#include "core/errors.h"
+#include "com/errors.h"
 #include "window/outline.h"
 
 namespace {

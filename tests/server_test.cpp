@@ -6,8 +6,8 @@
 #include <cguid.h>
 #include <oleauto.h>
 #include <wrl/client.h>
-#include "vestrel_h.h"
 #include "classes.h"
+#include "vestrel_h.h"
 
 using Microsoft::WRL::ComPtr;
 

@@ -11,8 +11,8 @@
 #include <map>
 #include <string>
 #include <vector>
-#include "core/utf8.h"
-#include "core/variant.h"
+#include "com/utf8.h"
+#include "com/variant.h"
 
 using Microsoft::WRL::ComPtr;
 using vestrel::FromBstr;

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 #include <wrl/client.h>
-#include "core/engine_adapter.h"
-#include "core/errors.h"
-#include "core/utf8.h"
+#include "com/errors.h"
+#include "com/utf8.h"
+#include "engine/engine_adapter.h"
 
 using Microsoft::WRL::ComPtr;
 using namespace vestrel;

@@ -1,23 +1,20 @@
-#include "checker_window.h"
-#include "about/about_window.h"
-#include "chrome.h"
-#include "common_dialog.h"
-#include "core/engine_adapter.h"
-#include "core/errors.h"
-#include "core/late_bound.h"
-#include "core/spelling.h"
+#include "window/checker_window.h"
+#include "com/errors.h"
+#include "com/late_bound.h"
+#include "engine/engine_adapter.h"
 #include "forms/help.h"
 #include "forms/message_box.h"
-#include "popup_menu.h"
+#include "resources/resource.h"
+#include "window/about_window.h"
+#include "window/check.h"
+#include "window/chrome.h"
+#include "window/common_dialog.h"
+#include "window/popup_menu.h"
 
 namespace vestrel {
 namespace {
 
 constexpr OLE_COLOR kBandGrey = 0x808080;
-// Bitmap resources: the caption images at rest and pressed, the background.
-enum Bitmap { kCloseUp = 1, kCloseDown, kMinimiseUp, kMinimiseDown, kHelpUp, kHelpDown, kMaximiseGrey };
-constexpr int kCheckerBackground = 101;
-
 void ShowPicture(forms::Image& image, int bitmap) { image.SetPicture(forms::Picture::FromResource(bitmap)); }
 
 forms::Font TitleFont() { return {.size = 9.75f, .bold = true}; }
@@ -43,10 +40,10 @@ CheckerWindow::CheckerWindow()
       Label6(*this, {2910, 3500, 1970, 450}, kBandGrey, 1, 0) {
     // The window works without its icon; a failure to set it is ignored.
     try {
-        SetIconResource(1);
+        SetIconResource(IDI_VESTREL);
     } catch (...) {
     }
-    SetPicture(forms::Picture::FromResource(kCheckerBackground));
+    SetPicture(forms::Picture::FromResource(IDB_CHECKER_BACKGROUND));
     Label4.SetBackColor(kBandGrey);
     Label5.SetBackColor(kBandGrey);
     Label4.SetCursor(IDC_SIZEALL);
@@ -64,17 +61,17 @@ CheckerWindow::CheckerWindow()
     CD = MakeObject<CommonDialog>(Handle());
 
     // Load: the outline, then the caption images at rest.
-    region_ = chrome::ApplyOutline(*this);
-    ShowPicture(BtnCerrar, kCloseUp);
-    ShowPicture(BtnMinimizar, kMinimiseUp);
-    ShowPicture(BtnHelp, kHelpUp);
-    ShowPicture(BtnMaximizar, kMaximiseGrey);
+    chrome::ApplyOutline(*this);
+    ShowPicture(BtnCerrar, IDB_CLOSE_UP);
+    ShowPicture(BtnMinimizar, IDB_MINIMISE_UP);
+    ShowPicture(BtnHelp, IDB_HELP_UP);
+    ShowPicture(BtnMaximizar, IDB_MAXIMISE_GREY);
 
-    BtnCerrar.MouseDown = [this](const forms::MouseEvent& e) { PressedLook(BtnCerrar, kCloseDown, e); };
+    BtnCerrar.MouseDown = [this](const forms::MouseEvent& e) { PressedLook(BtnCerrar, IDB_CLOSE_DOWN, e); };
     BtnCerrar.MouseUp = [this](const forms::MouseEvent&) { CloseReleased(); };
-    BtnHelp.MouseDown = [this](const forms::MouseEvent& e) { PressedLook(BtnHelp, kHelpDown, e); };
+    BtnHelp.MouseDown = [this](const forms::MouseEvent& e) { PressedLook(BtnHelp, IDB_HELP_DOWN, e); };
     BtnHelp.MouseUp = [this](const forms::MouseEvent&) { HelpReleased(); };
-    BtnMinimizar.MouseDown = [this](const forms::MouseEvent& e) { PressedLook(BtnMinimizar, kMinimiseDown, e); };
+    BtnMinimizar.MouseDown = [this](const forms::MouseEvent& e) { PressedLook(BtnMinimizar, IDB_MINIMISE_DOWN, e); };
     BtnMinimizar.MouseUp = [this](const forms::MouseEvent&) { MinimiseReleased(); };
     Label4.MouseDown = [this](const forms::MouseEvent&) { Mover(); };
     Label5.MouseDown = [this](const forms::MouseEvent&) { Mover(); };
@@ -89,12 +86,11 @@ CheckerWindow::CheckerWindow()
     lstSuggestions.DblClick = [this] { txtWord.SetText(lstSuggestions.Text()); };
 }
 
-// The check runs through a Spelling object of its own, as a host's would.
+// The check of a host's Spelling call, with an engine of its own.
 void CheckerWindow::CheckClicked() {
-    mSpelling = MakeObject<SpellingObject>();
-    const HRESULT hr = mSpelling->Spelling();
-    mSpelling.Reset();
-    ThrowIfFailed(hr);
+    AboutInstance::Get().Show();
+    Microsoft::WRL::ComPtr<IDispatch> engine;
+    if (check::Run(engine, check::Correct::Told)) engine_adapter::Quit(engine.Get());
 }
 
 void CheckerWindow::RefreshStatus() {
@@ -110,12 +106,17 @@ void CheckerWindow::RefuseSpace(wchar_t& key) {
                       L"Vestrel...");
 }
 
-void CheckerWindow::CloseSpelling() {
-    forms::FormEvent keep(*this);
-    engine_adapter::CreateAndQuit(mLib);
-    Unload();
+void CheckerWindow::Close(Microsoft::WRL::ComPtr<IDispatch>& holder, Closing what) {
+    engine_adapter::CreateAndQuit(holder);
+    CheckerInstance::Unload();
+    if (what == Closing::Checker) return;
     AboutInstance::Unload();
     PopupInstance::Unload();
+}
+
+void CheckerWindow::CloseSpelling() {
+    forms::FormEvent keep(*this);
+    Close(mLib, Closing::Everything);
 }
 
 void CheckerWindow::PressedLook(forms::Image& image, int picture, const forms::MouseEvent& press) {
@@ -125,26 +126,25 @@ void CheckerWindow::PressedLook(forms::Image& image, int picture, const forms::M
 // A release acts wherever the pointer is, as the image took the mouse.
 void CheckerWindow::CloseReleased() {
     forms::FormEvent keep(*this);
-    engine_adapter::CreateAndQuit(mLib);
-    ShowPicture(BtnCerrar, kCloseUp);
-    Unload();
+    ShowPicture(BtnCerrar, IDB_CLOSE_UP);
+    Close(mLib, Closing::Checker);
 }
 
 void CheckerWindow::HelpReleased() {
     const std::wstring path = CheckerInstance::Get().BtnHelp.Tag();
-    ShowPicture(BtnHelp, kHelpUp);
+    ShowPicture(BtnHelp, IDB_HELP_UP);
     AskForHelp(path);
 }
 
 void CheckerWindow::AskForHelp(const std::wstring& path) {
     Microsoft::WRL::ComPtr<IDispatch> dialog = CD;
-    late_bound::PutId(dialog.Get(), 19, L"HelpFile", Variant::String(path));
-    late_bound::PutId(dialog.Get(), 20, L"HelpCommand", Variant::Short(forms::help::kKeywordCommand));
-    late_bound::CallId(dialog.Get(), 35, L"ShowHelp", DISPATCH_METHOD);
+    late_bound::PutId(dialog.Get(), DISPID_HELP_FILE, L"HelpFile", Variant::String(path));
+    late_bound::PutId(dialog.Get(), DISPID_HELP_COMMAND, L"HelpCommand", Variant::Short(forms::help::kKeywordCommand));
+    late_bound::CallId(dialog.Get(), DISPID_SHOW_HELP, L"ShowHelp", DISPATCH_METHOD);
 }
 
 void CheckerWindow::MinimiseReleased() {
-    ShowPicture(BtnMinimizar, kMinimiseUp);
+    ShowPicture(BtnMinimizar, IDB_MINIMISE_UP);
     CheckerInstance::Get().SetWindowState(forms::WindowState::Minimized);
 }
 

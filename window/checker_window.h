@@ -5,17 +5,16 @@
 #include <string>
 #include <vector>
 #include <wrl/client.h>
+#include "com/variant.h"
 #include "forms/command_button.h"
 #include "forms/form.h"
 #include "forms/image.h"
 #include "forms/instance.h"
 #include "forms/label.h"
-#include "forms/shape.h"
 #include "forms/list_box.h"
+#include "forms/shape.h"
 #include "forms/text_box.h"
 #include "forms/timer.h"
-#include "core/variant.h"
-#include "vestrel_h.h"
 
 namespace vestrel {
 
@@ -23,7 +22,14 @@ class CheckerWindow final : public forms::Form {
 public:
     CheckerWindow();
 
-    // The close operation of the window's own close paths.
+    // What a close unloads: the checker window, whose own unload takes the
+    // about window, or (the close button and the menu) the menu form too.
+    enum class Closing { Checker, Everything };
+    // The close of every close path: a new engine in holder told to quit
+    // (when none can be made nothing is unloaded), then the windows. The
+    // caller keeps its own form alive for the call.
+    static void Close(Microsoft::WRL::ComPtr<IDispatch>& holder, Closing what);
+    // The close button's close.
     void CloseSpelling();
     // The paths of the spelling engine's dictionaries, as an array of strings.
     Variant RutaDic();
@@ -69,13 +75,9 @@ private:
 
     // The engine object of the close operation, held only while it runs.
     Microsoft::WRL::ComPtr<IDispatch> mLib;
-    // The Spelling object of a check started by the check button.
-    Microsoft::WRL::ComPtr<_Spelling> mSpelling;
     std::vector<std::wstring> dictionaryPaths_;
     // The common dialog whose help call shows the help file.
     Microsoft::WRL::ComPtr<IDispatch> CD;
-    // The outline region made at load; the window system's once set.
-    HRGN region_ = nullptr;
 };
 
 using CheckerInstance = forms::Instance<CheckerWindow>;

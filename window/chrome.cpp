@@ -1,13 +1,11 @@
-#include "chrome.h"
+#include "window/chrome.h"
 #include "forms/twips.h"
-#include "outline.h"
+#include "window/outline.h"
 
 namespace vestrel::chrome {
 
-HRGN ApplyOutline(forms::Form& form) {
-    HRGN region = outline::BuildRegion(1.0f, 1.0f, 0, 0, forms::TwipsPerPixelX(), forms::TwipsPerPixelY());
-    form.SetRegion(region, true);
-    return region;
+void ApplyOutline(forms::Form& form) {
+    form.SetRegion(outline::BuildRegion(1.0f, 1.0f, 0, 0, forms::TwipsPerPixelX(), forms::TwipsPerPixelY()), true);
 }
 
 void Mover(forms::Form& form) {

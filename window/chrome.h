@@ -7,8 +7,8 @@
 namespace vestrel::chrome {
 
 // Builds the outline at scale 1 for the screen and hands it to the form's
-// window, redrawn at once. Returns the region, the window system's now.
-HRGN ApplyOutline(forms::Form& form);
+// window (which owns it from then on), redrawn at once.
+void ApplyOutline(forms::Form& form);
 
 // Lets the user drag the form as by a caption bar: the control that took
 // the press gives up the mouse, and the window system moves the window

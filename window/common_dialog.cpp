@@ -1,5 +1,5 @@
-#include "common_dialog.h"
-#include "core/variant.h"
+#include "window/common_dialog.h"
+#include "com/variant.h"
 #include "forms/help.h"
 
 namespace vestrel {

@@ -2,7 +2,7 @@
 // call only: a help file, a help command and the request to show help.
 #pragma once
 #include <string>
-#include "core/dispatch.h"
+#include "com/dispatch.h"
 #include "internal_h.h"
 
 namespace vestrel {

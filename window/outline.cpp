@@ -1,9 +1,9 @@
-#include "outline.h"
+#include "window/outline.h"
 #include <olectl.h>
 #include <cmath>
 #include <limits>
-#include "core/errors.h"
-#include "core/unique_handle.h"
+#include "com/errors.h"
+#include "com/unique_handle.h"
 
 namespace vestrel::outline {
 namespace {

@@ -1,9 +1,8 @@
-#include "popup_menu.h"
-#include "about/about_window.h"
-#include "checker_window.h"
-#include "core/check.h"
-#include "core/engine_adapter.h"
-#include "forms/message_box.h"
+#include "window/popup_menu.h"
+#include "engine/engine_adapter.h"
+#include "resources/resource.h"
+#include "window/check.h"
+#include "window/checker_window.h"
 
 namespace vestrel {
 
@@ -17,7 +16,7 @@ PopupMenuForm::PopupMenuForm()
       mnuClose(*this, L"&Cerrar el corrector"),
       mnuPopupMenu(*this, L"PopupMenu",
                    {&mnuVerificar, &mnuRayaUno, &mnuHelp, &mnuRayaDos, &mnuMinimizar, &mnuClose}) {
-    SetIconResource(1);
+    SetIconResource(IDI_VESTREL);
     mnuVerificar.Click = [this] { Check(); };
     mnuHelp.Click = [this] { Help(); };
     mnuMinimizar.Click = [this] { Minimise(); };
@@ -25,20 +24,11 @@ PopupMenuForm::PopupMenuForm()
 }
 
 // The check of the check button without the about window: a correct word
-// is listed as "(Correcto)" instead of being told in a message box.
+// is listed instead of being told in a message box.
 void PopupMenuForm::Check() {
     forms::FormEvent keep(*this);
-    mLib = engine_adapter::Create();
-    const std::wstring word = check::Word();
-    if (word.empty()) {
-        forms::ShowMessage(L"Por favor escriba una palabra en el cuadro de texto", forms::MessageIcon::Warning);
-        CheckerInstance::Get().txtWord.SetFocus();
-        return;
-    }
-    Microsoft::WRL::ComPtr<IDispatch> engine = mLib;
-    if (check::Run(engine.Get(), word)) CheckerInstance::Get().lstSuggestions.AddItem(L"(Correcto)");
-    CheckerInstance::Get().Label3.SetVisible(true);
-    engine_adapter::Quit(engine.Get());
+    if (Microsoft::WRL::ComPtr<IDispatch> engine = check::Run(mLib, check::Correct::Listed))
+        engine_adapter::Quit(engine.Get());
 }
 
 void PopupMenuForm::Help() {
@@ -50,10 +40,7 @@ void PopupMenuForm::Minimise() { CheckerInstance::Get().SetWindowState(forms::Wi
 
 void PopupMenuForm::Close() {
     forms::FormEvent keep(*this);
-    engine_adapter::CreateAndQuit(mLib);
-    CheckerInstance::Unload();
-    AboutInstance::Unload();
-    Unload();
+    CheckerWindow::Close(mLib, CheckerWindow::Closing::Everything);
 }
 
 }  // namespace vestrel

@@ -5,10 +5,10 @@
 #include <optional>
 #include <utility>
 #include <vector>
-#include "arguments.h"
-#include "com_object.h"
-#include "errors.h"
-#include "type_library.h"
+#include "com/arguments.h"
+#include "com/com_object.h"
+#include "com/errors.h"
+#include "com/type_library.h"
 
 namespace vestrel {
 

@@ -2,7 +2,7 @@
 // window; every member reaches the checker window of the calling thread.
 #pragma once
 #include <wrl/client.h>
-#include "dispatch.h"
+#include "com/dispatch.h"
 #include "vestrel_h.h"
 
 namespace vestrel {

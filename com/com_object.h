@@ -9,7 +9,7 @@
 #include <type_traits>
 #include <utility>
 #include <wrl/client.h>
-#include "module.h"
+#include "com/module.h"
 
 namespace vestrel {
 

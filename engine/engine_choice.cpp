@@ -2,9 +2,9 @@
 // it is registered, otherwise the built-in one; VESTREL_ENGINE forces one.
 // Kept apart from the calls, which work on either engine.
 #include <cwctype>
+#include "com/errors.h"
 #include "engine/application.h"
-#include "engine_adapter.h"
-#include "errors.h"
+#include "engine/engine_adapter.h"
 
 namespace vestrel::engine_adapter {
 namespace {

@@ -8,6 +8,9 @@
 
 namespace vestrel {
 
+// A C++ truth value as automation's Boolean (True is -1).
+inline VARIANT_BOOL Bool(bool value) noexcept { return value ? VARIANT_TRUE : VARIANT_FALSE; }
+
 class Variant {
 public:
     Variant() noexcept { VariantInit(&value_); }

@@ -6,6 +6,8 @@
 
 namespace vestrel::module {
 
+// Called once, from DllMain, with the DLL's instance handle.
+void Attach(HINSTANCE dll) noexcept;
 HINSTANCE Instance() noexcept;
 // Full path of this DLL as Windows loaded it.
 std::wstring Path();

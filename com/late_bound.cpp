@@ -1,6 +1,6 @@
-#include "late_bound.h"
+#include "com/late_bound.h"
 #include <wrl/client.h>
-#include "errors.h"
+#include "com/errors.h"
 
 namespace vestrel::late_bound {
 namespace {

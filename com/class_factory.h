@@ -1,6 +1,6 @@
 // The class factory of one creatable class.
 #pragma once
-#include "com_object.h"
+#include "com/com_object.h"
 
 namespace vestrel {
 

@@ -1,8 +1,9 @@
-#include "type_library.h"
+#include "com/type_library.h"
 #include <mutex>
 #include <wrl/client.h>
-#include "errors.h"
-#include "module.h"
+#include "com/errors.h"
+#include "com/module.h"
+#include "resources/resource.h"
 
 namespace vestrel::type_library {
 namespace {
@@ -22,9 +23,10 @@ HRESULT Get(ITypeLib** library, Library which) noexcept {
     if (!cached[index]) {
         HRESULT hr;
         try {
-            // Resource 1 is the public library; others are named by "\\n".
+            // The first type library resource is the module's own; others
+            // are named by "\\n".
             std::wstring path = module::Path();
-            if (index == 1) path += L"\\2";
+            if (index == 1) path += L"\\" + std::to_wstring(IDR_TYPELIB_INTERNAL);
             hr = LoadTypeLibEx(path.c_str(), REGKIND_NONE, &cached[index]);
         } catch (...) {
             hr = E_OUTOFMEMORY;

@@ -3,7 +3,7 @@
 #include <oaidl.h>
 #include <vector>
 #include <wrl/client.h>
-#include "com_object.h"
+#include "com/com_object.h"
 
 namespace vestrel {
 

@@ -2,7 +2,7 @@
 #pragma once
 #include <oaidl.h>
 #include <vector>
-#include "variant.h"
+#include "com/variant.h"
 
 namespace vestrel::late_bound {
 

@@ -1,6 +1,6 @@
-#include "engine_adapter.h"
-#include "errors.h"
-#include "late_bound.h"
+#include "engine/engine_adapter.h"
+#include "com/errors.h"
+#include "com/late_bound.h"
 
 namespace vestrel::engine_adapter {
 namespace {

@@ -45,8 +45,6 @@ private:
     void ScrollNotice();
 
     std::wstring marquee_;
-    // The outline region made at load; the window system's once set.
-    HRGN region_ = nullptr;
 };
 
 using AboutInstance = forms::Instance<AboutWindow>;

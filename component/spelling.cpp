@@ -1,18 +1,14 @@
-#include "spelling.h"
-#include "about/about_window.h"
-#include "check.h"
-#include "engine_adapter.h"
-#include "forms/app.h"
-#include "forms/clipboard.h"
-#include "forms/message_box.h"
-#include "variant.h"
-#include "window/checker_window.h"
+#include "component/spelling.h"
 #include "appearance/word_box.h"
+#include "com/variant.h"
+#include "engine/engine_adapter.h"
+#include "forms/clipboard.h"
+#include "window/about_window.h"
+#include "window/check.h"
+#include "window/checker_window.h"
 
 namespace vestrel {
 namespace {
-
-constexpr DISPID kShow = 0x60030002;
 
 CheckerWindow& Checker() { return CheckerInstance::Get(); }
 
@@ -34,7 +30,7 @@ STDMETHODIMP SpellingObject::Show(short*) noexcept {
 
 STDMETHODIMP SpellingObject::Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS* params,
                                     VARIANT* result, EXCEPINFO* exception, UINT* argError) noexcept {
-    if (id == kShow && riid == IID_NULL && (flags & DISPATCH_METHOD)) {
+    if (id == DISPID_SPELLING_SHOW && riid == IID_NULL && (flags & DISPATCH_METHOD)) {
         if (params && (params->cArgs > 1 || params->cNamedArgs > 0)) return DISP_E_BADPARAMCOUNT;
         if (result) VariantInit(result);
         const HRESULT hr = Show(nullptr);
@@ -63,7 +59,7 @@ STDMETHODIMP SpellingObject::put_DeleteText(VARIANT) noexcept {
 
 STDMETHODIMP SpellingObject::get_Visible(VARIANT_BOOL* value) noexcept {
     if (!value) return E_POINTER;
-    return Guarded([&] { *value = Checker().Visible() ? VARIANT_TRUE : VARIANT_FALSE; });
+    return Guarded([&] { *value = Bool(Checker().Visible()); });
 }
 
 STDMETHODIMP SpellingObject::put_Visible(VARIANT_BOOL value) noexcept {
@@ -99,25 +95,9 @@ STDMETHODIMP SpellingObject::Spelling() noexcept {
     return Guarded([this] { Check(); });
 }
 
-// The window is reached anew at every step: a message box lets the user
-// close it, and the next access loads it again, as any access would.
 void SpellingObject::Check() {
     AboutInstance::Get().Show();
-    mLib = engine_adapter::Create();
-    const std::wstring word = check::Word();
-    if (word.empty()) {
-        forms::ShowMessage(L"Por favor escriba una palabra en el cuadro de texto", forms::MessageIcon::Warning);
-        if (Checker().Visible()) Checker().txtWord.SetFocus();
-        return;
-    }
-    // The engine is called through a reference of the call's own, so that a
-    // host replacing mLib meanwhile cannot free it under the call.
-    Microsoft::WRL::ComPtr<IDispatch> engine = mLib;
-    if (check::Run(engine.Get(), word))
-        forms::ShowMessage(L"Se ha terminado la revisión ortográfica. No se han encontrado errores...",
-                          forms::MessageIcon::Information, L" " + forms::app::ExeName());
-    Checker().Label3.SetVisible(true);
-    QuitHeldEngine();
+    if (check::Run(mLib, check::Correct::Told)) QuitHeldEngine();
 }
 
 }  // namespace vestrel

@@ -1,6 +1,6 @@
-#include "arguments.h"
+#include "com/arguments.h"
 #include <wrl/client.h>
-#include "errors.h"
+#include "com/errors.h"
 
 namespace vestrel {
 

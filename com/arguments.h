@@ -6,7 +6,7 @@
 #include <windows.h>
 #include <oleauto.h>
 #include <vector>
-#include "variant.h"
+#include "com/variant.h"
 
 namespace vestrel {
 

@@ -1,17 +1,17 @@
-#include "about_window.h"
+#include "window/about_window.h"
 #include <olectl.h>
 #include <cmath>
-#include "core/errors.h"
+#include "com/errors.h"
 #include "forms/app.h"
 #include "forms/events.h"
 #include "forms/shell.h"
 #include "forms/twips.h"
+#include "resources/resource.h"
 #include "window/chrome.h"
 
 namespace vestrel {
 namespace {
 
-constexpr int kAboutBackground = 102, kAboutImage = 103;
 constexpr OLE_COLOR kBlue = 0xFF0000, kGreen = 0x008000, kLightGrey = 0xC0C0C0;
 constexpr wchar_t kAddress[] = L"soporte@vestrel.example";
 constexpr wchar_t kNotice[] =
@@ -50,8 +50,8 @@ AboutWindow::AboutWindow()
       VScroll1(*this, {4440, 1200, 255, 855}, false),
       Timer1(*this, 100, true),
       Timer2(*this, 300, true) {
-    SetPicture(forms::Picture::FromResource(kAboutBackground));
-    Image1.SetPicture(forms::Picture::FromResource(kAboutImage));
+    SetPicture(forms::Picture::FromResource(IDB_ABOUT_BACKGROUND));
+    Image1.SetPicture(forms::Picture::FromResource(IDB_ABOUT_IMAGE));
     Label4.SetBackColor(0x808080);
     Label4.SetForeColor(kBlue);
     Label4.SetCursor(IDC_SIZEALL);
@@ -72,7 +72,7 @@ AboutWindow::AboutWindow()
     SetTabOrder({&cmdOK});
 
     // Load.
-    region_ = chrome::ApplyOutline(*this);
+    chrome::ApplyOutline(*this);
     SetCaption(L" Acerca del " + forms::app::Title());
     lblVersion.SetCaption(L"Versión " + std::to_wstring(forms::app::Major()) + L"." +
                           std::to_wstring(forms::app::Minor()) + L"." + std::to_wstring(forms::app::Revision()));

@@ -1,12 +1,12 @@
-#include "registration.h"
+#include "com/registration.h"
 #include <oleauto.h>
 #include <string>
 #include <vector>
 #include <wrl/client.h>
-#include "errors.h"
-#include "module.h"
-#include "type_library.h"
-#include "unique_handle.h"
+#include "com/errors.h"
+#include "com/module.h"
+#include "com/type_library.h"
+#include "com/unique_handle.h"
 
 using Microsoft::WRL::ComPtr;
 

@@ -1,4 +1,4 @@
-#include "errors.h"
+#include "com/errors.h"
 #include <oleauto.h>
 #include <wrl/client.h>
 

@@ -1,8 +1,6 @@
 // The in-process server: the class table, the generic factory lookup and
 // the exported entry points.
-#include "module.h"
 #include <array>
-#include <atomic>
 #include <cwctype>
 #include <iterator>
 #include "appearance/bar_buttons.h"
@@ -12,18 +10,15 @@
 #include "appearance/label.h"
 #include "appearance/lst_suggestions.h"
 #include "appearance/txt_tword.h"
-#include "class_factory.h"
-#include "registration.h"
-#include "spelling.h"
+#include "com/class_factory.h"
+#include "com/module.h"
+#include "com/registration.h"
+#include "com/type_library.h"
+#include "component/spelling.h"
 #include "engine/dictionary.h"
-#include "type_library.h"
 
 namespace vestrel {
 namespace {
-
-HINSTANCE instance = nullptr;
-std::atomic<long> objects{0};
-std::atomic<long> serverLocks{0};
 
 struct ClassEntry {
     const CLSID* clsid;
@@ -65,37 +60,6 @@ HRESULT ScopeFromCommandLine(LPCWSTR commandLine, registration::Scope* scope) {
 
 }  // namespace
 
-namespace module {
-
-HINSTANCE Instance() noexcept { return instance; }
-
-std::wstring Path() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(instance, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) throw ComError(HRESULT_FROM_WIN32(GetLastError()), L"No se pudo leer la ruta de Vestrel.");
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
-
-void Lock() noexcept { ++objects; }
-void Unlock() noexcept { --objects; }
-void LockServer(bool lock) noexcept {
-    if (lock) {
-        ++serverLocks;
-        return;
-    }
-    // An unbalanced unlock must not make the count lie.
-    long current = serverLocks.load();
-    while (current > 0 && !serverLocks.compare_exchange_weak(current, current - 1)) {}
-}
-bool InUse() noexcept { return objects.load() > 0 || serverLocks.load() > 0; }
-
-}  // namespace module
 }  // namespace vestrel
 
 using namespace vestrel;
@@ -104,7 +68,7 @@ extern "C" {
 
 BOOL WINAPI DllMain(HINSTANCE dll, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) {
-        instance = dll;
+        module::Attach(dll);
         DisableThreadLibraryCalls(dll);
     }
     return TRUE;
