@@ -51,23 +51,11 @@ private:
     std::atomic<ULONG> refs_{1};
 };
 
-// Creates an object with one reference and asks it for riid; the object
-// is freed when the interface is refused.
-template <typename T>
-HRESULT CreateInstance(REFIID riid, void** ppv) noexcept {
-    if (!ppv) return E_POINTER;
-    *ppv = nullptr;
-    T* object = new (std::nothrow) T();
-    if (!object) return E_OUTOFMEMORY;
-    const HRESULT hr = object->QueryInterface(riid, ppv);
-    object->Release();
-    return hr;
-}
-
-// A new object, owned by the pointer that is returned: the pointer takes
-// its own reference and the creation's is given back (MinGW-w64's
-// ComPtr::Attach adds a reference, unlike the Windows SDK's, so it is not
-// used to take the creation's over).
+// The one way objects are made: a new object, owned by the pointer that is
+// returned (Detach hands it to an out parameter). The pointer takes its own
+// reference and the creation's is given back (MinGW-w64's ComPtr::Attach
+// adds a reference, unlike the Windows SDK's, so it is not used to take the
+// creation's over).
 template <typename T, typename... Args>
 Microsoft::WRL::ComPtr<T> MakeObject(Args&&... args) {
     T* created = new T(std::forward<Args>(args)...);

@@ -36,7 +36,7 @@ public:
         if (!copy) return E_POINTER;
         *copy = nullptr;
         try {
-            *copy = new EnumVariant(items_, position_);
+            *copy = MakeObject<EnumVariant>(items_, position_).Detach();
             return S_OK;
         } catch (...) {
             return E_OUTOFMEMORY;

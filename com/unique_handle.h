@@ -1,11 +1,20 @@
-// Owns one Win32 handle and closes it with Close when it goes.
+// Owners of Win32 handles and device-context states, each given back when
+// its owner goes.
 // UniqueHandle<HKEY, RegCloseKey>, UniqueHandle<HFONT, DeleteObject>, ...
 #pragma once
+#include <windows.h>
 #include <utility>
 
 namespace vestrel {
 
-template <typename T, auto Close>
+template <typename T>
+bool NotNull(T handle) noexcept { return handle != T(); }
+// CreateFile's failure is INVALID_HANDLE_VALUE, not a null handle.
+inline bool FileOpen(HANDLE handle) noexcept { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
+
+// Owns one handle and closes it with Close when it goes; Valid tells a
+// handle to close from the value a failed creation returns.
+template <typename T, auto Close, auto Valid = &NotNull<T>>
 class UniqueHandle {
 public:
     UniqueHandle() noexcept = default;
@@ -18,7 +27,7 @@ public:
     ~UniqueHandle() { reset(); }
 
     T get() const noexcept { return handle_; }
-    explicit operator bool() const noexcept { return handle_ != T(); }
+    explicit operator bool() const noexcept { return Valid(handle_); }
     // For functions that return a handle through a pointer.
     T* put() noexcept {
         reset();
@@ -26,12 +35,63 @@ public:
     }
     T release() noexcept { return std::exchange(handle_, T()); }
     void reset(T handle = T()) noexcept {
-        if (handle_ != T()) Close(handle_);
+        if (Valid(handle_)) Close(handle_);
         handle_ = handle;
     }
 
 private:
     T handle_ = T();
+};
+
+using UniqueFile = UniqueHandle<HANDLE, CloseHandle, &FileOpen>;
+// A memory device context (CreateCompatibleDC).
+using MemoryDC = UniqueHandle<HDC, DeleteDC>;
+
+// A window's device context (the screen's for no window), from GetDC.
+class WindowDC {
+public:
+    explicit WindowDC(HWND window) noexcept : window_(window), dc_(GetDC(window)) {}
+    ~WindowDC() {
+        if (dc_) ReleaseDC(window_, dc_);
+    }
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+    HDC get() const noexcept { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// The paint of a WM_PAINT, ended however the drawing ends.
+class PaintDC {
+public:
+    explicit PaintDC(HWND window) noexcept : window_(window), dc_(BeginPaint(window, &paint_)) {}
+    ~PaintDC() { EndPaint(window_, &paint_); }
+    PaintDC(const PaintDC&) = delete;
+    PaintDC& operator=(const PaintDC&) = delete;
+    HDC get() const noexcept { return dc_; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
+    HDC dc_;
+};
+
+// An object selected into a device context; the one it replaced goes
+// back in when the selection goes.
+class Selected {
+public:
+    Selected(HDC dc, HGDIOBJ object) noexcept : dc_(dc), previous_(SelectObject(dc, object)) {}
+    ~Selected() {
+        if (previous_) SelectObject(dc_, previous_);
+    }
+    Selected(const Selected&) = delete;
+    Selected& operator=(const Selected&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
 };
 
 }  // namespace vestrel

@@ -10,7 +10,7 @@ STDMETHODIMP Application::get_Documents(IEngineDocuments** documents) noexcept {
     *documents = nullptr;
     return Boundary([&] {
         state_->RequireRunning();
-        *documents = new Documents(state_);
+        *documents = MakeObject<Documents>(state_).Detach();
     });
 }
 
@@ -29,7 +29,7 @@ STDMETHODIMP Application::GetSpellingSuggestions(BSTR word, VARIANT, VARIANT, VA
         std::vector<Microsoft::WRL::ComPtr<IEngineItem>> items;
         for (std::wstring& suggestion : state_->Words().Suggest(FromBstr(word)))
             items.push_back(MakeObject<Item>(state_, std::move(suggestion)));
-        *suggestions = new Collection(state_, std::move(items));
+        *suggestions = MakeObject<Collection>(state_, std::move(items)).Detach();
     });
 }
 
@@ -38,12 +38,11 @@ STDMETHODIMP Application::get_CustomDictionaries(IEngineCollection** dictionarie
     *dictionaries = nullptr;
     return Boundary([&] {
         std::vector<Microsoft::WRL::ComPtr<IEngineItem>> items;
-        for (const std::wstring& file : state_->Words().Files())
-            {
+        for (const std::wstring& file : state_->Words().Files()) {
             const size_t slash = file.find_last_of(L"\\/");
             items.push_back(MakeObject<Item>(state_, file.substr(slash + 1), file.substr(0, slash)));
         }
-        *dictionaries = new Collection(state_, std::move(items));
+        *dictionaries = MakeObject<Collection>(state_, std::move(items)).Detach();
     });
 }
 

@@ -28,7 +28,7 @@ STDMETHODIMP Collection::get__NewEnum(IUnknown** items) noexcept {
     return Boundary([&] {
         state_->RequireRunning();
         std::vector<Microsoft::WRL::ComPtr<IDispatch>> entries(items_.begin(), items_.end());
-        *items = static_cast<IEnumVARIANT*>(new EnumVariant(std::move(entries)));
+        *items = static_cast<IEnumVARIANT*>(MakeObject<EnumVariant>(std::move(entries)).Detach());
     });
 }
 

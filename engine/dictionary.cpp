@@ -4,6 +4,7 @@
 #include <algorithm>
 #include "com/errors.h"
 #include "com/module.h"
+#include "com/unique_handle.h"
 #include "com/utf8.h"
 #include "engine/suggester.h"
 
@@ -39,13 +40,10 @@ std::string AnsiPath(const std::wstring& path) {
 }
 
 void RequireReadable(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        const DWORD error = GetLastError();
-        throw ComError(HRESULT_FROM_WIN32(error), L"No se puede leer el diccionario de español " + path +
-                                                      L". Reinstale Vestrel con sus archivos de diccionario.");
-    }
-    CloseHandle(file);
+    const UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!file)
+        throw ComError(HRESULT_FROM_WIN32(GetLastError()), L"No se puede leer el diccionario de español " + path +
+                                                               L". Reinstale Vestrel con sus archivos de diccionario.");
 }
 
 std::mutex loadMutex;

@@ -16,7 +16,7 @@ STDMETHODIMP Documents::Add(VARIANT, VARIANT, VARIANT, VARIANT, IEngineDocument*
     *document = nullptr;
     return Boundary([&] {
         state_->RequireRunning();
-        *document = new Document(state_->documents + 1);
+        *document = MakeObject<Document>(state_->documents + 1).Detach();
         ++state_->documents;
     });
 }

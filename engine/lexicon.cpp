@@ -8,11 +8,12 @@
 namespace vestrel::engine {
 namespace {
 
-constexpr char kMagic[4] = {'V', 'L', 'X', '1'};
+using namespace lexicon_format;
+constexpr size_t kMagicSize = sizeof kMagic - 1;
 constexpr size_t kLongestForm = 100;  // Hunspell's own bound; longer is no word
 
 struct Header {
-    char magic[4];
+    char magic[kMagicSize];
     uint32_t edges, root, words;  // words: for tools; the engine needs no count
 };
 
@@ -36,10 +37,9 @@ bool IsLetter(wchar_t c) noexcept {
 }
 
 Lexicon::Lexicon(const std::wstring& path) {
-    UniqueHandle<HANDLE, CloseHandle> file(
+    UniqueFile file(
         CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (file.get() == INVALID_HANDLE_VALUE) {
-        file.release();
+    if (!file) {
         throw ComError(HRESULT_FROM_WIN32(GetLastError()),
                        L"No se puede leer el diccionario de español " + path +
                            L". Reinstale Vestrel con sus archivos de diccionario.");
@@ -47,17 +47,17 @@ Lexicon::Lexicon(const std::wstring& path) {
     Header header{};
     DWORD read = 0;
     if (!ReadFile(file.get(), &header, sizeof header, &read, nullptr) || read != sizeof header ||
-        std::memcmp(header.magic, kMagic, sizeof kMagic) != 0 || header.edges < 2 || header.edges >= (1u << 23) ||
-        header.root == 0 || header.root >= header.edges)
+        std::memcmp(header.magic, kMagic, kMagicSize) != 0 || header.edges < 2 ||
+        header.edges >= (1u << kTargetBits) || header.root == 0 || header.root >= header.edges)
         Damaged(path);
     edges_.resize(header.edges);
     const DWORD bytes = header.edges * sizeof(uint32_t);
     if (!ReadFile(file.get(), edges_.data(), bytes, &read, nullptr) || read != bytes) Damaged(path);
     // Every target must be a node inside the file and the last edge must
     // close its node, so that no walk can leave the array.
-    if (!(edges_.back() & kLast)) Damaged(path);
+    if (!(edges_.back() & kLastEdge)) Damaged(path);
     for (size_t i = 1; i < edges_.size(); ++i)
-        if ((edges_[i] >> 9) >= header.edges) Damaged(path);
+        if ((edges_[i] >> kTargetShift) >= header.edges) Damaged(path);
     root_ = header.root;
     // A lexicon that does not know the commonest Spanish word is not one.
     if (ClassOf("de") < 0) Damaged(path);
@@ -67,8 +67,8 @@ Lexicon::Node Lexicon::Step(Node node, uint8_t letter) const noexcept {
     if (node == kNone) return kNone;
     for (uint32_t i = node;; ++i) {
         const uint32_t edge = edges_[i];
-        if ((edge & 0xFF) == letter) return edge >> 9 == 0 ? kNone : edge >> 9;
-        if (edge & kLast) return kNone;
+        if ((edge & kLabelMask) == letter) return edge >> kTargetShift;
+        if (edge & kLastEdge) return kNone;
     }
 }
 
@@ -76,8 +76,9 @@ int Lexicon::WordClass(Node node) const noexcept {
     if (node == kNone) return -1;
     for (uint32_t i = node;; ++i) {
         const uint32_t edge = edges_[i];
-        if ((edge & 0xFF) < kFirstLetter && (edge & 0xFF) != 0) return static_cast<int>(edge & 0xFF) - 1;
-        if (edge & kLast) return -1;
+        const uint32_t label = edge & kLabelMask;
+        if (label < kFirstLetter && label != 0) return static_cast<int>(label) - 1;
+        if (edge & kLastEdge) return -1;
     }
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <vector>
+#include "engine/lexicon_format.h"
 
 namespace vestrel::engine {
 
@@ -15,7 +16,7 @@ public:
     // Classes run 0 (a regional form never seen), 1 (any other form never
     // seen), 2 (never seen, but its entry is seen often or has few forms)
     // .. 30, one a half doubling of how often the form is seen.
-    static constexpr int kMostFrequent = 30;
+    static constexpr int kMostFrequent = lexicon_format::kMostFrequent;
 
     // Reads the file; throws a ComError naming it when it is missing or not
     // a lexicon.
@@ -41,8 +42,9 @@ public:
         if (node == kNone) return;
         for (uint32_t i = node;; ++i) {
             const uint32_t edge = edges_[i];
-            if ((edge & 0xFF) >= kFirstLetter) visit(static_cast<uint8_t>(edge), edge >> 9);
-            if (edge & kLast) break;
+            if ((edge & lexicon_format::kLabelMask) >= lexicon_format::kFirstLetter)
+                visit(static_cast<uint8_t>(edge), edge >> lexicon_format::kTargetShift);
+            if (edge & lexicon_format::kLastEdge) break;
         }
     }
     // The class of an exact Latin-1 form, or -1 when it is no word.
@@ -54,8 +56,6 @@ private:
     Node Step(Node node, uint8_t letter) const noexcept;
     // The class of the form that word stands for, -1, or kUnsure.
     int Find(std::wstring_view word) const;
-    static constexpr uint32_t kLast = 0x100;
-    static constexpr uint32_t kFirstLetter = 0x20;  // labels below mark a word's end
     std::vector<uint32_t> edges_;
     Node root_ = kNone;
 };

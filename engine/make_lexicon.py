@@ -23,11 +23,23 @@ import struct
 import sys
 import zlib
 
-MAX_CLASS = 30
-TARGET_BITS = 23
 FULLSTRIP = ''  # key of the affix classes that says whether FULLSTRIP is set
 COMMON_FAMILY = 32  # an entry's forms seen this often in all: its unseen forms rank a little higher
 SMALL_ENTRY = 4  # and so do those of an entry of this many forms or fewer
+
+
+def file_format():
+    """The numbers of the file's layout, from the header the engine reads
+    them from (its lines that start "constexpr TYPE kName = VALUE;")."""
+    header = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'lexicon_format.h')
+    numbers = {}
+    for name, value in re.findall(r'^constexpr \w+ (k\w+)(?:\[\])? = ([^;]+);', open(header).read(), re.M):
+        numbers[name] = value.strip('"').encode('ascii') if value.startswith('"') else int(value, 0)
+    return numbers
+
+
+FORMAT = file_format()
+MAX_CLASS = FORMAT['kMostFrequent']
 
 
 def load_affixes(path):
@@ -249,11 +261,11 @@ def serialise(root):
         seen.add(id(node))
         order.append(node)
         stack.extend(reversed(list(node.edges.values())))
-    next_index = 1
+    next_index = FORMAT['kRoot']  # the root is written first
     for node in order:
         node.index = next_index
         next_index += len(node.edges)
-    if next_index >= 1 << TARGET_BITS:
+    if next_index >= 1 << FORMAT['kTargetBits']:
         sys.exit('make_lexicon: too many edges for the file format')
     words = [0]
     for node in order:
@@ -261,7 +273,8 @@ def serialise(root):
         for n, label in enumerate(labels):
             child = node.edges[label]
             target = child.index if child.edges else 0
-            words.append(label | (0x100 if n == len(labels) - 1 else 0) | (target << 9))
+            last = FORMAT['kLastEdge'] if n == len(labels) - 1 else 0
+            words.append(label | last | (target << FORMAT['kTargetShift']))
     return words
 
 
@@ -280,14 +293,14 @@ def main():
             letters = form.encode('latin-1')
         except UnicodeEncodeError:
             continue
-        if any(b < 0x20 for b in letters):
+        if any(b < FORMAT['kFirstLetter'] for b in letters):
             continue
         cls = frequency_class(counts.get(form, 0), form in likely, form in regional)
         keys.append(letters + bytes([1 + cls]))
     keys.sort()
     edges = serialise(build_automaton(keys))
     with open(out, 'wb') as file:
-        file.write(b'VLX1' + struct.pack('<III', len(edges), 1, len(keys)))
+        file.write(FORMAT['kMagic'] + struct.pack('<III', len(edges), FORMAT['kRoot'], len(keys)))
         file.write(struct.pack('<%dI' % len(edges), *edges))
     with open(counts_out, 'w', encoding='utf-8') as file:
         for form, count in sorted(counts.items(), key=lambda item: (-item[1], item[0])):

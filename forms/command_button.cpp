@@ -79,7 +79,7 @@ void CommandButton::DrawItem(const DRAWITEMSTRUCT& item) {
         }
     }
     SetBkMode(dc, TRANSPARENT);
-    SelectObject(dc, FontHandle());
+    const Selected font(dc, FontHandle());
     SetTextColor(dc, (item.itemState & ODS_DISABLED) ? GetSysColor(COLOR_GRAYTEXT) : ToRgb(ForeColor()));
     const std::wstring caption = Text();
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &content,

@@ -129,9 +129,8 @@ void Control::SetFont(const Font& font) {
     if (!(font.size > 0.0f) || font.size > 2048.0f)
         throw ComError(CTL_E_INVALIDPROPERTYVALUE, L"El tamaño de la fuente no es válido.");
     LOGFONTW description{};
-    HDC screen = GetDC(nullptr);
-    description.lfHeight = -static_cast<LONG>(std::lround(font.size * GetDeviceCaps(screen, LOGPIXELSY) / 72.0f));
-    ReleaseDC(nullptr, screen);
+    description.lfHeight =
+        -static_cast<LONG>(std::lround(font.size * GetDeviceCaps(WindowDC(nullptr).get(), LOGPIXELSY) / 72.0f));
     description.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
     description.lfItalic = font.italic;
     description.lfUnderline = font.underline;
@@ -188,17 +187,10 @@ bool Control::Painted(UINT message, LRESULT& result) {
         return true;
     }
     if (message != WM_PAINT) return false;
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window_, &paint);
+    PaintDC paint(window_);
     RECT client;
     GetClientRect(window_, &client);
-    try {
-        Draw(dc, client);
-    } catch (...) {
-        EndPaint(window_, &paint);
-        throw;
-    }
-    EndPaint(window_, &paint);
+    Draw(paint.get(), client);
     result = 0;
     return true;
 }

@@ -203,30 +203,31 @@ void Form::ComposeBackground() {
     if (picture_ || object) {
         RECT client{};
         GetClientRect(window_, &client);
-        HDC screen = GetDC(window_);
-        UniqueHandle<HBITMAP, DeleteObject> composed(CreateCompatibleBitmap(screen, client.right, client.bottom));
-        HDC dc = CreateCompatibleDC(screen);
-        ReleaseDC(window_, screen);
-        if (!composed || !dc) {
-            if (dc) DeleteDC(dc);
-            throw ComError(E_OUTOFMEMORY, L"No se pudo preparar el fondo de la ventana.");
+        UniqueHandle<HBITMAP, DeleteObject> composed;
+        MemoryDC memory;
+        {
+            WindowDC screen(window_);
+            composed.reset(CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
+            memory.reset(CreateCompatibleDC(screen.get()));
         }
-        HGDIOBJ previous = SelectObject(dc, composed.get());
-        FillRect(dc, &client, brush_.get());
-        if (object) {
-            // At its own size, from the top left, as the design picture.
-            OLE_XSIZE_HIMETRIC width = 0;
-            OLE_YSIZE_HIMETRIC height = 0;
-            object->get_Width(&width);
-            object->get_Height(&height);
-            const int w = MulDiv(width, GetDeviceCaps(dc, LOGPIXELSX), 2540);
-            const int h = MulDiv(height, GetDeviceCaps(dc, LOGPIXELSY), 2540);
-            if (w > 0 && h > 0) object->Render(dc, 0, 0, w, h, 0, height, width, -height, nullptr);
-        } else {
-            picture_.Draw(dc, client, false);
-        }
-        SelectObject(dc, previous);
-        DeleteDC(dc);
+        if (!composed || !memory) throw ComError(E_OUTOFMEMORY, L"No se pudo preparar el fondo de la ventana.");
+        const HDC dc = memory.get();
+        {
+            Selected selected(dc, composed.get());
+            FillRect(dc, &client, brush_.get());
+            if (object) {
+                // At its own size, from the top left, as the design picture.
+                OLE_XSIZE_HIMETRIC width = 0;
+                OLE_YSIZE_HIMETRIC height = 0;
+                object->get_Width(&width);
+                object->get_Height(&height);
+                const int w = MulDiv(width, GetDeviceCaps(dc, LOGPIXELSX), 2540);
+                const int h = MulDiv(height, GetDeviceCaps(dc, LOGPIXELSY), 2540);
+                if (w > 0 && h > 0) object->Render(dc, 0, 0, w, h, 0, height, width, -height, nullptr);
+            } else {
+                picture_.Draw(dc, client, false);
+            }
+        }  // the bitmap leaves the memory context before it becomes a brush
         HBRUSH pattern = CreatePatternBrush(composed.get());
         if (!pattern) throw ComError(E_OUTOFMEMORY, L"No se pudo preparar el fondo de la ventana.");
         brush_.reset(pattern);

@@ -22,9 +22,10 @@ Picture Picture::FromResource(int id) {
 
 void Picture::Draw(HDC dc, const RECT& target, bool stretch) const {
     if (!bitmap_) return;
-    HDC source = CreateCompatibleDC(dc);
-    if (!source) return;
-    HGDIOBJ previous = SelectObject(source, bitmap_.get());
+    MemoryDC memory(CreateCompatibleDC(dc));
+    if (!memory) return;
+    const HDC source = memory.get();
+    Selected selected(source, bitmap_.get());
     const int width = target.right - target.left, height = target.bottom - target.top;
     if (stretch) {
         SetStretchBltMode(dc, COLORONCOLOR);
@@ -33,8 +34,6 @@ void Picture::Draw(HDC dc, const RECT& target, bool stretch) const {
         BitBlt(dc, target.left, target.top, std::min<int>(width, size_.cx), std::min<int>(height, size_.cy), source,
                0, 0, SRCCOPY);
     }
-    SelectObject(source, previous);
-    DeleteDC(source);
 }
 
 }  // namespace vestrel::forms

@@ -3,14 +3,14 @@
 #include <olectl.h>
 #include <cmath>
 #include "com/errors.h"
+#include "com/unique_handle.h"
 
 namespace vestrel::forms {
 namespace {
 
 float TwipsPerPixel(int axis) noexcept {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, axis) : 0;
-    if (screen) ReleaseDC(nullptr, screen);
+    WindowDC screen(nullptr);
+    const int dpi = screen.get() ? GetDeviceCaps(screen.get(), axis) : 0;
     return dpi > 0 ? 1440.0f / static_cast<float>(dpi) : 15.0f;
 }
 
