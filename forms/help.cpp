@@ -102,7 +102,7 @@ void Show(HWND owner, const std::wstring& file, int command) {
                     MessageIcon::Warning);
         return;
     }
-    if (Recorded(L"VESTREL_SHELL_LOG", L"help|" + viewer + L"|" + std::to_wstring(command) + L"|" + file)) return;
+    if (Recorded(Request::Shell, L"help|" + viewer + L"|" + std::to_wstring(command) + L"|" + file)) return;
     if (viewer == L"winhelp") {
         if (!WinHelpW(owner, file.c_str(), static_cast<UINT>(command), reinterpret_cast<ULONG_PTR>(L"")))
             throw ComError(E_FAIL, L"La Ayuda de Windows no pudo abrir " + file + L".");

@@ -1,14 +1,15 @@
-// The one test seam of the toolkit: with the named environment variable set
-// to a file, a request that would leave the process (the shell, the help
-// display) or wait for a person (a message box) is appended to that file as
-// a UTF-8 line instead of being made.
+// Requests that would leave the process (the shell, the help display) or
+// wait for a person (a message box). The component makes every one of them;
+// the recording build the tests load (the same sources linked with
+// tests/recording/request_log.cpp) may write one to a file instead.
 #pragma once
 #include <string>
 
 namespace vestrel::forms {
 
-// VESTREL_SHELL_LOG: shell and help requests; VESTREL_MESSAGE_LOG: message
-// boxes, answered as if OK were pressed.
-bool Recorded(const wchar_t* variable, const std::wstring& request);
+enum class Request { Message, Shell };
+
+// Whether the request was recorded instead of made: never, in the component.
+bool Recorded(Request kind, const std::wstring& request);
 
 }  // namespace vestrel::forms

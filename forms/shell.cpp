@@ -30,7 +30,7 @@ std::wstring MailUrl(const std::wstring& address) {
 
 void OpenMail(const std::wstring& address) {
     const std::wstring url = MailUrl(address);
-    if (Recorded(L"VESTREL_SHELL_LOG", L"mail|" + url)) return;
+    if (Recorded(Request::Shell, L"mail|" + url)) return;
     const INT_PTR result = reinterpret_cast<INT_PTR>(
         ShellExecuteW(nullptr, L"open", url.c_str(), nullptr, nullptr, SW_SHOWMINIMIZED));
     if (result <= 32)

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# host_script.sh ARCH SCRIPT: runs a host script (wine cscript: VBScript or
-# JScript) or a host program (a .exe) of that architecture with the
-# built-in engine, answering its message boxes;
+# host_script.sh ARCH SCRIPT: runs a host script (wine cscript: VBScript,
+# with the shared Expect routine of host/expect.vbs appended, or JScript) or
+# a host program (a .exe) of that architecture with the built-in engine,
+# answering its message boxes;
 # it passes when the script reports no failure (or, with VERDICT set, when
 # a line of its output matches that pattern). With BOXES_FILE set, the
 # boxes answered (title|text, a line each) are left in that file. Further
 # arguments go to the script.
 set -uo pipefail
 source "$(dirname "$0")/../scripts/env.sh"
+source "$(dirname "$0")/checks.sh"
 arch=$1
 script=$2
 shift 2
@@ -21,6 +23,7 @@ answerer=$!
 sleep 1
 case $script in
   *.exe) output=$(VESTREL_ENGINE=builtin wine_run "$arch" "$script" "$@") ;;
+  *.vbs) output=$(VESTREL_ENGINE=builtin wine_run "$arch" cscript //nologo "$(winpath "$(host_vbs "$script" "$work")")" "$@") ;;
   *) output=$(VESTREL_ENGINE=builtin wine_run "$arch" cscript //nologo "$(winpath "$script")" "$@") ;;
 esac
 status=$?

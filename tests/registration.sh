@@ -6,8 +6,10 @@ source "$(dirname "$0")/../scripts/env.sh"
 arch=$1
 wine=$(wine_for "$arch")
 dll=$VESTREL_BUILD/$arch/bin/vestrel.dll
-script=$(winpath "$(dirname "$0")/host/create_all.vbs")
 source "$(dirname "$0")/checks.sh"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+script=$(winpath "$(host_vbs "$(dirname "$0")/host/create_all.vbs" "$work")")
 regsvr() { "$wine" regsvr32 /s "$@" "$(winpath "$dll")"; }
 # Wine's cscript exits 0 even when the script does not parse: the verdict is
 # the script's own closing line.

@@ -1,17 +1,8 @@
 ' Restyles the word box and the suggestion list as a VBScript host does,
 ' through IDispatch, and reads the results back with their variant types.
 Option Explicit
-Dim word, list, speller, passed, failed
+Dim word, list, speller
 passed = 0: failed = 0
-
-Sub Expect(ok, what)
-  If ok Then
-    passed = passed + 1
-  Else
-    failed = failed + 1
-    WScript.Echo "FAILED: " & what
-  End If
-End Sub
 
 Set word = CreateObject("Vestrel.txtTWord")
 Set list = CreateObject("Vestrel.lst_Suggestions")

@@ -1,20 +1,11 @@
 ' Creates every class by ProgID and calls one member of each, as a late-bound
 ' host does. Argument: "ok" (registered) or "absent" (not registered).
 Option Explicit
-Dim expectRegistered, names, n, o, passed, failed, created
+Dim expectRegistered, names, n, o, created
 expectRegistered = (WScript.Arguments(0) = "ok")
 names = Array("BarButtons", "BarTitle", "Border", "Check", "cmdClose", "Label_Status", _
               "Label_Suggestions", "Label_txtWord", "lst_Suggestions", "Spelling", "txtTWord")
 passed = 0: failed = 0
-
-Sub Expect(ok, what)
-  If ok Then
-    passed = passed + 1
-  Else
-    failed = failed + 1
-    WScript.Echo "FAILED: " & what
-  End If
-End Sub
 
 On Error Resume Next
 For Each n In names

@@ -2,17 +2,8 @@
 ' window, type through the word box object, check, read the state, close.
 ' Message boxes are answered by the harness, which checks their texts.
 Option Explicit
-Dim s, box, passed, failed, other
+Dim s, box, other
 passed = 0: failed = 0
-
-Sub Expect(ok, what)
-  If ok Then
-    passed = passed + 1
-  Else
-    failed = failed + 1
-    WScript.Echo "FAILED: " & what
-  End If
-End Sub
 
 On Error Resume Next
 Set s = CreateObject("Vestrel.Spelling")

@@ -3,18 +3,9 @@
 ' the window, checks a word and reads the results back; an object held in a
 ' variable is refused exactly as when it is passed directly.
 Option Explicit
-Dim s, bb, bt, tw, lst, lbl, brd, box, passed, failed
+Dim s, bb, bt, tw, lst, lbl, brd, box
 Dim leftPos, topPos, caption, colour, centred, hidden, fontName, limit, word, p, tip, bold
 passed = 0: failed = 0
-
-Sub Expect(ok, what)
-  If ok Then
-    passed = passed + 1
-  Else
-    failed = failed + 1
-    WScript.Echo "FAILED: " & what
-  End If
-End Sub
 
 Set s = CreateObject("Vestrel.Spelling")
 Set bb = CreateObject("Vestrel.BarButtons")
