@@ -219,8 +219,13 @@ public:
                         (rest == 1 || (rest == 2 && typedBase_[i + 2] == 's'));
         }
         plural_.assign(width_, false);
-        if (n >= 3 && typedBase_[n] == 's' && !std::strchr("aeious", typedBase_[n - 1]) && typedBase_[n - 1])
+        keptAccent_.assign(width_, false);
+        if (n >= 3 && typedBase_[n] == 's' && !std::strchr("aeious", typedBase_[n - 1]) && typedBase_[n - 1]) {
             plural_[n - 1] = true;
+            // The singular's accent kept in a plural that loses it
+            // (investigacións for investigaciones) is part of the same slip.
+            keptAccent_[n - 2] = HasAccent(typed_[n - 2]);
+        }
     }
 
     // Every word within bound of the typed one, with its ranking score.
@@ -282,6 +287,7 @@ private:
             int sub = replace[typed_[i]];
             if (sub < kEdit && !SoundsAlike(meant, typedBase_[i], soft_[i])) sub = kEdit;
             if (i == 1 && j == 1 && sub >= kVowel) sub += kFirstLetter;
+            if (keptAccent_[i] && sub == kAccentAdded) sub = 0;
             int cost = std::min({up[i - 1] + sub, up[i] + omitted(i), row[i - 1] + drop_[i]});
             if (meant == 'd' && dropD_[i]) cost = std::min(cost, up[i] + kDroppedD);
             if (meant == 'e' && plural_[i]) cost = std::min(cost, up[i] + kPluralE);
@@ -302,7 +308,7 @@ private:
     std::vector<uint8_t> typed_, typedBase_, meantBase_;
     std::vector<int> drop_;
     std::vector<uint32_t> typedSpellings_;
-    std::vector<bool> dropD_, plural_, soft_;  // soft_: the next typed letter is e or i
+    std::vector<bool> dropD_, plural_, keptAccent_, soft_;  // soft_: the next typed letter is e or i
     std::vector<int> rows_;
     std::string letters_;
     std::vector<Found> found_;

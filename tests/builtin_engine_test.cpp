@@ -83,6 +83,7 @@ TEST_F(BuiltInEngine, SpanishSlipsPutTheIntendedWordFirst) {
         {L"amga", L"amiga"},                    // a letter left out beats one added
         {L"ciudads", L"ciudades"},              // a plural in -s where Spanish writes -es
         {L"animals", L"animales"},
+        {L"alem\u00e1ns", L"alemanes"},             // the same, keeping the singular's accent
         {L"cansao", L"cansado"},                // the d of -ado dropped as it is spoken
         {L"terminao", L"terminado"},
         {L"actua", L"act\u00faa"},               // the common word before the rare vos form (actu\u00e1)
