@@ -106,8 +106,10 @@ void CheckerWindow::RefuseSpace(wchar_t& key) {
                       L"Vestrel...");
 }
 
-void CheckerWindow::Close(Microsoft::WRL::ComPtr<IDispatch>& holder, Closing what) {
+void CheckerWindow::Close(Microsoft::WRL::ComPtr<IDispatch>& holder, Closing what,
+                          const std::function<void()>& ownStep) {
     engine_adapter::CreateAndQuit(holder);
+    if (ownStep) ownStep();
     CheckerInstance::Unload();
     if (what == Closing::Checker) return;
     AboutInstance::Unload();
@@ -126,8 +128,7 @@ void CheckerWindow::PressedLook(forms::Image& image, int picture, const forms::M
 // A release acts wherever the pointer is, as the image took the mouse.
 void CheckerWindow::CloseReleased() {
     forms::FormEvent keep(*this);
-    ShowPicture(BtnCerrar, IDB_CLOSE_UP);
-    Close(mLib, Closing::Checker);
+    Close(mLib, Closing::Checker, [this] { ShowPicture(BtnCerrar, IDB_CLOSE_UP); });
 }
 
 void CheckerWindow::HelpReleased() {

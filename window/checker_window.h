@@ -2,6 +2,7 @@
 // reads the suggestions and takes one into the word box. One per thread,
 // reached through CheckerInstance.
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 #include <wrl/client.h>
@@ -26,9 +27,11 @@ public:
     // about window, or (the close button and the menu) the menu form too.
     enum class Closing { Checker, Everything };
     // The close of every close path: a new engine in holder told to quit
-    // (when none can be made nothing is unloaded), then the windows. The
-    // caller keeps its own form alive for the call.
-    static void Close(Microsoft::WRL::ComPtr<IDispatch>& holder, Closing what);
+    // (when none can be made nothing else happens), then the caller's own
+    // step, if any, then the windows. The caller keeps its own form alive
+    // for the call.
+    static void Close(Microsoft::WRL::ComPtr<IDispatch>& holder, Closing what,
+                      const std::function<void()>& ownStep = {});
     // The close button's close.
     void CloseSpelling();
     // The paths of the spelling engine's dictionaries, as an array of strings.
