@@ -294,6 +294,8 @@ LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam,
             ::SetCursor(control->cursor_);
             return TRUE;
         }
+        if (message == WM_GETOBJECT)
+            if (const LRESULT answer = AccessibleAnswer(window, wParam, lParam, control->accessible)) return answer;
         control->Mouse(message, wParam, lParam);
         // A handler may have unloaded the form, and this window with it.
         if (!IsWindow(window)) return 0;

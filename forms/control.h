@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include "com/unique_handle.h"
+#include "forms/accessible.h"
 
 namespace vestrel::forms {
 
@@ -95,6 +96,8 @@ public:
     // A system cursor (IDC_HAND, IDC_SIZEALL) over the control; nullptr
     // for the class's own.
     void SetCursor(const wchar_t* systemCursor);
+    // What assistive technology is told the control is called (and is).
+    AccessibleFace accessible;
 
     std::function<void()> Click;
     std::function<void()> DblClick;

@@ -406,6 +406,9 @@ LRESULT Form::Message(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     switch (message) {
+    case WM_GETOBJECT:
+        if (const LRESULT answer = AccessibleAnswer(window_, wParam, lParam, accessible)) return answer;
+        break;
     case WM_ERASEBKGND: {
         RECT client;
         GetClientRect(window_, &client);

@@ -64,6 +64,8 @@ public:
     // chosen entry's Click before it returns; a dismissed menu runs nothing.
     void PopupMenu(MenuItem& menu, int flags, float x, float y, MenuItem* defaultItem);
 
+    // What assistive technology is told the window is called.
+    AccessibleFace accessible;
     // Press and release on the form's own background.
     MouseHandler MouseDown;
     MouseHandler MouseUp;

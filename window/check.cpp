@@ -27,12 +27,7 @@ bool Verdict(IDispatch* engine, const std::wstring& word) {
 }
 
 // The word box's text without its leading and trailing spaces.
-std::wstring Word() {
-    const std::wstring text = Checker().txtWord.Text();
-    const size_t first = text.find_first_not_of(L' ');
-    if (first == std::wstring::npos) return {};
-    return text.substr(first, text.find_last_not_of(L' ') - first + 1);
-}
+std::wstring Word() { return Trimmed(Checker().txtWord.Text()); }
 
 }  // namespace
 

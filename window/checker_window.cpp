@@ -1,4 +1,5 @@
 #include "window/checker_window.h"
+#include <oleacc.h>
 #include "com/errors.h"
 #include "com/late_bound.h"
 #include "engine/engine_adapter.h"
@@ -20,6 +21,12 @@ void ShowPicture(forms::Image& image, int bitmap) { image.SetPicture(forms::Pict
 forms::Font TitleFont() { return {.size = 9.75f, .bold = true}; }
 
 }  // namespace
+
+std::wstring Trimmed(const std::wstring& text) {
+    const size_t first = text.find_first_not_of(L' ');
+    if (first == std::wstring::npos) return {};
+    return text.substr(first, text.find_last_not_of(L' ') - first + 1);
+}
 
 CheckerWindow::CheckerWindow()
     : Form(L"Vestrel", 4845, 3945, 0xC0C0C0),
@@ -51,6 +58,7 @@ CheckerWindow::CheckerWindow()
     // The captions lie on the window's background.
     for (forms::Label* label : {&Label1, &Label2, &Label3}) label->SetTransparent(true);
     SetTabOrder({&lstSuggestions, &cmdCheck, &txtWord, &cmdClose});
+    NameForAssistiveTechnology();
     SetDefaultButton(cmdCheck);
     // The bands lie under what they carry.
     SetWindowPos(Label5.Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -91,6 +99,23 @@ void CheckerWindow::CheckClicked() {
     AboutInstance::Get().Show();
     Microsoft::WRL::ComPtr<IDispatch> engine;
     if (check::Run(engine, check::Correct::Told)) engine_adapter::Quit(engine.Get());
+}
+
+// A screen reader names the window by its title, the word box and the list
+// by the labels above them, and the caption images as the buttons they are:
+// by their tool tips where the host set them.
+void CheckerWindow::NameForAssistiveTechnology() {
+    accessible.name = [this] { return Trimmed(Label4.Caption()); };
+    txtWord.accessible.name = [this] { return Trimmed(Label1.Caption()); };
+    lstSuggestions.accessible.name = [this] { return Trimmed(Label2.Caption()); };
+    const std::pair<forms::Image*, const wchar_t*> buttons[] = {
+        {&BtnHelp, L"Ayuda"}, {&BtnMinimizar, L"Minimizar"}, {&BtnMaximizar, L"Maximizar"}, {&BtnCerrar, L"Cerrar"}};
+    for (const auto& [image, name] : buttons) {
+        image->accessible.name = [image, name] {
+            return image->ToolTipText().empty() ? std::wstring(name) : image->ToolTipText();
+        };
+        image->accessible.role = ROLE_SYSTEM_PUSHBUTTON;
+    }
 }
 
 void CheckerWindow::RefreshStatus() {

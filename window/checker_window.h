@@ -75,6 +75,7 @@ private:
     void CheckClicked();
     void RefreshStatus();
     void RefuseSpace(wchar_t& key);
+    void NameForAssistiveTechnology();
 
     // The engine object of the close operation, held only while it runs.
     Microsoft::WRL::ComPtr<IDispatch> mLib;
@@ -84,5 +85,9 @@ private:
 };
 
 using CheckerInstance = forms::Instance<CheckerWindow>;
+
+// text without its leading and trailing spaces (the word a check takes, the
+// name a label gives).
+std::wstring Trimmed(const std::wstring& text);
 
 }  // namespace vestrel
