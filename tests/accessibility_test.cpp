@@ -46,14 +46,34 @@ constexpr ImageButton kButtons[] = {
     {L"BtnCerrar", 4460, 3700, L"Cerrar", L"CloseToolTipText"},
 };
 
+// Under Wine 8 a 64-bit window's own accessible object does not reach the
+// client: AccessibleObjectFromWindow hands back the system's standard object
+// instead (not yet pinned down which step of Wine's refuses it).
+bool WindowAnswersReachClients() {
+#ifdef _WIN64
+    return !GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version");
+#else
+    return true;
+#endif
+}
+
 }  // namespace
 
-class Accessibility : public Checker {
+class ShownChecker : public Checker {
 protected:
     void SetUp() override {
         Checker::SetUp();
         ASSERT_EQ(Call(spelling_.Get(), L"Show").hr, S_OK);
         Pump();
+    }
+};
+
+class Accessibility : public ShownChecker {
+protected:
+    void SetUp() override {
+        if (!WindowAnswersReachClients())
+            GTEST_SKIP() << "a window's own accessible object does not reach a 64-bit client under Wine";
+        ShownChecker::SetUp();
     }
 };
 
@@ -111,7 +131,7 @@ TEST_F(Accessibility, TheWindowIsNamedByItsTitle) {
 
 // Naming changes nothing a keyboard user reaches: the same four tab stops,
 // and the images none.
-TEST_F(Accessibility, KeyboardReachIsUnchanged) {
+TEST_F(ShownChecker, KeyboardReachIsUnchanged) {
     for (HWND control : {WordBox(), List(), CheckButton(), CloseButton()})
         EXPECT_TRUE(GetWindowLongW(control, GWL_STYLE) & WS_TABSTOP);
     for (const ImageButton& button : kButtons)
