@@ -16,7 +16,10 @@ source "$here/checks.sh"
 # A folder with a space in its name, as "Program Files" has.
 python3 -m zipfile -e "$zip" "$work/Mis programas" || { echo "FAILED: the package does not unpack"; exit 1; }
 package=$(ls -d "$work/Mis programas"/vestrel-*)
-VESTREL_WINEPREFIX=$WINEPREFIX bash "$here/../scripts/wineprefix.sh" || { echo "FAILED: no fresh prefix"; exit 1; }
+# Making a prefix now and then fails on a busy machine; once more, from nothing.
+fresh_prefix() { VESTREL_WINEPREFIX=$WINEPREFIX bash "$here/../scripts/wineprefix.sh"; }
+fresh_prefix || { echo "the fresh prefix failed; making it again" >&2; wineserver -k >/dev/null 2>&1; rm -rf "$WINEPREFIX"; sleep 2; fresh_prefix; } ||
+  { echo "FAILED: no fresh prefix"; exit 1; }
 
 script() { "$WINE64" cmd /c "$(winpath "$package/$1")"; }
 # The example's own closing lines say what it did (cscript writes in the
