@@ -13,19 +13,19 @@ expect() {  # expect DESCRIPTION OUTPUT LINE
     failed=$((failed+1)); echo "FAILED: $1: no line '$3' in:"; echo "$2"; fi
 }
 
-# cscript writes in the console's OEM code page.
-vbs=$(VERDICT='^Primera sugerencia' bash "$here/host_script.sh" "$arch" "$here/../examples/spelling_host.vbs" ortografia |
-      iconv -f CP850 -t UTF-8 | tr -d '\r')
-expect "VBScript host: the word" "$vbs" "Palabra revisada: ortografia"
-expect "VBScript host: the first suggestion" "$vbs" "Primera sugerencia: ortografía"
-expect "VBScript host: a refused value's error" "$vbs" \
+# script_host LANGUAGE FILE ERROR_LINE: a script host example's closing
+# lines (cscript writes in the console's OEM code page).
+script_host() {
+  local out
+  out=$(VERDICT='^Primera sugerencia' bash "$here/host_script.sh" "$arch" "$here/../examples/$2" ortografia |
+        iconv -f CP850 -t UTF-8 | tr -d '\r')
+  expect "$1 host: the word" "$out" "Palabra revisada: ortografia"
+  expect "$1 host: the first suggestion" "$out" "Primera sugerencia: ortografía"
+  expect "$1 host: a refused value's error" "$out" "$3"
+}
+script_host VBScript spelling_host.vbs \
   'box.Top = "arriba": error 13 (Vestrel): No coinciden los tipos: el valor no se puede convertir.'
-
-js=$(VERDICT='^Primera sugerencia' bash "$here/host_script.sh" "$arch" "$here/../examples/spelling_host.js" ortografia |
-     iconv -f CP850 -t UTF-8 | tr -d '\r')
-expect "JScript host: the word" "$js" "Palabra revisada: ortografia"
-expect "JScript host: the first suggestion" "$js" "Primera sugerencia: ortografía"
-expect "JScript host: a refused value's error" "$js" \
+script_host JScript spelling_host.js \
   'box.Top = "arriba": error 13: No coinciden los tipos: el valor no se puede convertir.'
 
 cpp=$(VESTREL_ENGINE=builtin wine_run "$arch" "$VESTREL_BUILD/$arch/bin/check_word.exe" ortografia 0 | tr -d '\r')
