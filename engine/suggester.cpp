@@ -37,6 +37,8 @@ constexpr int kFirstBound = 130;      // one slip, or a cheap one and another
 constexpr int kSecondBound = 200;
 constexpr size_t kEnoughFound = 5;    // fewer after the first walk: walk again, wider
 constexpr int kSilentH = 40;          // an h left out or added before a vowel
+constexpr int kCoda = 50;             // an n, m or s left out before a consonant (concetrado, contruir)
+constexpr int kBetween = 60;          // a vowel left out between two consonants (gustba, bajr)
 constexpr int kCheapest = 40;         // the cheapest letter left out, bounding a candidate's length
 
 // A letter in lower case without its accent; ñ stays itself. 0 for
@@ -278,8 +280,20 @@ private:
         // A silent h, left out before a vowel (ombre, aora), is a spelling
         // slip; any other h left out (dico for dicho) a plain one.
         const bool silent = meant == 'h' && meantBefore != 'c';
+        // Where the writer typed two consonants together, the key most often
+        // missed between them is the n, m or s closing a syllable
+        // (concetrado, contruir) or a vowel (gustba). Not the word's second
+        // letter, since writers rarely slip that early, and not a vowel
+        // before a final s, where the plural's own rule prices the ending.
+        const bool coda = meant && meantBefore && std::strchr("nms", meant);
+        const bool between = j > 2 && IsVowel(meant) && meantBefore && !IsVowel(meantBefore);
         auto omitted = [&](size_t i) {
-            return silent && IsVowel(i + 1 < width_ ? typedBase_[i + 1] : 0) ? kSilentH : added;
+            const uint8_t next = i + 1 < width_ ? typedBase_[i + 1] : 0;
+            if (silent && IsVowel(next)) return kSilentH;
+            if (!next || IsVowel(next) || typedBase_[i] != meantBefore) return added;
+            if (coda) return std::min(added, kCoda);
+            const bool finalS = next == 's' && i + 2 == width_;
+            return between && !finalS ? std::min(added, kBetween) : added;
         };
         row[0] = up[0] + omitted(0) + (j == 1 && !silent && added >= kLeftOut ? kFirstLetter : 0);
         int least = row[0];
