@@ -38,7 +38,7 @@ screenshots: register
 	@bash scripts/with-display.sh bash scripts/screenshots.sh
 
 # The package for Windows users: build/vestrel-VERSION.zip.
-dist: build
+dist: build prefix
 	@bash scripts/dist.sh
 
 # The type library reference, written from the built DLL.

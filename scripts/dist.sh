@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
-# dist.sh: the package for Windows users, build/vestrel-VERSION.zip: both
-# DLLs (stripped) with the Spanish dictionary files beside each, the
-# register and unregister scripts, the documentation, the examples, the
-# C++ header and the licences of Hunspell and of the dictionary.
+# dist.sh: the packages for Windows users.
+#  build/vestrel-VERSION.zip: both DLLs (stripped) with the Spanish
+#  dictionary files beside each, the register and unregister scripts, the
+#  documentation, the examples, the C++ header and the licences of Hunspell
+#  and of the dictionary.
+#  build/vestrel-VERSION-x86.msi and build/vestrel-VERSION-x64.msi: Windows
+#  Installer packages of the same files (the 32-bit DLL; both DLLs), whose
+#  registry entries are what each DLL's DllRegisterServer writes, captured
+#  here under Wine (scripts/msi.py).
 set -euo pipefail
 source "$(dirname "$0")/env.sh"
 root=$VESTREL_ROOT
@@ -28,3 +33,25 @@ cp "$hunspell/debian/copyright" "$stage/licences/hunspell.debian-copyright.txt"
 cp /usr/share/doc/hunspell-es/copyright "$stage/licences/es_ES.copyright.txt"
 (cd "$VESTREL_BUILD/dist" && python3 -m zipfile -c "$VESTREL_BUILD/$name.zip" "$name")
 echo "$VESTREL_BUILD/$name.zip"
+
+# The Windows Installer packages need both DLLs' registration, so both
+# architectures' programs must run here.
+if ! runs_arch i686; then
+  echo "no Windows Installer packages: this machine cannot run 32-bit programs to read the 32-bit DLL's registration" >&2
+  exit 0
+fi
+captures=$VESTREL_BUILD/dist/registry
+mkdir -p "$captures"
+for pair in i686:x86 x86_64:x64; do
+  arch=${pair%%:*}; kind=${pair#*:}
+  wine_run "$arch" "$VESTREL_BUILD/$arch/bin/vestrel-registry.exe" capture \
+    "$(winpath "$stage/$kind/vestrel.dll")" "$(winpath "$captures/$kind.txt")" >&2 ||
+    { echo "the $kind DLL's registration could not be read" >&2; exit 1; }
+done
+cd "$VESTREL_BUILD/dist"
+for kind in x86 x64; do
+  python3 "$root/scripts/msi.py" "$kind" "$version" "$stage" "$captures" "$root/resources/vestrel.ico" \
+    "$VESTREL_BUILD/dist/$name-$kind.wxs"
+  wixl -a "$kind" -o "$VESTREL_BUILD/$name-$kind.msi" "$VESTREL_BUILD/dist/$name-$kind.wxs"
+  echo "$VESTREL_BUILD/$name-$kind.msi"
+done

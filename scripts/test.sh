@@ -13,3 +13,5 @@ for arch in i686 x86_64; do
 done
 echo "== package"
 bash "$(dirname "$0")/../tests/dist.sh" || exit 1
+echo "== Windows Installer packages"
+bash "$(dirname "$0")/../tests/msi.sh" || exit 1

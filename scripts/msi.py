@@ -1,0 +1,138 @@
+#!/usr/bin/env python3
+"""Writes the WiX source of one of the Windows Installer packages.
+
+The registration goes into the package's Registry table, one value a row,
+taken from what the DLL's own DllRegisterServer writes (the capture made by
+vestrel-registry), so the package and the DLL cannot disagree; the DLL's
+path and folder in the capture become the installed file and folder.
+
+usage: msi.py x86|x64 VERSION STAGE CAPTURES ICON OUT.wxs
+STAGE is the zip's folder: x86/ and x64/ (each DLL with its dictionary),
+docs/, examples/, include/, licences/; CAPTURES holds x86.txt and x64.txt,
+what each DLL registers. wixl takes sources relative to where it runs:
+run it where this one ran.
+"""
+import os
+import sys
+import uuid
+from xml.sax.saxutils import quoteattr
+
+# Fixed for the life of the product: a newer package of the same kind
+# replaces an older one. The 64-bit package also replaces the 32-bit one,
+# whose DLL it carries.
+UPGRADE = {'x86': '6F1C3C52-2B8E-4C55-9E0B-6B1D5A0E7A31', 'x64': 'B2A4E7D9-5C3F-4E21-8A6D-0F9C2E4B7D15'}
+# Component identifiers are derived from this and the file's place, so the
+# same file keeps its component from one version to the next.
+NAMESPACE = uuid.UUID('3E8B0C4F-7A15-4D2E-9C61-2F5A8D0B1E73')
+PUBLISHER = 'Vestrel'
+SHARED = ('docs', 'examples', 'include', 'licences')
+
+
+def ident(prefix, *parts):
+    text = '_'.join(parts)
+    safe = ''.join(c if c.isalnum() else '_' for c in text)
+    return (prefix + '_' + safe)[:60] + '_' + uuid.uuid5(NAMESPACE, text).hex[:8]
+
+
+class Writer:
+    def __init__(self, stage, captures):
+        self.stage = stage
+        self.captures = captures
+        self.lines = []
+        self.components = []
+
+    def put(self, depth, text):
+        self.lines.append('  ' * depth + text)
+
+    def registry(self, depth, capture, dll_id, folder_id):
+        """One RegistryValue per captured value, under HKLM\\Software\\Classes."""
+        with open(capture, encoding='utf-8') as file:
+            for line in file:
+                key, name, data = line.rstrip('\n').split('\t')
+                if not name and not data:
+                    continue  # a key without values: made as the parent of its values
+                data = data.replace('{DLL}', '[#%s]' % dll_id).replace('{FOLDER}', '[%s]' % folder_id)
+                attributes = 'Root="HKLM" Key=%s Type="string" Value=%s' % (
+                    quoteattr('Software\\Classes\\' + key), quoteattr(data))
+                if name:
+                    attributes += ' Name=%s' % quoteattr(name)
+                self.put(depth, '<RegistryValue %s/>' % attributes)
+
+    def files(self, depth, source, place, win64, dll_folder=None):
+        """A component for each file of source (a folder of the stage),
+        and a directory for each subfolder."""
+        for entry in sorted(os.listdir(source)):
+            path = os.path.join(source, entry)
+            where = place + '/' + entry
+            if os.path.isdir(path):
+                self.put(depth, '<Directory Id=%s Name=%s>' % (quoteattr(ident('dir', where)), quoteattr(entry)))
+                self.files(depth + 1, path, where, win64)
+                self.put(depth, '</Directory>')
+                continue
+            component = ident('cmp', where)
+            file_id = ident('file', where)
+            self.components.append(component)
+            self.put(depth, '<Component Id=%s Guid="%s" Win64="%s">' % (
+                quoteattr(component), str(uuid.uuid5(NAMESPACE, where)).upper(), 'yes' if win64 else 'no'))
+            self.put(depth + 1, '<File Id=%s Name=%s Source=%s KeyPath="yes"/>' % (
+                quoteattr(file_id), quoteattr(entry), quoteattr(os.path.relpath(path))))
+            if entry == 'vestrel.dll':
+                self.registry(depth + 1, os.path.join(self.captures, place.split('/')[0] + '.txt'), file_id, dll_folder)
+            self.put(depth, '</Component>')
+
+    def folder(self, depth, root, arch, shared):
+        """Program Files\\Vestrel for one architecture's DLL, with the shared
+        documentation when shared."""
+        folder_id = 'INSTALLDIR_' + arch.upper()
+        self.put(depth, '<Directory Id="%s">' % root)
+        self.put(depth + 1, '<Directory Id="%s" Name="Vestrel">' % folder_id)
+        self.files(depth + 2, os.path.join(self.stage, arch), arch, arch == 'x64', folder_id)
+        for name in SHARED if shared else ():
+            self.put(depth + 2, '<Directory Id=%s Name="%s">' % (quoteattr(ident('dir', name)), name))
+            self.files(depth + 3, os.path.join(self.stage, name), name, arch == 'x64')
+            self.put(depth + 2, '</Directory>')
+        self.put(depth + 1, '</Directory>')
+        self.put(depth, '</Directory>')
+
+
+def main():
+    kind, version, stage, captures, icon, out = sys.argv[1:]
+    w = Writer(stage, captures)
+    bits = '64' if kind == 'x64' else '32'
+    w.put(0, '<?xml version="1.0" encoding="utf-8"?>')
+    w.put(0, '<Wix xmlns="http://schemas.microsoft.com/wix/2006/wi">')
+    w.put(1, '<Product Id="*" Name="Vestrel %s (%s bits)" Language="3082" Codepage="1252" Version="%s" '
+             'Manufacturer="%s" UpgradeCode="%s">' % (version, bits, version, PUBLISHER, UPGRADE[kind]))
+    w.put(2, '<Package InstallerVersion="200" Compressed="yes" InstallScope="perMachine" SummaryCodepage="1252" '
+             'Languages="3082" Manufacturer="%s" Description="Vestrel %s, corrector ortogr\u00e1fico en '
+             'espa\u00f1ol para programas COM"/>' % (PUBLISHER, version))
+    w.put(2, '<Media Id="1" Cabinet="vestrel.cab" EmbedCab="yes"/>')
+    w.put(2, '<MajorUpgrade DowngradeErrorMessage="Ya hay instalada una versi\u00f3n m\u00e1s nueva de Vestrel."/>')
+    if kind == 'x64':
+        # The 32-bit package's product, whatever its version, gives way to this one.
+        w.put(2, '<Upgrade Id="%s">' % UPGRADE['x86'])
+        w.put(3, '<UpgradeVersion Minimum="0.0.0" IncludeMinimum="yes" OnlyDetect="no" Property="VESTREL32FOUND"/>')
+        w.put(2, '</Upgrade>')
+    w.put(2, '<Icon Id="vestrel.ico" SourceFile=%s/>' % quoteattr(os.path.relpath(icon)))
+    w.put(2, '<Property Id="ARPPRODUCTICON" Value="vestrel.ico"/>')
+    w.put(2, '<Property Id="ARPCOMMENTS" Value="Ventana de correcci\u00f3n ortogr\u00e1fica en espa\u00f1ol para '
+             'VBA, VB6, VBScript, .NET y C++"/>')
+    w.put(2, '<Directory Id="TARGETDIR" Name="SourceDir">')
+    if kind == 'x64':
+        w.folder(3, 'ProgramFiles64Folder', 'x64', True)
+        w.folder(3, 'ProgramFilesFolder', 'x86', False)
+    else:
+        w.folder(3, 'ProgramFilesFolder', 'x86', True)
+    w.put(2, '</Directory>')
+    w.put(2, '<Feature Id="Vestrel" Level="1" Title="Vestrel">')
+    for component in w.components:
+        w.put(3, '<ComponentRef Id=%s/>' % quoteattr(component))
+    w.put(2, '</Feature>')
+    w.put(1, '</Product>')
+    w.put(0, '</Wix>')
+    with open(out, 'w', encoding='utf-8') as file:
+        file.write('\n'.join(w.lines) + '\n')
+
+
+if __name__ == '__main__':
+    main()

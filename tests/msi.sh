@@ -1,0 +1,148 @@
+#!/usr/bin/env bash
+# The Windows Installer packages as an administrator's tools use them, each
+# in a fresh Wine prefix: a silent install, whose registry must be what the
+# installed DLLs' own DllRegisterServer writes, key by key; every class
+# created and the VBScript example run from the script hosts; a newer
+# package over it, leaving one product; a silent removal, leaving no file
+# and no key of the component, and what other products wrote untouched.
+#
+# usage: msi.sh [X86.msi X64.msi] (default: the ones make dist wrote)
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../scripts/env.sh"
+if ! runs_arch i686; then
+  echo "msi: not run: this machine runs no 32-bit programs, so make dist wrote no packages"
+  exit 0
+fi
+version=$(sed -n 's/^project(Vestrel VERSION \([0-9.]*\).*/\1/p' "$here/../CMakeLists.txt")
+x86=${1:-$VESTREL_BUILD/vestrel-$version-x86.msi}
+x64=${2:-$VESTREL_BUILD/vestrel-$version-x64.msi}
+for package in "$x86" "$x64"; do
+  [ -f "$package" ] || { echo "FAILED: no package $package (make dist)"; exit 1; }
+done
+work=$(mktemp -d "$VESTREL_BUILD/msi-test.XXXXXX")
+export WINEPREFIX=$work/prefix
+trap 'wineserver -k >/dev/null 2>&1; rm -rf "$work" "$check_out"' EXIT
+source "$here/checks.sh"
+source "$here/package_checks.sh"
+
+# The same packages one version newer, from the same files: the upgrade.
+newer=${version%.*}.$((${version##*.} + 1))
+(cd "$VESTREL_BUILD/dist" && for kind in x86 x64; do
+  python3 "$here/../scripts/msi.py" "$kind" "$newer" "vestrel-$version" registry \
+    "$here/../resources/vestrel.ico" "$work/newer-$kind.wxs" &&
+    wixl -a "$kind" -o "$work/vestrel-$newer-$kind.msi" "$work/newer-$kind.wxs" || exit 1
+done) || { echo "FAILED: no newer packages"; exit 1; }
+
+programs='C:\Program Files\Vestrel'
+programs32='C:\Program Files (x86)\Vestrel'
+unix() { echo "$WINEPREFIX/drive_c/${1#C:\\}" | tr '\\' '/'; }
+
+seconds=()
+msiexec() {  # msiexec /i|/x PACKAGE: silently, timed
+  local start=$(date +%s.%N)
+  "$WINE64" msiexec "$1" "$(winpath "$2")" /qn /l*v "$(winpath "$work/msiexec.log")" || return 1
+  wineserver -w
+  seconds+=("$(basename "$2") $1 $(awk "BEGIN { printf \"%.1f\", $(date +%s.%N) - $start }") s")
+}
+
+# products: each installed product of the component's, "name version publisher".
+products() {
+  local view reg=$work/uninstall.reg
+  for view in 'Software' 'Software\Wow6432Node'; do
+    "$WINE64" reg export "HKLM\\$view\\Microsoft\\Windows\\CurrentVersion\\Uninstall" "$(winpath "$reg")" /y \
+      >/dev/null 2>&1 || continue
+    iconv -f UTF-16LE -t UTF-8 "$reg" | tr -d '\r' | awk -F'"' '
+      /^\[/ { if (name ~ /^Vestrel/) print name " " version " " publisher; name = version = publisher = "" }
+      $2 == "DisplayName" { name = $4 } $2 == "DisplayVersion" { version = $4 } $2 == "Publisher" { publisher = $4 }
+      END { if (name ~ /^Vestrel/) print name " " version " " publisher }'
+  done
+}
+one_product() { local found; found=$(products); echo "$found"; [ "$found" = "$1" ]; }
+
+# registered ARCH:FOLDER...: the installed registry of each DLL's view is
+# what that DLL's own DllRegisterServer writes.
+registered() {
+  local pair arch folder triples=()
+  for pair in "$@"; do
+    arch=${pair%%:*}; folder=${pair#*:}
+    wine_run "$arch" "$VESTREL_BUILD/$arch/bin/vestrel-registry.exe" capture "$folder\\vestrel.dll" \
+      "$(winpath "$work/$arch.capture")" || return 1
+    wine_run "$arch" "$VESTREL_BUILD/$arch/bin/vestrel-registry.exe" read "$(winpath "$work/$arch.capture")" \
+      "$(winpath "$work/$arch.read")" || return 1
+    triples+=("$work/$arch.capture" "$work/$arch.read" "$folder\\vestrel.dll")
+  done
+  python3 "$here/registry_compare.py" "${triples[@]}"
+}
+
+create_all=$(winpath "$(host_vbs "$here/host/create_all.vbs" "$work")")
+classes() {  # classes ARCH ok|absent: every class by its ProgID from that script host
+  wine_run "$1" cscript //nologo "$create_all" "$2" | tee /dev/stderr | grep -qE '^create_all: [0-9]+ passed, 0 failed'
+}
+installed() { [ -f "$(unix "$1")/vestrel.dll" ] && [ -f "$(unix "$1")/es_ES.vlx" ]; }
+gone() { [ ! -e "$(unix "$1")" ]; }
+
+# What other products wrote, beside the component's places.
+other() {
+  "$WINE64" reg add 'HKLM\Software\Classes\CLSID\{0D1B3F5A-1111-4C2D-9E8F-0A1B2C3D4E5F}\InprocServer32' /ve \
+    /d 'C:\Program Files\Otro\otro.dll' /f >/dev/null 2>&1 &&
+    "$WINE64" reg add 'HKLM\Software\Classes\Otro.Clase' /ve /d Otro /f >/dev/null 2>&1 &&
+    mkdir -p "$(unix 'C:\Program Files\Otro')" && echo otro > "$(unix 'C:\Program Files\Otro')/otro.txt"
+}
+other_kept() {
+  key 'HKLM\Software\Classes\CLSID\{0D1B3F5A-1111-4C2D-9E8F-0A1B2C3D4E5F}\InprocServer32' &&
+    key 'HKLM\Software\Classes\Otro.Clase' && [ -f "$(unix 'C:\Program Files\Otro')/otro.txt" ]
+}
+
+echo "== the 32-bit package"
+fresh_prefix || { echo "FAILED: no fresh prefix"; exit 1; }
+check "another product's key and file" other
+check "installs silently" msiexec /i "$x86"
+check "its files are in Program Files (x86)" installed "$programs32"
+check "the licences are installed" test -f "$(unix "$programs32")/licences/es_ES.copyright.txt"
+check "its registry is what the DLL registers" registered "i686:$programs32"
+check "Programs and Features lists it once" one_product "Vestrel $version (32 bits) $version Vestrel"
+check "every class from the 32-bit script host" classes i686 ok
+check "the VBScript example under the 32-bit script host" example i686 "$(unix "$programs32")/examples/spelling_host.vbs"
+check "a newer package installs over it" msiexec /i "$work/vestrel-$newer-x86.msi"
+check "one product left, the newer" one_product "Vestrel $newer (32 bits) $newer Vestrel"
+check "the registry after the upgrade" registered "i686:$programs32"
+check "every class after the upgrade" classes i686 ok
+check "the older package does not go over the newer" fails msiexec /i "$x86"
+check "still the newer alone" one_product "Vestrel $newer (32 bits) $newer Vestrel"
+check "removes silently" msiexec /x "$work/vestrel-$newer-x86.msi"
+check "no product left" one_product ""
+check "no file left" gone "$programs32"
+check "no key left" clean HKLM
+check "no class creatable" classes i686 absent
+check "the other product's key and file are still there" other_kept
+wineserver -k >/dev/null 2>&1; rm -rf "$WINEPREFIX"
+
+echo "== the 64-bit package"
+fresh_prefix || { echo "FAILED: no fresh prefix"; exit 1; }
+check "another product's key and file" other
+check "the 32-bit package first" msiexec /i "$x86"
+check "installs silently over it" msiexec /i "$x64"
+check "it replaced the 32-bit package" one_product "Vestrel $version (64 bits) $version Vestrel"
+check "the 64-bit DLL is in Program Files" installed "$programs"
+check "the 32-bit DLL is in Program Files (x86)" installed "$programs32"
+check "the licences are installed" test -f "$(unix "$programs")/licences/es_ES.copyright.txt"
+check "its registry is what both DLLs register" registered "i686:$programs32" "x86_64:$programs"
+check "every class from the 32-bit script host" classes i686 ok
+check "every class from the 64-bit script host" classes x86_64 ok
+check "the VBScript example under the 32-bit script host" example i686 "$(unix "$programs")/examples/spelling_host.vbs"
+check "the VBScript example under the 64-bit script host" example x86_64 "$(unix "$programs")/examples/spelling_host.vbs"
+check "a newer package installs over it" msiexec /i "$work/vestrel-$newer-x64.msi"
+check "one product left, the newer" one_product "Vestrel $newer (64 bits) $newer Vestrel"
+check "the registry after the upgrade" registered "i686:$programs32" "x86_64:$programs"
+check "removes silently" msiexec /x "$work/vestrel-$newer-x64.msi"
+check "no product left" one_product ""
+check "no file left" eval 'gone "$programs" && gone "$programs32"'
+check "no key left" clean HKLM
+check "no class creatable from either host" eval 'classes i686 absent && classes x86_64 absent'
+check "the other product's key and file are still there" other_kept
+
+printf 'msi: %s\n' "${seconds[@]}"
+ls -l "$x86" "$x64" | awk '{ print "msi: " $NF " " $5 " bytes" }'
+echo "msi: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
