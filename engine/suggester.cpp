@@ -161,6 +161,13 @@ constexpr Spelling kSpellings[] = {
     {"s", "sc", 50}, {"sc", "s", 50}, {"g", "gu", 50}, {"gu", "g", 50},
 };
 constexpr size_t kSpellingCount = sizeof kSpellings / sizeof kSpellings[0];
+// Each side of a spelling is one letter or two (EndingAt relies on it).
+static_assert([] {
+    for (const Spelling& s : kSpellings)
+        for (const char* side : {s.typed, s.meant})
+            if (!side[0] || (side[1] && side[2])) return false;
+    return true;
+}());
 constexpr uint32_t kGuMask = (1u << 8) | (1u << 9);
 
 // Which spellings' letters (typed or meant side) end at position end of
@@ -170,7 +177,9 @@ uint32_t EndingAt(const uint8_t* bases, size_t end, Side side) {
     uint32_t mask = 0;
     for (size_t s = 0; s < kSpellingCount; ++s) {
         const char* letters = side(kSpellings[s]);
-        const size_t length = std::strlen(letters);
+        // Most letters end no spelling: the last letter rules them out at once.
+        if (end == 0 || static_cast<uint8_t>(letters[letters[1] ? 1 : 0]) != bases[end - 1]) continue;
+        const size_t length = letters[1] ? 2 : 1;
         if (end < length) continue;
         if (std::memcmp(bases + end - length, letters, length) == 0) mask |= 1u << s;
     }
@@ -210,6 +219,15 @@ public:
         // A plain slip on the first letter costs more.
         if (n >= 1 && drop_[1] >= kAddedBeside) drop_[1] += kFirstLetter;
         for (size_t i = 1; i <= n; ++i) soft_[i] = i < n && (typedBase_[i + 1] == 'e' || typedBase_[i + 1] == 'i');
+        // What follows each typed position (0: before the first letter).
+        next_.assign(width_, Next::End);
+        for (size_t i = 0; i < n; ++i) {
+            const uint8_t next = typedBase_[i + 1];
+            next_[i] = IsVowel(next) ? Next::Vowel
+                       : !next       ? Next::End
+                       : i + 1 == n && next == 's' ? Next::FinalS
+                                                   : Next::Consonant;
+        }
         // Where a d may have been dropped between the vowels of a
         // participle's ending (acabao, comio, acabaos), and the e of a plural
         // in -es (ciudads, papels).
@@ -287,13 +305,14 @@ private:
         // before a final s, where the plural's own rule prices the ending.
         const bool coda = meant && meantBefore && std::strchr("nms", meant);
         const bool between = j > 2 && IsVowel(meant) && meantBefore && !IsVowel(meantBefore);
+        const int cheap = std::min(added, coda ? kCoda : between ? kBetween : added);
         auto omitted = [&](size_t i) {
-            const uint8_t next = i + 1 < width_ ? typedBase_[i + 1] : 0;
-            if (silent && IsVowel(next)) return kSilentH;
-            if (!next || IsVowel(next) || typedBase_[i] != meantBefore) return added;
-            if (coda) return std::min(added, kCoda);
-            const bool finalS = next == 's' && i + 2 == width_;
-            return between && !finalS ? std::min(added, kBetween) : added;
+            const Next next = next_[i];
+            if (silent && next == Next::Vowel) return kSilentH;
+            if (cheap < added && (next == Next::Consonant || (coda && next == Next::FinalS)) &&
+                typedBase_[i] == meantBefore)
+                return cheap;
+            return added;
         };
         row[0] = up[0] + omitted(0) + (j == 1 && !silent && added >= kLeftOut ? kFirstLetter : 0);
         int least = row[0];
@@ -323,6 +342,8 @@ private:
     std::vector<int> drop_;
     std::vector<uint32_t> typedSpellings_;
     std::vector<bool> dropD_, plural_, keptAccent_, soft_;  // soft_: the next typed letter is e or i
+    enum class Next : uint8_t { End, Vowel, Consonant, FinalS };
+    std::vector<Next> next_;
     std::vector<int> rows_;
     std::string letters_;
     std::vector<Found> found_;
