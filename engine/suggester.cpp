@@ -150,7 +150,8 @@ int Added(uint8_t base, uint8_t previousBase, uint8_t nextBase) {
     return kEdit;
 }
 
-// One letter written for two, or two for one (typed, meant).
+// One letter written for two, or two for one (typed, meant); qu and cu
+// for each other, as writers used to other languages' qu do (quando).
 struct Spelling {
     const char* typed;
     const char* meant;
@@ -158,7 +159,7 @@ struct Spelling {
 };
 constexpr Spelling kSpellings[] = {
     {"y", "ll", 40}, {"ll", "y", 40}, {"k", "qu", 50}, {"qu", "k", 50}, {"x", "cc", 50}, {"cc", "x", 50},
-    {"s", "sc", 50}, {"sc", "s", 50}, {"g", "gu", 50}, {"gu", "g", 50},
+    {"s", "sc", 50}, {"sc", "s", 50}, {"g", "gu", 50}, {"gu", "g", 50}, {"qu", "cu", 60}, {"cu", "qu", 60},
 };
 constexpr size_t kSpellingCount = sizeof kSpellings / sizeof kSpellings[0];
 // Each side of a spelling is one letter or two (EndingAt relies on it).

@@ -86,6 +86,7 @@ TEST_F(BuiltInEngine, SpanishSlipsPutTheIntendedWordFirst) {
         {L"alem\u00e1ns", L"alemanes"},             // the same, keeping the singular's accent
         {L"concetrados", L"concentrados"},      // the n closing a syllable left out
         {L"cantba", L"cantaba"},                // a vowel left out between consonants
+        {L"requerdo", L"recuerdo"},             // qu written for cu
         {L"cansao", L"cansado"},                // the d of -ado dropped as it is spoken
         {L"terminao", L"terminado"},
         {L"actua", L"act\u00faa"},               // the common word before the rare vos form (actu\u00e1)
