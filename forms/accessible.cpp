@@ -99,7 +99,9 @@ LRESULT AccessibleAnswer(HWND window, WPARAM wParam, LPARAM lParam, const Access
         ComPtr<IAccessible> standard;
         if (FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, IID_PPV_ARGS(&standard)))) return 0;
         ComPtr<IAccessible> answer = MakeObject<Accessible>(standard, window, face.name(), face.role);
-        const LRESULT result = LresultFromObject(IID_IAccessible, wParam, answer.Get());
+        // __uuidof, not IID_IAccessible: the 64-bit import library offers that
+        // name as a function stub, so the symbol would be the stub's code.
+        const LRESULT result = LresultFromObject(__uuidof(IAccessible), wParam, answer.Get());
         return result < 0 ? 0 : result;
     } catch (...) {
         return 0;

@@ -46,17 +46,6 @@ constexpr ImageButton kButtons[] = {
     {L"BtnCerrar", 4460, 3700, L"Cerrar", L"CloseToolTipText"},
 };
 
-// Under Wine 8 a 64-bit window's own accessible object does not reach the
-// client: AccessibleObjectFromWindow hands back the system's standard object
-// instead (not yet pinned down which step of Wine's refuses it).
-bool WindowAnswersReachClients() {
-#ifdef _WIN64
-    return !GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version");
-#else
-    return true;
-#endif
-}
-
 }  // namespace
 
 class ShownChecker : public Checker {
@@ -68,14 +57,7 @@ protected:
     }
 };
 
-class Accessibility : public ShownChecker {
-protected:
-    void SetUp() override {
-        if (!WindowAnswersReachClients())
-            GTEST_SKIP() << "a window's own accessible object does not reach a 64-bit client under Wine";
-        ShownChecker::SetUp();
-    }
-};
+using Accessibility = ShownChecker;
 
 TEST_F(Accessibility, CaptionImagesArePushButtonsNamedForWhatTheyDo) {
     for (const ImageButton& button : kButtons) {
