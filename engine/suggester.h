@@ -4,10 +4,11 @@
 //
 // The distance knows the slips Spanish writers make: an accent dropped or
 // misplaced, ñ written n, a silent h left out or added, b for v, ll for y, g
-// for j, c, s and z confused, qu for k, a letter doubled or not, the d of
-// -ado dropped, a plural in -s for -es; these cost far less than other
-// edits. A letter left out costs less than one added, a neighbouring key
-// less than any other. A regular form of an irregular verb (hacido) brings
+// for j, c, s and z confused, qu for k or cu, a letter doubled or not, the d
+// of -ado dropped, a plural in -s for -es; these cost far less than other
+// edits. A letter left out costs less than one added, and less still the
+// key most often missed between two typed consonants (the n of concentrado,
+// the vowel of gustaba); a neighbouring key less than any other. A regular form of an irregular verb (hacido) brings
 // the verb's own (hecho). Nothing depends on the clock, so the same word
 // always gets the same list.
 #pragma once
