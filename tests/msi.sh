@@ -41,7 +41,7 @@ unix() { echo "$WINEPREFIX/drive_c/${1#C:\\}" | tr '\\' '/'; }
 seconds=()
 msiexec() {  # msiexec /i|/x PACKAGE: silently, timed
   local start=$(date +%s.%N)
-  "$WINE64" msiexec "$1" "$(winpath "$2")" /qn /l*v "$(winpath "$work/msiexec.log")" || return 1
+  wine_run x86_64 msiexec "$1" "$(winpath "$2")" /qn /l*v "$(winpath "$work/msiexec.log")" || return 1
   wineserver -w
   seconds+=("$(basename "$2") $1 $(awk "BEGIN { printf \"%.1f\", $(date +%s.%N) - $start }") s")
 }
