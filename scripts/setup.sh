@@ -9,7 +9,7 @@ packages=(
   hunspell hunspell-es googletest dpkg-dev xz-utils python3
   fortunes-es manpages-es sword-text-sparv
   wspanish nuspell aspell aspell-es
-  wixl msitools
+  wixl
 )
 src_list=/etc/apt/sources.list.d/vestrel-deb-src.sources
 
