@@ -71,5 +71,9 @@ if ! has_src; then
   derive_sources "$codename" > "$src_list"
   [ -s "$src_list" ] || { rm -f "$src_list"; echo "setup: no apt entry for $codename to take sources from" >&2; exit 1; }
 fi
-apt-get update -qq
+# A mirror caught mid-sync fails one index now and then: once more after a
+# pause, then install from the lists there are (the install says if a
+# package is still missing).
+apt-get update -qq || { sleep 20; apt-get update -qq; } ||
+  echo "setup: apt-get update failed for some lists; installing from those it has" >&2
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${packages[@]}" >/dev/null
