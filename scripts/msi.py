@@ -115,6 +115,8 @@ def main():
         w.put(2, '</Upgrade>')
     w.put(2, '<Icon Id="vestrel.ico" SourceFile=%s/>' % quoteattr(os.path.relpath(icon)))
     w.put(2, '<Property Id="ARPPRODUCTICON" Value="vestrel.ico"/>')
+    # One feature: Programs and Features offers removal and repair, nothing to modify.
+    w.put(2, '<Property Id="ARPNOMODIFY" Value="1"/>')
     w.put(2, '<Property Id="ARPCOMMENTS" Value="Ventana de correcci\u00f3n ortogr\u00e1fica en espa\u00f1ol para '
              'VBA, VB6, VBScript, .NET y C++"/>')
     w.put(2, '<Directory Id="TARGETDIR" Name="SourceDir">')
