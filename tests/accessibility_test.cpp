@@ -48,7 +48,7 @@ constexpr ImageButton kButtons[] = {
 
 }  // namespace
 
-class ShownChecker : public Checker {
+class Accessibility : public Checker {
 protected:
     void SetUp() override {
         Checker::SetUp();
@@ -56,8 +56,6 @@ protected:
         Pump();
     }
 };
-
-using Accessibility = ShownChecker;
 
 TEST_F(Accessibility, CaptionImagesArePushButtonsNamedForWhatTheyDo) {
     for (const ImageButton& button : kButtons) {
@@ -113,7 +111,7 @@ TEST_F(Accessibility, TheWindowIsNamedByItsTitle) {
 
 // Naming changes nothing a keyboard user reaches: the same four tab stops,
 // and the images none.
-TEST_F(ShownChecker, KeyboardReachIsUnchanged) {
+TEST_F(Accessibility, KeyboardReachIsUnchanged) {
     for (HWND control : {WordBox(), List(), CheckButton(), CloseButton()})
         EXPECT_TRUE(GetWindowLongW(control, GWL_STYLE) & WS_TABSTOP);
     for (const ImageButton& button : kButtons)
