@@ -8,9 +8,9 @@
 // of -ado dropped, a plural in -s for -es; these cost far less than other
 // edits. A letter left out costs less than one added, and less still the
 // key most often missed between two typed consonants (the n of concentrado,
-// the vowel of gustaba); a neighbouring key less than any other. A regular form of an irregular verb (hacido) brings
-// the verb's own (hecho). Nothing depends on the clock, so the same word
-// always gets the same list.
+// the vowel of gustaba); a neighbouring key less than any other. A regular
+// form of an irregular verb (hacido) brings the verb's own (hecho). Nothing
+// depends on the clock, so the same word always gets the same list.
 #pragma once
 #include <string>
 #include <string_view>
