@@ -37,7 +37,8 @@ demo: register
 screenshots: register
 	@bash scripts/with-display.sh bash scripts/screenshots.sh
 
-# The package for Windows users: build/vestrel-VERSION.zip.
+# The packages for Windows users: build/vestrel-VERSION.zip and the Windows
+# Installer packages build/vestrel-VERSION-x86.msi and -x64.msi.
 dist: build prefix
 	@bash scripts/dist.sh
 

@@ -48,10 +48,8 @@ for pair in i686:x86 x86_64:x64; do
     "$(winpath "$stage/$kind/vestrel.dll")" "$(winpath "$captures/$kind.txt")" >&2 ||
     { echo "the $kind DLL's registration could not be read" >&2; exit 1; }
 done
-cd "$VESTREL_BUILD/dist"
 for kind in x86 x64; do
   python3 "$root/scripts/msi.py" "$kind" "$version" "$stage" "$captures" "$root/resources/vestrel.ico" \
-    "$VESTREL_BUILD/dist/$name-$kind.wxs"
-  wixl -a "$kind" -o "$VESTREL_BUILD/$name-$kind.msi" "$VESTREL_BUILD/dist/$name-$kind.wxs"
+    "$VESTREL_BUILD/$name-$kind.msi"
   echo "$VESTREL_BUILD/$name-$kind.msi"
 done

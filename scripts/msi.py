@@ -1,19 +1,21 @@
 #!/usr/bin/env python3
-"""Writes the WiX source of one of the Windows Installer packages.
+"""Builds one of the Windows Installer packages with wixl, from a WiX source
+it writes for it.
 
 The registration goes into the package's Registry table, one value a row,
 taken from what the DLL's own DllRegisterServer writes (the capture made by
 vestrel-registry), so the package and the DLL cannot disagree; the DLL's
 path and folder in the capture become the installed file and folder.
 
-usage: msi.py x86|x64 VERSION STAGE CAPTURES ICON OUT.wxs
+usage: msi.py x86|x64 VERSION STAGE CAPTURES ICON OUT.msi
 STAGE is the zip's folder: x86/ and x64/ (each DLL with its dictionary),
 docs/, examples/, include/, licences/; CAPTURES holds x86.txt and x64.txt,
-what each DLL registers. wixl takes sources relative to where it runs:
-run it where this one ran.
+what each DLL registers.
 """
 import os
+import subprocess
 import sys
+import tempfile
 import uuid
 from xml.sax.saxutils import quoteattr
 
@@ -38,8 +40,13 @@ class Writer:
     def __init__(self, stage, captures):
         self.stage = stage
         self.captures = captures
+        # wixl takes no absolute source paths: they are relative to where it runs.
+        self.base = os.path.dirname(os.path.abspath(stage))
         self.lines = []
         self.components = []
+
+    def source(self, path):
+        return os.path.relpath(os.path.abspath(path), self.base)
 
     def put(self, depth, text):
         self.lines.append('  ' * depth + text)
@@ -75,7 +82,7 @@ class Writer:
             self.put(depth, '<Component Id=%s Guid="%s" Win64="%s">' % (
                 quoteattr(component), str(uuid.uuid5(NAMESPACE, where)).upper(), 'yes' if win64 else 'no'))
             self.put(depth + 1, '<File Id=%s Name=%s Source=%s KeyPath="yes"/>' % (
-                quoteattr(file_id), quoteattr(entry), quoteattr(os.path.relpath(path))))
+                quoteattr(file_id), quoteattr(entry), quoteattr(self.source(path))))
             if entry == 'vestrel.dll':
                 self.registry(depth + 1, os.path.join(self.captures, place.split('/')[0] + '.txt'), file_id, dll_folder)
             self.put(depth, '</Component>')
@@ -113,7 +120,7 @@ def main():
         w.put(2, '<Upgrade Id="%s">' % UPGRADE['x86'])
         w.put(3, '<UpgradeVersion Minimum="0.0.0" IncludeMinimum="yes" OnlyDetect="no" Property="VESTREL32FOUND"/>')
         w.put(2, '</Upgrade>')
-    w.put(2, '<Icon Id="vestrel.ico" SourceFile=%s/>' % quoteattr(os.path.relpath(icon)))
+    w.put(2, '<Icon Id="vestrel.ico" SourceFile=%s/>' % quoteattr(w.source(icon)))
     w.put(2, '<Property Id="ARPPRODUCTICON" Value="vestrel.ico"/>')
     # One feature: Programs and Features offers removal and repair, nothing to modify.
     w.put(2, '<Property Id="ARPNOMODIFY" Value="1"/>')
@@ -132,8 +139,11 @@ def main():
     w.put(2, '</Feature>')
     w.put(1, '</Product>')
     w.put(0, '</Wix>')
-    with open(out, 'w', encoding='utf-8') as file:
-        file.write('\n'.join(w.lines) + '\n')
+    with tempfile.TemporaryDirectory() as folder:
+        source = os.path.join(folder, 'vestrel.wxs')
+        with open(source, 'w', encoding='utf-8') as file:
+            file.write('\n'.join(w.lines) + '\n')
+        subprocess.run(['wixl', '-a', kind, '-o', os.path.abspath(out), source], cwd=w.base, check=True)
 
 
 if __name__ == '__main__':

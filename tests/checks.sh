@@ -16,3 +16,9 @@ host_vbs() {
   cat "$1" "$(dirname "${BASH_SOURCE[0]}")/host/expect.vbs" > "$joined"
   echo "$joined"
 }
+# every_class ARCH SCRIPT ok|absent: create_all.vbs (as host_vbs joined it)
+# under that architecture's script host. Wine's cscript exits 0 even when
+# the script does not parse: the verdict is the script's own closing line.
+every_class() {
+  wine_run "$1" cscript //nologo "$2" "$3" | tee /dev/stderr | grep -qE '^create_all: [0-9]+ passed, 0 failed'
+}

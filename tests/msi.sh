@@ -28,11 +28,11 @@ source "$here/package_checks.sh"
 
 # The same packages one version newer, from the same files: the upgrade.
 newer=${version%.*}.$((${version##*.} + 1))
-(cd "$VESTREL_BUILD/dist" && for kind in x86 x64; do
-  python3 "$here/../scripts/msi.py" "$kind" "$newer" "vestrel-$version" registry \
-    "$here/../resources/vestrel.ico" "$work/newer-$kind.wxs" &&
-    wixl -a "$kind" -o "$work/vestrel-$newer-$kind.msi" "$work/newer-$kind.wxs" || exit 1
-done) || { echo "FAILED: no newer packages"; exit 1; }
+for kind in x86 x64; do
+  python3 "$here/../scripts/msi.py" "$kind" "$newer" "$VESTREL_BUILD/dist/vestrel-$version" \
+    "$VESTREL_BUILD/dist/registry" "$here/../resources/vestrel.ico" "$work/vestrel-$newer-$kind.msi" ||
+    { echo "FAILED: no newer packages"; exit 1; }
+done
 
 programs='C:\Program Files\Vestrel'
 programs32='C:\Program Files (x86)\Vestrel'
@@ -76,9 +76,7 @@ registered() {
 }
 
 create_all=$(winpath "$(host_vbs "$here/host/create_all.vbs" "$work")")
-classes() {  # classes ARCH ok|absent: every class by its ProgID from that script host
-  wine_run "$1" cscript //nologo "$create_all" "$2" | tee /dev/stderr | grep -qE '^create_all: [0-9]+ passed, 0 failed'
-}
+classes() { every_class "$1" "$create_all" "$2"; }  # classes ARCH ok|absent
 installed() { [ -f "$(unix "$1")/vestrel.dll" ] && [ -f "$(unix "$1")/es_ES.vlx" ]; }
 gone() { [ ! -e "$(unix "$1")" ]; }
 
