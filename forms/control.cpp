@@ -296,6 +296,7 @@ LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam,
         }
         if (message == WM_GETOBJECT)
             if (const LRESULT answer = AccessibleAnswer(window, wParam, lParam, control->accessible)) return answer;
+        if (message == WM_SETTEXT) control->TextChanged();
         control->Mouse(message, wParam, lParam);
         // A handler may have unloaded the form, and this window with it.
         if (!IsWindow(window)) return 0;

@@ -77,6 +77,10 @@ public:
     // The window text: a caption, a button's label, a text box's contents.
     std::wstring Text() const;
     void SetText(const std::wstring& text);
+    // Counts the changes of the window text, whoever made them (the
+    // toolkit, a host's WM_SETTEXT, the user's typing): whoever shows the
+    // text elsewhere compares counts instead of reading the whole text.
+    unsigned TextRevision() const noexcept { return textRevision_; }
 
     const Font& GetFont() const noexcept { return font_; }
     HFONT FontHandle() const noexcept { return fontHandle_.get(); }
@@ -126,6 +130,8 @@ protected:
     // carry over, and CarryOver moves what the subclass keeps in its window.
     void Recreate(DWORD removeStyle, DWORD addStyle);
     virtual void CarryOver(HWND, HWND) {}
+    // The control's own window changed its text without a WM_SETTEXT.
+    void TextChanged() noexcept { ++textRevision_; }
     // Controls drawn by the toolkit (labels, images) take the mouse on a
     // press themselves; Windows controls do it their own way.
     void TakeMouseOnPress() noexcept { takesMouse_ = true; }
@@ -160,6 +166,7 @@ private:
     std::wstring toolTip_;
     HCURSOR cursor_ = nullptr;
     bool takesMouse_ = false;
+    unsigned textRevision_ = 0;
     UniqueHandle<HFONT, DeleteObject> fontHandle_;
     UniqueHandle<HBRUSH, DeleteObject> brush_;
 };

@@ -114,7 +114,10 @@ LRESULT TextBox::Message(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void TextBox::Notified(WORD code) {
-    if (code == EN_CHANGE) Raise(Change);
+    if (code != EN_CHANGE) return;
+    // Typing, pasting and undoing change the text without a WM_SETTEXT.
+    TextChanged();
+    Raise(Change);
 }
 
 }  // namespace vestrel::forms

@@ -116,3 +116,17 @@ inline void Pump(DWORD milliseconds = 0) {
         if (milliseconds) MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
     } while (static_cast<LONG>(end - GetTickCount()) > 0);
 }
+
+// Pumps until done() holds: for what comes at some later message (a timer's
+// tick), however slow the machine. False when it still does not hold after
+// limit, which no healthy run comes near.
+template <class Done>
+bool PumpUntil(Done done, DWORD limit = 60000) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        Pump();
+        if (done()) return true;
+        if (GetTickCount() - start > limit) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+}

@@ -131,6 +131,17 @@ protected:
         GetWindowTextW(window, text, 512);
         return text;
     }
+    // The whole text, however long.
+    static std::wstring WholeText(HWND window) {
+        std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+        text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+        return text;
+    }
+    // The status label reads expected by some later tick of its timer.
+    void ExpectStatus(const std::wstring& expected) {
+        EXPECT_TRUE(PumpUntil([&] { return WholeText(StatusLabel()) == expected; }))
+            << "the status label still reads " << testing::PrintToString(WholeText(StatusLabel()).substr(0, 200));
+    }
     std::vector<std::wstring> Entries() {
         std::vector<std::wstring> entries;
         HWND list = List();

@@ -119,8 +119,11 @@ void CheckerWindow::NameForAssistiveTechnology() {
 }
 
 void CheckerWindow::RefreshStatus() {
-    Label3.SetCaption(L"Se hallaron " + std::to_wstring(lstSuggestions.ListCount()) +
-                      L" coincidencias para la palabra '" + txtWord.Text() + L"'");
+    const StatusSource now{lstSuggestions.ListCount(), txtWord.TextRevision(), Label3.TextRevision()};
+    if (now == statusShown_) return;
+    Label3.SetCaption(L"Se hallaron " + std::to_wstring(now.count) + L" coincidencias para la palabra '" +
+                      txtWord.Text() + L"'");
+    statusShown_ = {now.count, now.word, Label3.TextRevision()};
 }
 
 // One word at a time: a typed space never reaches the box.

@@ -77,6 +77,17 @@ private:
     void RefuseSpace(wchar_t& key);
     void NameForAssistiveTechnology();
 
+    // What the status label was last written from: the list's count and the
+    // text revisions of the word box and of the label after the write. A
+    // tick rewrites the label only when one of them moved, so its cost does
+    // not grow with the texts (a megabyte in either box would otherwise be
+    // read every 10 ms and keep a host's message loop busy for ever).
+    struct StatusSource {
+        int count = -1;
+        unsigned word = 0, label = 0;
+        bool operator==(const StatusSource&) const = default;
+    };
+    StatusSource statusShown_;
     // The engine object of the close operation, held only while it runs.
     Microsoft::WRL::ComPtr<IDispatch> mLib;
     std::vector<std::wstring> dictionaryPaths_;
