@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# The demo: a host shows the checker window, types a misspelt word, checks
-# it and prints the suggestions; a screenshot of the screen is saved as
-# build/demo.png. Then the script host example restyles, checks and takes
-# the first suggestion.
+# run-demo.sh [ARCH...]: the demo on each architecture named (every one
+# this machine runs when none is). A host shows the checker window, types a
+# misspelt word, checks it and prints the suggestions; a screenshot of the
+# screen is saved as build/demo.png. Then the script host example restyles,
+# checks and takes the first suggestion.
 set -euo pipefail
 source "$(dirname "$0")/../scripts/env.sh"
 here=$(dirname "$0")
 shot=$VESTREL_BUILD/demo.png
 shot_taken=
-for arch in $(running_archs); do
+for arch in ${*:-$(running_archs)}; do
   echo "== $arch host"
   "$(wine_for "$arch")" "$VESTREL_BUILD/$arch/bin/check_word.exe" ortografia 4 &
   host=$!

@@ -34,20 +34,23 @@ cp /usr/share/doc/hunspell-es/copyright "$stage/licences/es_ES.copyright.txt"
 (cd "$VESTREL_BUILD/dist" && python3 -m zipfile -c "$VESTREL_BUILD/$name.zip" "$name")
 echo "$VESTREL_BUILD/$name.zip"
 
-# The Windows Installer packages need both DLLs' registration, so both
-# architectures' programs must run here.
-if ! runs_arch i686; then
-  echo "no Windows Installer packages: this machine cannot run 32-bit programs to read the 32-bit DLL's registration" >&2
-  exit 0
-fi
+# The Windows Installer packages carry what each DLL's DllRegisterServer
+# writes, read by running it. Where this machine runs no 32-bit programs the
+# 32-bit DLL's registration is the 64-bit one's with the type library's
+# platform key for 32-bit (msi.py says why that is the same).
 captures=$VESTREL_BUILD/dist/registry
 mkdir -p "$captures"
 for pair in i686:x86 x86_64:x64; do
   arch=${pair%%:*}; kind=${pair#*:}
+  runs_arch "$arch" || continue
   wine_run "$arch" "$VESTREL_BUILD/$arch/bin/vestrel-registry.exe" capture \
     "$(winpath "$stage/$kind/vestrel.dll")" "$(winpath "$captures/$kind.txt")" >&2 ||
     { echo "the $kind DLL's registration could not be read" >&2; exit 1; }
 done
+if ! runs_arch i686; then
+  echo "the 32-bit DLL's registration taken from the 64-bit DLL's: this machine runs no 32-bit programs" >&2
+  python3 "$root/scripts/msi.py" x86-from-x64 "$captures/x64.txt" "$captures/x86.txt"
+fi
 for kind in x86 x64; do
   python3 "$root/scripts/msi.py" "$kind" "$version" "$stage" "$captures" "$root/resources/vestrel.ico" \
     "$VESTREL_BUILD/$name-$kind.msi"

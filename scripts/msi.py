@@ -11,6 +11,14 @@ usage: msi.py x86|x64 VERSION STAGE CAPTURES ICON OUT.msi
 STAGE is the zip's folder: x86/ and x64/ (each DLL with its dictionary),
 docs/, examples/, include/, licences/; CAPTURES holds x86.txt and x64.txt,
 what each DLL registers.
+
+       msi.py x86-from-x64 X64.txt OUT.txt
+writes what the 32-bit DLL registers, from what the 64-bit one does, for a
+machine that cannot run the 32-bit DLL: both are built from the same
+sources and register the same keys, but for the type library's platform
+key, which a 32-bit process writes as win32 and a 64-bit one as win64. The
+installer test holds this to the 32-bit DLL's own capture wherever 32-bit
+programs run.
 """
 import os
 import subprocess
@@ -102,7 +110,18 @@ class Writer:
         self.put(depth, '</Directory>')
 
 
+def x86_from_x64(x64, out):
+    with open(x64, encoding='utf-8') as source, open(out, 'w', encoding='utf-8', newline='\n') as target:
+        for line in source:
+            key, rest = line.split('\t', 1)
+            if key.startswith('TypeLib\\') and key.endswith('\\win64'):
+                key = key[:-len('win64')] + 'win32'
+            target.write(key + '\t' + rest)
+
+
 def main():
+    if sys.argv[1:2] == ['x86-from-x64']:
+        return x86_from_x64(*sys.argv[2:])
     kind, version, stage, captures, icon, out = sys.argv[1:]
     w = Writer(stage, captures)
     bits = '64' if kind == 'x64' else '32'

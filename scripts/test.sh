@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
-# Runs every test of each architecture whose programs this machine can run;
-# an architecture it cannot run is said so, not passed over in silence.
+# Runs every suite, each as a stage: the set-up's decisions, each
+# architecture whose programs this machine can run (one it cannot run is
+# said so, not passed over in silence), the zip and the Windows Installer
+# packages.
 set -uo pipefail
-source "$(dirname "$0")/env.sh"
+here=$(dirname "$0")
+source "$here/env.sh"
+source "$here/stage.sh"
+stage "tests (set-up)" bash "$here/../tests/setup_test.sh" || exit 1
 for arch in i686 x86_64; do
   if ! runs_arch "$arch"; then
     echo "== tests ($arch) not run: this machine's kernel runs no 32-bit programs (built only)"
     continue
   fi
-  echo "== tests ($arch)"
-  (cd "$VESTREL_BUILD/$arch" && ctest --output-on-failure --timeout 900) || exit 1
+  stage "tests ($arch)" bash -c "cd '$VESTREL_BUILD/$arch' && ctest --output-on-failure --timeout 900" || exit 1
 done
-echo "== package"
-bash "$(dirname "$0")/../tests/dist.sh" || exit 1
-echo "== Windows Installer packages"
-bash "$(dirname "$0")/../tests/msi.sh" || exit 1
+stage "tests (package)" bash "$here/../tests/dist.sh" || exit 1
+stage "tests (Windows Installer packages)" bash "$here/../tests/msi.sh" || exit 1
