@@ -1,5 +1,6 @@
 #include "forms/command_button.h"
 #include "com/errors.h"
+#include "forms/form.h"
 
 namespace vestrel::forms {
 
@@ -70,8 +71,8 @@ void CommandButton::DrawItem(const DRAWITEMSTRUCT& item) {
         if (SUCCEEDED(picture_.As(&picture)) && SUCCEEDED(picture->get_Width(&width)) &&
             SUCCEEDED(picture->get_Height(&height)) && width > 0 && height > 0) {
             // HIMETRIC to pixels of the screen, centred above the caption.
-            const int w = MulDiv(width, GetDeviceCaps(dc, LOGPIXELSX), 2540);
-            const int h = MulDiv(height, GetDeviceCaps(dc, LOGPIXELSY), 2540);
+            const int w = MulDiv(width, form_.GetDensity().X(), 2540);
+            const int h = MulDiv(height, form_.GetDensity().Y(), 2540);
             const int x = (content.left + content.right - w) / 2;
             const int y = content.top;
             picture->Render(dc, x, y, w, h, 0, height, width, -height, nullptr);

@@ -5,7 +5,6 @@
 #include "com/errors.h"
 #include "com/module.h"
 #include "forms/form.h"
-#include "forms/twips.h"
 
 namespace vestrel::forms {
 
@@ -26,8 +25,8 @@ Control::Control(Form& form, const wchar_t* windowClass, DWORD style, DWORD exSt
                  const Placement& placement, Colors colors, const Font& font, Control* container)
     : form_(form), twips_(placement), id_(form.NextId()), back_(colors.back), fore_(colors.fore) {
     window_ = CreateWindowExW(exStyle, windowClass, L"", WS_CHILD | WS_CLIPSIBLINGS | style,
-                              ToPixelsX(placement.left), ToPixelsY(placement.top),
-                              ToPixelsX(placement.width), ToPixelsY(placement.height),
+                              form.GetDensity().PixelsX(placement.left), form.GetDensity().PixelsY(placement.top),
+                              form.GetDensity().PixelsX(placement.width), form.GetDensity().PixelsY(placement.height),
                               container ? container->Handle() : form.Handle(),
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), module::Instance(), nullptr);
     if (!window_)
@@ -55,27 +54,37 @@ RECT Control::Rect() const {
 
 float Control::Left() const {
     const RECT r = Rect();
-    return ToPixelsX(twips_.left) == r.left ? twips_.left : ToTwipsX(r.left);
+    const Density& d = form_.GetDensity();
+    return d.PixelsX(twips_.left) == r.left ? twips_.left : d.TwipsX(r.left);
 }
 float Control::Top() const {
     const RECT r = Rect();
-    return ToPixelsY(twips_.top) == r.top ? twips_.top : ToTwipsY(r.top);
+    const Density& d = form_.GetDensity();
+    return d.PixelsY(twips_.top) == r.top ? twips_.top : d.TwipsY(r.top);
 }
 float Control::Width() const {
     const RECT r = Rect();
-    return ToPixelsX(twips_.width) == r.right - r.left ? twips_.width : ToTwipsX(r.right - r.left);
+    const Density& d = form_.GetDensity();
+    return d.PixelsX(twips_.width) == r.right - r.left ? twips_.width : d.TwipsX(r.right - r.left);
 }
 float Control::Height() const {
     const RECT r = Rect();
-    return ToPixelsY(twips_.height) == r.bottom - r.top ? twips_.height : ToTwipsY(r.bottom - r.top);
+    const Density& d = form_.GetDensity();
+    return d.PixelsY(twips_.height) == r.bottom - r.top ? twips_.height : d.TwipsY(r.bottom - r.top);
 }
 
 void Control::Place(const Placement& p) {
-    const int width = ToPixelsX(p.width), height = ToPixelsY(p.height);
+    const Density& d = form_.GetDensity();
+    const int width = d.PixelsX(p.width), height = d.PixelsY(p.height);
     if (p.width < 0 || p.height < 0 || width < 0 || height < 0)
         throw ComError(CTL_E_INVALIDPROPERTYVALUE, L"El ancho y el alto de un control no pueden ser negativos.");
-    SetWindowPos(window_, nullptr, ToPixelsX(p.left), ToPixelsY(p.top), width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window_, nullptr, d.PixelsX(p.left), d.PixelsY(p.top), width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     twips_ = p;
+}
+
+void Control::Rescale() {
+    Place(twips_);
+    SetFont(font_);
 }
 
 void Control::SetLeft(float twips) { Place({twips, Top(), Width(), Height()}); }
@@ -130,7 +139,7 @@ void Control::SetFont(const Font& font) {
         throw ComError(CTL_E_INVALIDPROPERTYVALUE, L"El tamaño de la fuente no es válido.");
     LOGFONTW description{};
     description.lfHeight =
-        -static_cast<LONG>(std::lround(font.size * GetDeviceCaps(WindowDC(nullptr).get(), LOGPIXELSY) / 72.0f));
+        -static_cast<LONG>(std::lround(font.size * static_cast<float>(form_.GetDensity().Y()) / 72.0f));
     description.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
     description.lfItalic = font.italic;
     description.lfUnderline = font.underline;
@@ -195,7 +204,8 @@ bool Control::Painted(UINT message, LRESULT& result) {
     return true;
 }
 
-bool ReadMouse(UINT message, WPARAM wParam, LPARAM lParam, MouseEvent& event, bool& pressed) noexcept {
+bool ReadMouse(UINT message, WPARAM wParam, LPARAM lParam, const Density& density, MouseEvent& event,
+               bool& pressed) noexcept {
     switch (message) {
     case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: event.button = 1; pressed = true; break;
     case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK: event.button = 2; pressed = true; break;
@@ -206,8 +216,8 @@ bool ReadMouse(UINT message, WPARAM wParam, LPARAM lParam, MouseEvent& event, bo
     default: return false;
     }
     event.shift = ((wParam & MK_SHIFT) ? 1 : 0) | ((wParam & MK_CONTROL) ? 2 : 0) | (GetKeyState(VK_MENU) < 0 ? 4 : 0);
-    event.x = ToTwipsX(static_cast<short>(LOWORD(lParam)));
-    event.y = ToTwipsY(static_cast<short>(HIWORD(lParam)));
+    event.x = density.TwipsX(static_cast<short>(LOWORD(lParam)));
+    event.y = density.TwipsY(static_cast<short>(HIWORD(lParam)));
     return true;
 }
 
@@ -222,7 +232,7 @@ void KeepMouse(HWND window, bool pressed, WPARAM keys) noexcept {
 void Control::Mouse(UINT message, WPARAM wParam, LPARAM lParam) {
     MouseEvent event{};
     bool pressed = false;
-    if (!ReadMouse(message, wParam, lParam, event, pressed)) return;
+    if (!ReadMouse(message, wParam, lParam, form_.GetDensity(), event, pressed)) return;
     if (takesMouse_) KeepMouse(window_, pressed, wParam);
     Raise([&] {
         const MouseHandler& handler = pressed ? MouseDown : MouseUp;

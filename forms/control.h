@@ -7,6 +7,7 @@
 #include <string>
 #include "com/unique_handle.h"
 #include "forms/accessible.h"
+#include "forms/density.h"
 
 namespace vestrel::forms {
 
@@ -27,8 +28,10 @@ struct MouseEvent {
 };
 using MouseHandler = std::function<void(const MouseEvent&)>;
 
-// Reads a button message; false when the message is none.
-bool ReadMouse(UINT message, WPARAM wParam, LPARAM lParam, MouseEvent& event, bool& pressed) noexcept;
+// Reads a button message of a window laid out at density; false when the
+// message is none.
+bool ReadMouse(UINT message, WPARAM wParam, LPARAM lParam, const Density& density, MouseEvent& event,
+               bool& pressed) noexcept;
 // The window that took a press keeps the mouse until every button is up,
 // so the release comes back to it wherever the pointer is.
 void KeepMouse(HWND window, bool pressed, WPARAM keys) noexcept;
@@ -73,6 +76,9 @@ public:
     void SetTabIndex(int index);
     // Repaints the control at once.
     void Refresh();
+    // Lays the control out anew at its form's density: the place it was
+    // given in twips, its font in points.
+    void Rescale();
 
     // The window text: a caption, a button's label, a text box's contents.
     std::wstring Text() const;

@@ -9,7 +9,6 @@
 #include "forms/menu.h"
 #include "forms/message_box.h"
 #include "forms/timer.h"
-#include "forms/twips.h"
 
 namespace vestrel::forms {
 namespace {
@@ -64,20 +63,45 @@ void LastFormOnThreadGone() {
 
 }  // namespace
 
+namespace {
+// No system frame: the forms draw their own chrome.
+constexpr DWORD kFormStyle = WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kFormExStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
+}  // namespace
+
 Form::Form(const std::wstring& caption, float clientWidth, float clientHeight, OLE_COLOR back)
-    : back_(back), brush_(SolidBrush(back)) {
+    : density_(Density::Screen()), clientWidth_(clientWidth), clientHeight_(clientHeight), back_(back),
+      brush_(SolidBrush(back)) {
     RegisterFormClass(&Form::WindowProc);
-    // No system frame: the forms draw their own chrome.
-    const DWORD style = WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX;
-    RECT frame{0, 0, ToPixelsX(clientWidth), ToPixelsY(clientHeight)};
-    AdjustWindowRectEx(&frame, style, FALSE, WS_EX_APPWINDOW | WS_EX_CONTROLPARENT);
-    window_ = CreateWindowExW(WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, kFormClass, caption.c_str(), style,
-                              CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
-                              frame.bottom - frame.top, nullptr, nullptr, module::Instance(), this);
+    SIZE frame = FrameSize();
+    window_ = CreateWindowExW(kFormExStyle, kFormClass, caption.c_str(), kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                              frame.cx, frame.cy, nullptr, nullptr, module::Instance(), this);
     if (!window_)
         throw ComError(HRESULT_FROM_WIN32(GetLastError()), L"No se pudo crear la ventana de Vestrel.");
     module::Lock();
     FirstFormOnThread();
+    // A host aware of each monitor's density: the window's own monitor.
+    if (const Density own = Density::Of(window_); !(own == density_)) {
+        density_ = own;
+        frame = FrameSize();
+        SetWindowPos(window_, nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+SIZE Form::FrameSize() const {
+    RECT frame{0, 0, density_.PixelsX(clientWidth_), density_.PixelsY(clientHeight_)};
+    AdjustWindowRectEx(&frame, kFormStyle, FALSE, kFormExStyle);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void Form::ChangeDensity(const Density& density, POINT at) {
+    density_ = density;
+    const SIZE frame = FrameSize();
+    SetWindowPos(window_, nullptr, at.x, at.y, frame.cx, frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    for (Control* control : controls_) control->Rescale();
+    ComposeBackground();
+    OnDensityChanged();
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 Form::~Form() {
@@ -174,7 +198,10 @@ IPictureDisp* Form::PictureObject() {
         PICTDESC description{};
         description.cbSizeofstruct = sizeof(description);
         description.picType = PICTYPE_BITMAP;
-        description.bmp.hbitmap = static_cast<HBITMAP>(CopyImage(picture_.Handle(), IMAGE_BITMAP, 0, 0, 0));
+        // The picture as the window shows it, so that it keeps its size
+        // in inches when a host sets it on a window again.
+        description.bmp.hbitmap = static_cast<HBITMAP>(
+            CopyImage(picture_.BitmapOfSize(density_.Scaled(picture_.Size())), IMAGE_BITMAP, 0, 0, 0));
         if (!description.bmp.hbitmap) throw ComError(E_OUTOFMEMORY, L"No se pudo copiar la imagen de fondo.");
         const HRESULT hr = OleCreatePictureIndirect(&description, IID_IPictureDisp, TRUE,
                                                     reinterpret_cast<void**>(pictureObject_.ReleaseAndGetAddressOf()));
@@ -221,11 +248,11 @@ void Form::ComposeBackground() {
                 OLE_YSIZE_HIMETRIC height = 0;
                 object->get_Width(&width);
                 object->get_Height(&height);
-                const int w = MulDiv(width, GetDeviceCaps(dc, LOGPIXELSX), 2540);
-                const int h = MulDiv(height, GetDeviceCaps(dc, LOGPIXELSY), 2540);
+                const int w = MulDiv(width, density_.X(), 2540);
+                const int h = MulDiv(height, density_.Y(), 2540);
                 if (w > 0 && h > 0) object->Render(dc, 0, 0, w, h, 0, height, width, -height, nullptr);
             } else {
-                picture_.Draw(dc, client, false);
+                picture_.Draw(dc, client, false, density_);
             }
         }  // the bitmap leaves the memory context before it becomes a brush
         HBRUSH pattern = CreatePatternBrush(composed.get());
@@ -288,7 +315,7 @@ void Form::PopupMenu(MenuItem& menu, int flags, float x, float y, MenuItem* defa
     FormEvent keepMenu(menu.Owner());
     std::vector<MenuItem*> commands;
     UniqueHandle<HMENU, DestroyMenu> popup(menu.Build(commands, defaultItem));
-    POINT at{ToPixelsX(x), ToPixelsY(y)};
+    POINT at{density_.PixelsX(x), density_.PixelsY(y)};
     ClientToScreen(window_, &at);
     // A menu of a window that is not in front would not close on a click
     // elsewhere.
@@ -313,22 +340,22 @@ RECT WindowRect(HWND window) {
 }
 }  // namespace
 
-float Form::Left() const { return ToTwipsX(WindowRect(window_).left); }
-float Form::Top() const { return ToTwipsY(WindowRect(window_).top); }
+float Form::Left() const { return density_.TwipsX(WindowRect(window_).left); }
+float Form::Top() const { return density_.TwipsY(WindowRect(window_).top); }
 float Form::Width() const {
     const RECT r = WindowRect(window_);
-    return ToTwipsX(r.right - r.left);
+    return density_.TwipsX(r.right - r.left);
 }
 float Form::Height() const {
     const RECT r = WindowRect(window_);
-    return ToTwipsY(r.bottom - r.top);
+    return density_.TwipsY(r.bottom - r.top);
 }
 void Form::SetLeft(float twips) {
-    SetWindowPos(window_, nullptr, ToPixelsX(twips), WindowRect(window_).top, 0, 0,
+    SetWindowPos(window_, nullptr, density_.PixelsX(twips), WindowRect(window_).top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 void Form::SetTop(float twips) {
-    SetWindowPos(window_, nullptr, WindowRect(window_).left, ToPixelsY(twips), 0, 0,
+    SetWindowPos(window_, nullptr, WindowRect(window_).left, density_.PixelsY(twips), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -399,7 +426,7 @@ LRESULT Form::Default(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT Form::Message(UINT message, WPARAM wParam, LPARAM lParam) {
     MouseEvent mouse{};
     bool pressed = false;
-    if (ReadMouse(message, wParam, lParam, mouse, pressed)) {
+    if (ReadMouse(message, wParam, lParam, density_, mouse, pressed)) {
         KeepMouse(window_, pressed, wParam);
         const MouseHandler& handler = pressed ? MouseDown : MouseUp;
         if (handler) handler(mouse);
@@ -464,6 +491,11 @@ LRESULT Form::Message(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         Unload();
         return 0;
+    case WM_DPICHANGED: {
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        ChangeDensity({LOWORD(wParam), HIWORD(wParam)}, {suggested.left, suggested.top});
+        return 0;
+    }
     }
     return Default(message, wParam, lParam);
 }

@@ -59,6 +59,11 @@ public:
     // Hands the window its visible region; the window system owns it from
     // then on. The region is deleted when Windows refuses it.
     void SetRegion(HRGN region, bool redraw);
+    // The density the form is laid out at: the screen's, or its monitor's
+    // for a host aware of each monitor's density, which Windows tells of a
+    // move to another with WM_DPICHANGED. The form then lays itself out
+    // anew: its size, its controls' places and fonts, its pictures.
+    const Density& GetDensity() const noexcept { return density_; }
 
     // Pops up menu's entries at x, y (twips of the client area) and runs the
     // chosen entry's Click before it returns; a dismissed menu runs nothing.
@@ -92,6 +97,9 @@ protected:
 
     // The unload step, run before the window goes.
     virtual void OnUnload() {}
+    // After the form has laid itself out at another density: what the form
+    // draws of its own there (its outline).
+    virtual void OnDensityChanged() {}
     virtual LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
     // The tab order: the first control gets the focus when the form is shown.
@@ -110,6 +118,10 @@ private:
     void Add(Control* control) { controls_.push_back(control); }
     void SetToolTip(HWND control, const std::wstring& text);
     void ComposeBackground();
+    // Lays the window and its controls out at density, at the place given
+    // in pixels of the screen.
+    void ChangeDensity(const Density& density, POINT at);
+    SIZE FrameSize() const;
     void Remove(Control* control);
     Control* ControlOf(HWND window) const noexcept;
     int NextId() noexcept { return nextId_++; }
@@ -128,6 +140,9 @@ private:
     static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM) noexcept;
 
     HWND window_ = nullptr;
+    Density density_;
+    // The client area's design size in twips.
+    float clientWidth_, clientHeight_;
     OLE_COLOR back_;
     UniqueHandle<HBRUSH, DeleteObject> brush_;
     UniqueHandle<HICON, DestroyIcon> icon_;

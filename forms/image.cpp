@@ -1,4 +1,5 @@
 #include "forms/image.h"
+#include "forms/form.h"
 
 namespace vestrel::forms {
 
@@ -26,7 +27,7 @@ LRESULT Image::Message(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void Image::Draw(HDC dc, const RECT& client) {
     PaintFormBackground(dc, client);
-    picture_.Draw(dc, client, stretch_);
+    picture_.Draw(dc, client, stretch_, form_.GetDensity());
 }
 
 }  // namespace vestrel::forms

@@ -2,38 +2,80 @@
 #include <algorithm>
 #include "com/errors.h"
 #include "com/module.h"
+#include "forms/resample.h"
+#include "resources/resource.h"
 
 namespace vestrel::forms {
+namespace {
 
-Picture::Picture(HBITMAP bitmap) noexcept : bitmap_(bitmap) {
+SIZE SizeOf(HBITMAP bitmap) noexcept {
     BITMAP description{};
     if (bitmap && GetObjectW(bitmap, sizeof(description), &description))
-        size_ = {description.bmWidth, description.bmHeight};
+        return {description.bmWidth, std::abs(description.bmHeight)};
+    return {};
+}
+
+HBITMAP LoadBitmapResource(int id) noexcept {
+    return static_cast<HBITMAP>(
+        LoadImageW(module::Instance(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}
+
+}  // namespace
+
+Picture::Picture(HBITMAP bitmap) noexcept {
+    variants_[0].bitmap.reset(bitmap);
+    variants_[0].size = SizeOf(bitmap);
 }
 
 Picture Picture::FromResource(int id) {
-    HBITMAP bitmap = static_cast<HBITMAP>(
-        LoadImageW(module::Instance(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    HBITMAP bitmap = LoadBitmapResource(id);
     if (!bitmap)
         throw ComError(HRESULT_FROM_WIN32(GetLastError()),
                        L"No se encontró el mapa de bits " + std::to_wstring(id) + L" de Vestrel.");
-    return Picture(bitmap);
+    Picture picture(bitmap);
+    picture.id_ = id;
+    return picture;
 }
 
-void Picture::Draw(HDC dc, const RECT& target, bool stretch) const {
-    if (!bitmap_) return;
+const Picture::Variant& Picture::VariantAt(size_t index) const {
+    Variant& variant = variants_[index];
+    if (!variant.bitmap && id_ != 0 && index > 0) {
+        const int offset = kScales[index] == 150 ? IDB_DENSITY_150 : IDB_DENSITY_200;
+        variant.bitmap.reset(LoadBitmapResource(id_ + offset));
+        variant.size = SizeOf(variant.bitmap.get());
+    }
+    return variant;
+}
+
+HBITMAP Picture::BitmapOfSize(SIZE size) const {
+    // The smallest variant at least as large, else the largest there is.
+    const Variant* source = &variants_[0];
+    for (size_t i = 0; i < kScales.size(); ++i) {
+        const Variant& variant = VariantAt(i);
+        if (!variant.bitmap) continue;
+        source = &variant;
+        if (variant.size.cx >= size.cx && variant.size.cy >= size.cy) break;
+    }
+    if (source->size.cx == size.cx && source->size.cy == size.cy) return source->bitmap.get();
+    if (made_.size.cx != size.cx || made_.size.cy != size.cy || !made_.bitmap) {
+        made_.bitmap.reset(Resampled(source->bitmap.get(), size));
+        if (!made_.bitmap) throw ComError(E_OUTOFMEMORY, L"No hay memoria para dibujar la imagen a este tamaño.");
+        made_.size = size;
+    }
+    return made_.bitmap.get();
+}
+
+void Picture::Draw(HDC dc, const RECT& target, bool stretch, const Density& density) const {
+    if (!*this) return;
+    const int width = target.right - target.left, height = target.bottom - target.top;
+    const SIZE size = stretch ? SIZE{width, height} : density.Scaled(Size());
+    if (size.cx <= 0 || size.cy <= 0) return;
+    const HBITMAP bitmap = BitmapOfSize(size);
     MemoryDC memory(CreateCompatibleDC(dc));
     if (!memory) return;
-    const HDC source = memory.get();
-    Selected selected(source, bitmap_.get());
-    const int width = target.right - target.left, height = target.bottom - target.top;
-    if (stretch) {
-        SetStretchBltMode(dc, COLORONCOLOR);
-        StretchBlt(dc, target.left, target.top, width, height, source, 0, 0, size_.cx, size_.cy, SRCCOPY);
-    } else {
-        BitBlt(dc, target.left, target.top, std::min<int>(width, size_.cx), std::min<int>(height, size_.cy), source,
-               0, 0, SRCCOPY);
-    }
+    Selected selected(memory.get(), bitmap);
+    BitBlt(dc, target.left, target.top, std::min<int>(width, size.cx), std::min<int>(height, size.cy), memory.get(), 0,
+           0, SRCCOPY);
 }
 
 }  // namespace vestrel::forms

@@ -25,4 +25,9 @@
 #define IDB_ABOUT_BACKGROUND 102
 #define IDB_ABOUT_IMAGE 103
 
+/* Every picture again, drawn for screens of 1.5 and 2 times 96 dpi, at its
+   identifier plus these. */
+#define IDB_DENSITY_150 1000
+#define IDB_DENSITY_200 2000
+
 #endif

@@ -5,7 +5,6 @@
 #include "forms/app.h"
 #include "forms/events.h"
 #include "forms/shell.h"
-#include "forms/twips.h"
 #include "resources/resource.h"
 #include "window/chrome.h"
 
@@ -91,10 +90,12 @@ AboutWindow::AboutWindow()
 
 void AboutWindow::Mover() { chrome::Mover(*this); }
 
+void AboutWindow::OnDensityChanged() { chrome::ApplyOutline(*this); }
+
 // Centred on the screen each time it becomes active.
 void AboutWindow::Centre() {
-    const float screenWidth = forms::ToTwipsX(GetSystemMetrics(SM_CXSCREEN));
-    const float screenHeight = forms::ToTwipsY(GetSystemMetrics(SM_CYSCREEN));
+    const float screenWidth = GetDensity().TwipsX(GetSystemMetrics(SM_CXSCREEN));
+    const float screenHeight = GetDensity().TwipsY(GetSystemMetrics(SM_CYSCREEN));
     SetTop(screenHeight / 2 - Height() / 2);
     SetLeft(screenWidth / 2 - Width() / 2);
 }

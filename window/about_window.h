@@ -39,6 +39,7 @@ public:
     forms::Timer Timer2;
 
 private:
+    void OnDensityChanged() override;
     LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Centre();
     void RotateMarquee();

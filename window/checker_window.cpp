@@ -179,6 +179,8 @@ void CheckerWindow::MinimiseReleased() {
 
 void CheckerWindow::Mover() { chrome::Mover(*this); }
 
+void CheckerWindow::OnDensityChanged() { chrome::ApplyOutline(*this); }
+
 // The right button opens the menu, always at the same point of the window.
 void CheckerWindow::OfferMenu(const forms::MouseEvent& press) {
     if (press.button != 2) return;

@@ -66,6 +66,7 @@ public:
 
 private:
     void OnUnload() override;
+    void OnDensityChanged() override;
     void CloseReleased();
     void HelpReleased();
     void MinimiseReleased();

@@ -1,11 +1,11 @@
 #include "window/chrome.h"
-#include "forms/twips.h"
 #include "window/outline.h"
 
 namespace vestrel::chrome {
 
 void ApplyOutline(forms::Form& form) {
-    form.SetRegion(outline::BuildRegion(1.0f, 1.0f, 0, 0, forms::TwipsPerPixelX(), forms::TwipsPerPixelY()), true);
+    const forms::Density& density = form.GetDensity();
+    form.SetRegion(outline::BuildRegion(1.0f, 1.0f, 0, 0, density.TwipsPerPixelX(), density.TwipsPerPixelY()), true);
 }
 
 void Mover(forms::Form& form) {

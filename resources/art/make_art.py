@@ -4,8 +4,11 @@
 Plain Python, no imaging library: the window icon and the about image are
 16-colour palette pictures, the caption buttons and the two window
 backgrounds 24-bit ones. The backgrounds follow the window outline that the
-component cuts its windows to, point for point. Run it again after changing
-a drawing and commit what it writes.
+component cuts its windows to, point for point. Every picture but the icon
+is drawn again for screens of 1.5 and 2 times the density (144 and 192
+dpi), from the same description, into NAME-150.bmp and NAME-200.bmp; the
+component picks the one nearest above the screen's density. Run it again
+after changing a drawing and commit what it writes.
 """
 import math
 import os
@@ -140,9 +143,16 @@ def inside(polygon, px, py):
     return result
 
 
-def outline_mask(width, height):
+def scaled_outline(scale):
+    """The outline as the component scales it: each coordinate times the
+    scale, to the nearest integer, halves to even."""
+    return [(round(x * scale), round(y * scale)) for x, y in OUTLINE]
+
+
+def outline_mask(width, height, scale):
     """The pixels the window region keeps: those whose centre is inside."""
-    return [[inside(OUTLINE, x + 0.5, y + 0.5) for x in range(width)] for y in range(height)]
+    polygon = scaled_outline(scale)
+    return [[inside(polygon, x + 0.5, y + 0.5) for x in range(width)] for y in range(height)]
 
 
 def depth(mask, width, height, limit):
@@ -170,74 +180,97 @@ def mix(a, b, t):
     return tuple(round(a[i] + (b[i] - a[i]) * t) for i in range(3))
 
 
-def background(body_top, body_bottom, accent):
+def background(body_top, body_bottom, accent, scale=1):
     """A window background: a bevelled frame along the outline, a body in a
     soft vertical gradient, the title tab and the button band in grey
     (0x808080, the colour of the bands the window lays over them) with a
-    line of the accent colour under the tab."""
-    width, height = BACKGROUND_SIZE
-    mask = outline_mask(width, height)
-    far, lit = depth(mask, width, height, 5)
+    line of the accent colour under the tab. Drawn for a screen of scale
+    times 96 dpi: places are those of the 96-dpi picture, taken at each
+    pixel's centre, and each line of the frame is scale pixels wide."""
+    width, height = round(BACKGROUND_SIZE[0] * scale), round(BACKGROUND_SIZE[1] * scale)
+    mask = outline_mask(width, height, scale)
+    far, lit = depth(mask, width, height, math.ceil(4 * scale) + 1)
     grey, dark, black, white = rgb(0x808080), (64, 64, 64), (0, 0, 0), (255, 255, 255)
     outside = rgb(0xC0C0C0)
     pixels = []
     for y in range(height):
         row = []
+        v = (y + 0.5) / scale
         for x in range(width):
             if not mask[y][x]:
                 row.append(outside)
                 continue
-            d = far[y][x]
-            if d == 1:
+            u = (x + 0.5) / scale
+            line = math.ceil(far[y][x] / scale - 1e-9)
+            if line == 1:
                 row.append(black)
-            elif d == 2:
+            elif line == 2:
                 row.append(white if lit[y][x] else dark)
-            elif d == 3:
+            elif line == 3:
                 row.append(rgb(0xE0E0E0) if lit[y][x] else grey)
-            elif y < 31 and x >= 109:
-                row.append(mix(grey, rgb(0x606060), (y - 6) / 24))
-            elif y == 31 and x >= 109:
+            elif v < 31 and u >= 109:
+                row.append(mix(grey, rgb(0x606060), (v - 6.5) / 24))
+            elif v < 32 and u >= 109:
                 row.append(accent)
-            elif 231 <= y and x >= 192:
+            elif v >= 231 and u >= 192:
                 row.append(grey)
             else:
-                row.append(mix(body_top, body_bottom, (y - 30) / 231))
+                row.append(mix(body_top, body_bottom, (v - 30.5) / 231))
         pixels.append(row)
     return pixels
 
 
-def key(glyph, sunken):
-    """A 16x14 caption key: grey face, light and dark edges, the glyph of
-    strings ('#' ink, '+' etched grey, '.' nothing), pushed one pixel down
-    and right when the key is sunken."""
-    w, h = 16, 14
+def coverage(glyph, gx, gy, size, x, y):
+    """How much of pixel (x, y) the ink of a glyph laid at (gx, gy) with
+    cells of size pixels covers, from 0 to 1 (4 by 4 samples a pixel)."""
+    hits = 0
+    for sy in range(4):
+        for sx in range(4):
+            cx, cy = (x + (sx + 0.5) / 4 - gx) / size, (y + (sy + 0.5) / 4 - gy) / size
+            if 0 <= cy < len(glyph) and 0 <= cx < len(glyph[0]) and glyph[int(cy)][int(cx)] == '#':
+                hits += 1
+    return hits / 16
+
+
+def key(glyph, sunken, scale=1):
+    """A 16x14 caption key (times scale): grey face, light and dark edges,
+    the glyph of strings ('#' ink, '+' etched grey, '.' nothing), pushed down
+    and right by a line when the key is sunken. Lines are whole pixels
+    (one, or two at twice the density); the glyph's cells are scale pixels,
+    their edges shaded by how much of each pixel the ink covers."""
+    w, h = round(16 * scale), round(14 * scale)
+    t = max(1, math.floor(scale))
     face, white, grey, black = rgb(0xC0C0C0), (255, 255, 255), rgb(0x808080), (0, 0, 0)
     px = [[face] * w for _ in range(h)]
-    for x in range(w):
-        px[0][x] = grey if sunken else white
-        px[h - 1][x] = white if sunken else black
+    # The outer edge (the side columns over the top and bottom rows), then
+    # the inner one: light above and left of a raised key, dark below and
+    # right; a sunken key the other way round, with a black inner edge.
+    light, dark = (grey, white) if sunken else (white, black)
     for y in range(h):
-        px[y][0] = grey if sunken else white
-        px[y][w - 1] = white if sunken else black
-    if not sunken:
-        for x in range(1, w - 1):
-            px[h - 2][x] = grey
-        for y in range(1, h - 1):
-            px[y][w - 2] = grey
-    else:
-        for x in range(1, w - 1):
-            px[1][x] = black
-        for y in range(1, h - 1):
-            px[y][1] = black
+        for x in range(w):
+            if x < t or (y < t and x < w - t):
+                px[y][x] = light
+            elif x >= w - t or y >= h - t:
+                px[y][x] = dark
+            elif sunken and (x < 2 * t or y < 2 * t):
+                px[y][x] = black
+            elif not sunken and (x >= w - 2 * t or y >= h - 2 * t):
+                px[y][x] = grey
     gh, gw = len(glyph), len(glyph[0])
-    ox, oy = (w - gw) // 2 + (1 if sunken else 0), (h - gh) // 2 + (1 if sunken else 0)
-    for gy, line in enumerate(glyph):
-        for gx, c in enumerate(line):
-            if c == '#':
-                px[oy + gy][ox + gx] = black
-            elif c == '+':
-                px[oy + gy][ox + gx] = grey
-                px[oy + gy + 1][ox + gx + 1] = white
+    shift = t if sunken else 0
+    gx, gy = (16 - gw) // 2 * scale + shift, (14 - gh) // 2 * scale + shift
+    etched = [line.replace('#', '.').replace('+', '#') for line in glyph]
+    for y in range(h):
+        for x in range(w):
+            light = coverage(etched, gx + t, gy + t, scale, x, y)
+            if light:
+                px[y][x] = mix(px[y][x], white, light)
+            shade = coverage(etched, gx, gy, scale, x, y)
+            if shade:
+                px[y][x] = mix(px[y][x], grey, shade)
+            ink = coverage(glyph, gx, gy, scale, x, y)
+            if ink:
+                px[y][x] = mix(px[y][x], black, ink)
     return px
 
 
@@ -269,6 +302,25 @@ def about_image():
     return px
 
 
+def enlarged(pixels, scale):
+    """Palette pixel art at scale times its size, 24-bit: each pixel the
+    mean of the art it covers (whole pixels at twice the size)."""
+    h, w = round(len(pixels) * scale), round(len(pixels[0]) * scale)
+    out = []
+    for y in range(h):
+        row = []
+        for x in range(w):
+            total = [0.0, 0.0, 0.0]
+            for sy in range(4):
+                for sx in range(4):
+                    colour = PALETTE[pixels[int((y + (sy + 0.5) / 4) / scale)][int((x + (sx + 0.5) / 4) / scale)]]
+                    for i in range(3):
+                        total[i] += colour[i] / 16
+            row.append(tuple(round(c) for c in total))
+        out.append(row)
+    return out
+
+
 def main():
     with open(os.path.join(OUT, 'vestrel.ico'), 'wb') as f:
         f.write(ico(icon_pixels()))
@@ -276,15 +328,16 @@ def main():
     os.makedirs(pictures, exist_ok=True)
     keys = [(CLOSE, False), (CLOSE, True), (MINIMISE, False), (MINIMISE, True),
             (HELP, False), (HELP, True), (MAXIMISE, False)]
-    for number, (glyph, sunken) in enumerate(keys, 1):
-        with open(f'{pictures}/button{number}.bmp', 'wb') as f:
-            f.write(bmp24(key(glyph, sunken)))
-    with open(f'{pictures}/checker.bmp', 'wb') as f:
-        f.write(bmp24(background(rgb(0xE8E8E8), rgb(0xB8B8B8), rgb(0x800000))))
-    with open(f'{pictures}/about.bmp', 'wb') as f:
-        f.write(bmp24(background(rgb(0xF0E8E0), rgb(0xC8B8A8), rgb(0x008000))))
-    with open(f'{pictures}/about_image.bmp', 'wb') as f:
-        f.write(bmp4(about_image()))
+    for scale, suffix in ((1, ''), (1.5, '-150'), (2, '-200')):
+        for number, (glyph, sunken) in enumerate(keys, 1):
+            with open(f'{pictures}/button{number}{suffix}.bmp', 'wb') as f:
+                f.write(bmp24(key(glyph, sunken, scale)))
+        with open(f'{pictures}/checker{suffix}.bmp', 'wb') as f:
+            f.write(bmp24(background(rgb(0xE8E8E8), rgb(0xB8B8B8), rgb(0x800000), scale)))
+        with open(f'{pictures}/about{suffix}.bmp', 'wb') as f:
+            f.write(bmp24(background(rgb(0xF0E8E0), rgb(0xC8B8A8), rgb(0x008000), scale)))
+        with open(f'{pictures}/about_image{suffix}.bmp', 'wb') as f:
+            f.write(bmp4(about_image()) if scale == 1 else bmp24(enlarged(about_image(), scale)))
 
 
 if __name__ == '__main__':
