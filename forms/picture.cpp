@@ -20,6 +20,30 @@ HBITMAP LoadBitmapResource(int id) noexcept {
         LoadImageW(module::Instance(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
 }
 
+// A picture drawn for a denser screen: a bitmap resource run-length encoded
+// (a DIB section cannot hold that form), decoded into a 32-bit DIB section.
+// nullptr when the component carries none.
+HBITMAP LoadEncodedResource(int id) noexcept {
+    const HMODULE module = module::Instance();
+    const HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(2));  // RT_BITMAP
+    const HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+    const auto* info = static_cast<const BITMAPINFO*>(loaded ? LockResource(loaded) : nullptr);
+    if (!info || SizeofResource(module, found) < sizeof(BITMAPINFOHEADER)) return nullptr;
+    const BITMAPINFOHEADER& header = info->bmiHeader;
+    const DWORD colours = header.biClrUsed ? header.biClrUsed : (header.biBitCount <= 8 ? 1u << header.biBitCount : 0);
+    const auto* bits = reinterpret_cast<const BYTE*>(info) + header.biSize + colours * sizeof(RGBQUAD);
+    BITMAPINFO target{};
+    target.bmiHeader = {sizeof(BITMAPINFOHEADER), header.biWidth, header.biHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* pixels = nullptr;
+    UniqueHandle<HBITMAP, DeleteObject> bitmap(CreateDIBSection(nullptr, &target, DIB_RGB_COLORS, &pixels, nullptr, 0));
+    if (!bitmap) return nullptr;
+    WindowDC screen(nullptr);
+    const int height = header.biHeight < 0 ? -header.biHeight : header.biHeight;
+    if (SetDIBits(screen.get(), bitmap.get(), 0, static_cast<UINT>(height), bits, info, DIB_RGB_COLORS) != height)
+        return nullptr;
+    return bitmap.release();
+}
+
 }  // namespace
 
 Picture::Picture(HBITMAP bitmap) noexcept {
@@ -41,7 +65,7 @@ const Picture::Variant& Picture::VariantAt(size_t index) const {
     Variant& variant = variants_[index];
     if (!variant.bitmap && id_ != 0 && index > 0) {
         const int offset = kScales[index] == 150 ? IDB_DENSITY_150 : IDB_DENSITY_200;
-        variant.bitmap.reset(LoadBitmapResource(id_ + offset));
+        variant.bitmap.reset(LoadEncodedResource(id_ + offset));
         variant.size = SizeOf(variant.bitmap.get());
     }
     return variant;

@@ -114,6 +114,32 @@ def bmp24(pixels):
     return header + info + bytes(data)
 
 
+def bmp8rle(pixels):
+    """A bottom-up .bmp of rows of (r, g, b) in at most 256 colours,
+    run-length encoded (BI_RLE8): the pictures for denser screens are mostly
+    rows of one colour, and so take a few kilobytes instead of a megabyte."""
+    h, w = len(pixels), len(pixels[0])
+    colours = sorted({p for row in pixels for p in row})
+    assert len(colours) <= 256, len(colours)
+    index = {c: i for i, c in enumerate(colours)}
+    data = bytearray()
+    for row in reversed(pixels):
+        x = 0
+        while x < w:
+            run = 1
+            while x + run < w and run < 255 and row[x + run] == row[x]:
+                run += 1
+            data += bytes((run, index[row[x]]))
+            x += run
+        data += b'\x00\x00'  # end of line
+    data[-1] = 1  # end of bitmap
+    palette = b''.join(struct.pack('<BBBB', b, g, r, 0) for r, g, b in colours)
+    info = struct.pack('<IiiHHIIiiII', 40, w, h, 1, 8, 1, len(data), 3780, 3780, len(colours), 0)
+    offset = 14 + len(info) + len(palette)
+    header = struct.pack('<2sIHHI', b'BM', offset + len(data), 0, 0, offset)
+    return header + info + palette + bytes(data)
+
+
 def bmp4(pixels):
     """A 16-colour bottom-up .bmp of palette indexes."""
     h, w = len(pixels), len(pixels[0])
@@ -328,16 +354,19 @@ def main():
     os.makedirs(pictures, exist_ok=True)
     keys = [(CLOSE, False), (CLOSE, True), (MINIMISE, False), (MINIMISE, True),
             (HELP, False), (HELP, True), (MAXIMISE, False)]
+    # The 96-dpi pictures in 24 bits (16 colours for the about image); those
+    # for denser screens run-length encoded.
     for scale, suffix in ((1, ''), (1.5, '-150'), (2, '-200')):
+        write = bmp24 if scale == 1 else bmp8rle
         for number, (glyph, sunken) in enumerate(keys, 1):
             with open(f'{pictures}/button{number}{suffix}.bmp', 'wb') as f:
-                f.write(bmp24(key(glyph, sunken, scale)))
+                f.write(write(key(glyph, sunken, scale)))
         with open(f'{pictures}/checker{suffix}.bmp', 'wb') as f:
-            f.write(bmp24(background(rgb(0xE8E8E8), rgb(0xB8B8B8), rgb(0x800000), scale)))
+            f.write(write(background(rgb(0xE8E8E8), rgb(0xB8B8B8), rgb(0x800000), scale)))
         with open(f'{pictures}/about{suffix}.bmp', 'wb') as f:
-            f.write(bmp24(background(rgb(0xF0E8E0), rgb(0xC8B8A8), rgb(0x008000), scale)))
+            f.write(write(background(rgb(0xF0E8E0), rgb(0xC8B8A8), rgb(0x008000), scale)))
         with open(f'{pictures}/about_image{suffix}.bmp', 'wb') as f:
-            f.write(bmp4(about_image()) if scale == 1 else bmp24(enlarged(about_image(), scale)))
+            f.write(bmp4(about_image()) if scale == 1 else write(enlarged(about_image(), scale)))
 
 
 if __name__ == '__main__':
