@@ -35,6 +35,31 @@ std::vector<Tap> Taps(int from, int count) {
     return taps;
 }
 
+// Three channels a pixel, rows from the top, in floating point.
+struct Plane {
+    std::vector<float> values;
+    int width, height;
+};
+
+// The plane filtered along one axis (across the rows, or down the columns)
+// to as many pixels as there are taps.
+Plane Pass(const Plane& in, const std::vector<Tap>& taps, bool across) {
+    const int count = static_cast<int>(taps.size()), length = across ? in.width : in.height;
+    Plane out{{}, across ? count : in.width, across ? in.height : count};
+    out.values.assign(static_cast<size_t>(out.width) * out.height * 3, 0.0f);
+    for (int y = 0; y < out.height; ++y)
+        for (int x = 0; x < out.width; ++x) {
+            const Tap& tap = taps[static_cast<size_t>(across ? x : y)];
+            float* sum = &out.values[(static_cast<size_t>(y) * out.width + x) * 3];
+            for (size_t k = 0; k < tap.weights.size(); ++k) {
+                const int s = std::clamp(tap.first + static_cast<int>(k), 0, length - 1);
+                const float* p = &in.values[(static_cast<size_t>(across ? y : s) * in.width + (across ? s : x)) * 3];
+                for (int c = 0; c < 3; ++c) sum[c] += tap.weights[k] * p[c];
+            }
+        }
+    return out;
+}
+
 BITMAPINFO TopDown32(SIZE size) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -61,39 +86,22 @@ HBITMAP Resampled(HBITMAP source, SIZE to) noexcept {
             if (!GetDIBits(screen.get(), source, 0, static_cast<UINT>(from.cy), pixels.data(), &info, DIB_RGB_COLORS))
                 return nullptr;
         }
-        // Across, then down, each channel in floating point.
-        const std::vector<Tap> across = Taps(from.cx, to.cx), down = Taps(from.cy, to.cy);
-        std::vector<float> wide(static_cast<size_t>(to.cx) * from.cy * 3);
-        for (int y = 0; y < from.cy; ++y)
-            for (int x = 0; x < to.cx; ++x) {
-                float sum[3] = {};
-                const Tap& tap = across[static_cast<size_t>(x)];
-                for (size_t k = 0; k < tap.weights.size(); ++k) {
-                    const int s = std::clamp(tap.first + static_cast<int>(k), 0, static_cast<int>(from.cx) - 1);
-                    const uint32_t p = pixels[static_cast<size_t>(y) * from.cx + s];
-                    for (int c = 0; c < 3; ++c) sum[c] += tap.weights[k] * static_cast<float>((p >> (8 * c)) & 0xFF);
-                }
-                std::copy(sum, sum + 3, &wide[(static_cast<size_t>(y) * to.cx + x) * 3]);
-            }
+        Plane plane{std::vector<float>(pixels.size() * 3), from.cx, from.cy};
+        for (size_t i = 0; i < pixels.size(); ++i)
+            for (int c = 0; c < 3; ++c) plane.values[i * 3 + c] = static_cast<float>((pixels[i] >> (8 * c)) & 0xFF);
+        plane = Pass(Pass(plane, Taps(from.cx, to.cx), true), Taps(from.cy, to.cy), false);
+
         info = TopDown32(to);
         void* bits = nullptr;
         UniqueHandle<HBITMAP, DeleteObject> made(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
         if (!made || !bits) return nullptr;
         auto* out = static_cast<uint32_t*>(bits);
-        for (int y = 0; y < to.cy; ++y)
-            for (int x = 0; x < to.cx; ++x) {
-                float sum[3] = {};
-                const Tap& tap = down[static_cast<size_t>(y)];
-                for (size_t k = 0; k < tap.weights.size(); ++k) {
-                    const int s = std::clamp(tap.first + static_cast<int>(k), 0, static_cast<int>(from.cy) - 1);
-                    const float* p = &wide[(static_cast<size_t>(s) * to.cx + x) * 3];
-                    for (int c = 0; c < 3; ++c) sum[c] += tap.weights[k] * p[c];
-                }
-                uint32_t pixel = 0;
-                for (int c = 0; c < 3; ++c)
-                    pixel |= static_cast<uint32_t>(std::clamp(std::lround(sum[c]), 0L, 255L)) << (8 * c);
-                out[static_cast<size_t>(y) * to.cx + x] = pixel;
-            }
+        for (size_t i = 0; i < static_cast<size_t>(to.cx) * to.cy; ++i) {
+            uint32_t pixel = 0;
+            for (int c = 0; c < 3; ++c)
+                pixel |= static_cast<uint32_t>(std::clamp(std::lround(plane.values[i * 3 + c]), 0L, 255L)) << (8 * c);
+            out[i] = pixel;
+        }
         GdiFlush();
         return made.release();
     } catch (...) {
