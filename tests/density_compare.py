@@ -10,7 +10,11 @@ the number at its end. For each window and NAME:
 - pictures: the window reduced to its 96-dpi size (each pixel the mean of
   what it covers) shows what the 96-dpi window shows, away from anything
   that draws letters (text may differ slightly) and from the outline's
-  edge: at most 3 % of those pixels differ by more than 40 in a channel.
+  edge: at most 3 % of those pixels differ by more than 40 in a channel;
+- a host's picture (16 by 10 magenta pixels on the check button, made at
+  the screen's density) is drawn as the host's own forms draw it: pixel for
+  pixel at the density it was made at, and grown with the window when the
+  window moves to a denser monitor.
 Prints a line for each check, then 'density: N passed, N failed'.
 """
 import re
@@ -140,6 +144,13 @@ def compare(folder, window, name, report):
     share = differing / compared if compared else 1
     detail = [] if compared and share <= SHARE else [f'{differing} of {compared} pixels differ ({share:.1%})']
     report(f'{label}: pictures match the 96-dpi window ({differing} of {compared} pixels differ, {share:.2%})', detail)
+
+    if window == 'checker':
+        moved = re.match(r'(\d+)to(\d+)$', name)
+        grown = int(moved.group(2)) / int(moved.group(1)) if moved else 1
+        wanted = round(16 * grown) * round(10 * grown)
+        shown = sum(row.count((255, 0, 255)) for row in read_bmp(f'{folder}/{name}-{window}.bmp'))
+        report(f'{label}: the host\'s picture shows {wanted} pixels', [] if shown == wanted else [f'{shown} shown'])
 
 
 def main():

@@ -2,7 +2,9 @@
 // shows, each alone at the top left of the screen, and writes what the
 // screen shows of each (FOLDER\NAME-checker.bmp, -about.bmp) with the
 // geometry of each window (.txt: the window, its region's bounds, then
-// each child's class, whether it shows text, and its place).
+// each child's class, whether it shows text, and its place). The check
+// button carries a picture a host made: 16 by 10 magenta pixels at the
+// screen's density when it was made.
 //
 //   density_render FOLDER NAME [DPI]
 //     with DPI, each window is told first that it moved to a monitor of that
@@ -10,6 +12,7 @@
 //     monitor's density.
 #include <initguid.h>
 #include <windows.h>
+#include <olectl.h>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -121,6 +124,27 @@ bool Render(HWND window, HWND other, const std::wstring& base, int dpi) {
     return WriteBmp(base + L".bmp", window) && WriteGeometry(base + L".txt", window);
 }
 
+// A bitmap picture object, as a host's LoadPicture makes one: its size in
+// inches is its pixels at the screen's density.
+Microsoft::WRL::ComPtr<IPictureDisp> HostPicture() {
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 10);
+    HDC memory = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    RECT all{0, 0, 16, 10};
+    HBRUSH magenta = CreateSolidBrush(RGB(255, 0, 255));
+    FillRect(memory, &all, magenta);
+    DeleteObject(magenta);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    PICTDESC description{sizeof(PICTDESC), PICTYPE_BITMAP, {}};
+    description.bmp.hbitmap = bitmap;
+    Microsoft::WRL::ComPtr<IPictureDisp> picture;
+    OleCreatePictureIndirect(&description, IID_IPictureDisp, TRUE, reinterpret_cast<void**>(picture.GetAddressOf()));
+    return picture;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -148,6 +172,19 @@ int wmain(int argc, wchar_t** argv) {
         Put(box.Object(), L"Text", Str(L"ortografia"));
     }
     Call(spelling.Get(), L"Spelling");
+    {
+        Microsoft::WRL::ComPtr<IDispatch> check;
+        Microsoft::WRL::ComPtr<IClassFactory> checkFactory;
+        VARIANT picture;
+        picture.vt = VT_DISPATCH;
+        picture.pdispVal = HostPicture().Detach();
+        if (FAILED(getClassObject(CLSID_Check, IID_IClassFactory, &checkFactory)) ||
+            FAILED(checkFactory->CreateInstance(nullptr, IID_IDispatch, &check)) ||
+            FAILED(Put(check.Get(), L"Picture", picture).hr)) {
+            fwprintf(stderr, L"density_render: the check button took no picture\n");
+            return 1;
+        }
+    }
     HWND checker = Top(L"Vestrel"), about = Top(L" Acerca del Vestrel");
     if (!checker || !about) {
         fwprintf(stderr, L"density_render: the windows are not there\n");
