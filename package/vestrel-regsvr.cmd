@@ -11,6 +11,9 @@ set "scope="
 if /i "%~1"=="/u" set "undo=/u"
 if /i "%~1"=="/u" shift
 if /i "%~1"=="/user" set "scope=/n /i:user"
+set "where=para todo el equipo"
+if defined scope set "where=para el usuario actual"
+set "status=0"
 
 rem A 32-bit command prompt on 64-bit Windows sees the 64-bit system folder
 rem as Sysnative; System32 would lead it back to the 32-bit one.
@@ -20,19 +23,31 @@ if exist "%SystemRoot%\SysWOW64\regsvr32.exe" set "system32=%SystemRoot%\SysWOW6
 if exist "%SystemRoot%\SysWOW64\regsvr32.exe" set "system64=%SystemRoot%\System32"
 if exist "%SystemRoot%\Sysnative\regsvr32.exe" set "system64=%SystemRoot%\Sysnative"
 
-call :one "%system32%" x86
+call :one "%system32%" x86 "programas de 32 bits"
 if errorlevel 1 goto failed
 if not defined system64 goto done
-call :one "%system64%" x64
+call :one "%system64%" x64 "programas de 64 bits"
 if errorlevel 1 goto failed
 :done
 echo Vestrel: hecho.
-exit /b 0
+goto end
 
 :failed
 echo Vestrel: regsvr32 no pudo completar la operacion (en todo el equipo hay que ejecutarlo como administrador). 1>&2
-exit /b 1
+set "status=1"
+
+:end
+rem Started from Explorer (cmd /c on a script of this folder), the window
+rem would close before anyone read what happened: it waits for a key.
+echo.%cmdcmdline% | find /i "%here%" >nul && pause
+exit /b %status%
 
 :one
 "%~1\regsvr32.exe" /s %undo% %scope% "%here%%~2\vestrel.dll"
-exit /b %errorlevel%
+if errorlevel 1 exit /b 1
+if defined undo (
+  echo Vestrel: quitado del registro %~2\vestrel.dll ^(%~3^), %where%.
+) else (
+  echo Vestrel: registrado %~2\vestrel.dll ^(%~3^), %where%.
+)
+exit /b 0

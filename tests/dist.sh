@@ -19,13 +19,30 @@ python3 -m zipfile -e "$zip" "$work/Mis programas" || { echo "FAILED: the packag
 package=$(ls -d "$work/Mis programas"/vestrel-*)
 fresh_prefix || { echo "FAILED: no fresh prefix"; exit 1; }
 
-script() { "$WINE64" cmd /c "$(winpath "$package/$1")"; }
+# script NAME: one of the package's scripts, as cmd runs it; what it said
+# is left in $work/said.
+script() {
+  "$WINE64" cmd /c "$(winpath "$package/$1")" </dev/null | tr -d '\r' | tee "$work/said"
+  return "${PIPESTATUS[0]}"
+}
+said() { grep -qxF "$1" "$work/said" || { cat "$work/said"; return 1; }; }
+# crlf FILE...: every line ends in CR LF, as Windows' editors and tools expect.
+crlf() {
+  local f
+  for f in "$@"; do
+    ! grep -qv $'\r$' "$f" || { echo "$f has lines without CR LF"; return 1; }
+  done
+}
+
 progid='Software\Classes\Vestrel.Spelling\CLSID'
 clsid='Software\Classes\CLSID\{D3C0ED2F-7565-4083-AF28-159246642082}'
 clsid32='Software\Classes\Wow6432Node\CLSID\{D3C0ED2F-7565-4083-AF28-159246642082}'
 
 check "nothing registered in the fresh prefix" fails key "HKLM\\$progid"
+check "the examples, scripts and read-me have Windows line ends" crlf "$package"/*.cmd "$package/README.txt" \
+  "$package"/examples/*
 check "register-machine.cmd" script register-machine.cmd
+check "  it says what it registered" said 'Vestrel: registrado x64\vestrel.dll (programas de 64 bits), para todo el equipo.'
 check "the 64-bit class is registered" key "HKLM\\$clsid"
 check "the classes' keys are there to be found" fails clean HKLM
 if runs_arch i686; then
@@ -34,8 +51,10 @@ if runs_arch i686; then
 fi
 check "the VBScript example under the 64-bit script host" example x86_64 "$package/examples/spelling_host.vbs"
 check "unregister-machine.cmd" script unregister-machine.cmd
+check "  it says what it removed" said 'Vestrel: quitado del registro x64\vestrel.dll (programas de 64 bits), para todo el equipo.'
 check "no machine-wide key left" clean HKLM
 check "register-user.cmd" script register-user.cmd
+check "  it says what it registered" said 'Vestrel: registrado x64\vestrel.dll (programas de 64 bits), para el usuario actual.'
 check "the user's class is registered" key "HKCU\\$progid"
 check "nothing machine-wide" fails key "HKLM\\$progid"
 check "unregister-user.cmd" script unregister-user.cmd
