@@ -23,7 +23,8 @@ for pair in i686:x86 x86_64:x64; do
 done
 cp "$root"/package/*.cmd "$root/package/README.txt" "$stage/"
 cp -r "$root"/docs/. "$stage/docs/"
-cp "$root"/examples/{spelling_host.vbs,spelling_host.js,VestrelExample.bas,VestrelLateBound.cs,check_word.cpp} "$stage/examples/"
+cp "$root"/examples/{spelling_host.vbs,spelling_host.js,VestrelExample.bas,VestrelLateBound.cs,check_word.cpp,installed_version.vbs} \
+  "$stage/examples/"
 cp "$VESTREL_BUILD/i686/generated/vestrel_h.h" "$stage/include/"
 hunspell=$VESTREL_BUILD/third_party/hunspell
 for f in COPYING COPYING.LESSER COPYING.MPL license.hunspell license.myspell; do

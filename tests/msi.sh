@@ -42,7 +42,7 @@ unix() { echo "$WINEPREFIX/drive_c/${1#C:\\}" | tr '\\' '/'; }
 seconds=()
 msiexec() {  # msiexec /i|/x PACKAGE: silently, timed
   local start=$(date +%s.%N)
-  wine_run x86_64 msiexec "$1" "$(winpath "$2")" /qn /l*v "$(winpath "$work/msiexec.log")" || return 1
+  wine_run x86_64 msiexec "$1" "$(winpath "$2")" /qn /norestart /l*v "$(winpath "$work/msiexec.log")" || return 1
   wineserver -w
   seconds+=("$(basename "$2") $1 $(awk "BEGIN { printf \"%.1f\", $(date +%s.%N) - $start }") s")
 }
@@ -60,6 +60,15 @@ products() {
   done
 }
 one_product() { local found; found=$(products); echo "$found"; [ "$found" = "$1" ]; }
+# detected KIND VERSION: the example an administrator's detection rule runs
+# finds the product by its upgrade code (KIND none: finds none).
+detected() {
+  local out
+  out=$(wine_run x86_64 cscript //nologo "$(winpath "$here/../examples/installed_version.vbs")" | tr -d '\r')
+  echo "$out"
+  if [ "$1" = none ]; then [ "$out" = "Vestrel no se ha instalado con sus paquetes de Windows Installer." ]
+  else [ "$(echo "$out" | sed 's/, producto .*//')" = "Vestrel $2 ($1)" ]; fi
+}
 
 # capture ARCH DLL OUT: what that DLL's DllRegisterServer writes.
 capture() { wine_run "$1" "$VESTREL_BUILD/$1/bin/vestrel-registry.exe" capture "$(winpath "$2")" "$(winpath "$3")"; }
@@ -125,16 +134,19 @@ check "its files are in Program Files (x86)" installed "$programs32"
 check "the licences are installed" test -f "$(unix "$programs32")/licences/es_ES.copyright.txt"
 check "its registry is what the DLL registers" registered "i686:$programs32"
 check "Programs and Features lists it once" one_product "Vestrel $version (32 bits) $version Vestrel"
+check "its upgrade code finds it" detected x86 "$version"
 check32 "every class from the 32-bit script host" classes i686 ok
 check32 "the VBScript example under the 32-bit script host" example i686 "$(unix "$programs32")/examples/spelling_host.vbs"
 check "a newer package installs over it" msiexec /i "$work/vestrel-$newer-x86.msi"
 check "one product left, the newer" one_product "Vestrel $newer (32 bits) $newer Vestrel"
+check "its upgrade code finds the newer" detected x86 "$newer"
 check "the registry after the upgrade" registered "i686:$programs32"
 check32 "every class after the upgrade" classes i686 ok
 check "the older package does not go over the newer" fails msiexec /i "$x86"
 check "still the newer alone" one_product "Vestrel $newer (32 bits) $newer Vestrel"
 check "removes silently" msiexec /x "$work/vestrel-$newer-x86.msi"
 check "no product left" one_product ""
+check "its upgrade code finds nothing" detected none
 check "no file left" gone "$programs32"
 check "no key left" clean HKLM
 check32 "no class creatable" classes i686 absent
@@ -147,6 +159,7 @@ check "another product's key and file" other
 check "the 32-bit package first" msiexec /i "$x86"
 check "installs silently over it" msiexec /i "$x64"
 check "it replaced the 32-bit package" one_product "Vestrel $version (64 bits) $version Vestrel"
+check "its upgrade code finds it, and not the 32-bit one's" detected x64 "$version"
 check "the 64-bit DLL is in Program Files" installed "$programs"
 check "the 32-bit DLL is in Program Files (x86)" installed "$programs32"
 check "the licences are installed" test -f "$(unix "$programs")/licences/es_ES.copyright.txt"
