@@ -12,6 +12,9 @@ Attribute VB_Name = "VestrelExample"
 Option Explicit
 
 Public Sub CheckEarlyBound()
+    ' Any call may fail (a value refused, the window closed by the user):
+    ' the handler shows the component's own text.
+    On Error GoTo Failed
     Dim speller As Vestrel.Spelling
     Dim bar As Vestrel.BarTitle
     Dim box As Vestrel.txtTWord
@@ -29,7 +32,6 @@ Public Sub CheckEarlyBound()
     box.BackColor = RGB(255, 255, 224)   ' OLE colours, &HBBGGRR
     box.MaxLength = 40
 
-    On Error GoTo Failed
     speller.Show
     box.Text = "ortografia"
     speller.Spelling                     ' the suggestions appear in the window
@@ -42,6 +44,7 @@ Failed:
 End Sub
 
 Public Sub CheckLateBound()
+    On Error GoTo Failed
     Dim speller As Object, checkButton As Object, statusLabel As Object, box As Object
     Set speller = CreateObject("Vestrel.Spelling")
     Set checkButton = CreateObject("Vestrel.Check")
@@ -57,4 +60,7 @@ Public Sub CheckLateBound()
     box.Text = "ortografia"
     speller.Spelling
     Debug.Print "Palabra: "; speller.DeleteText   ' reads the word box
+    Exit Sub
+Failed:
+    MsgBox "Error " & Err.Number & " (" & Err.Source & "): " & Err.Description, vbExclamation
 End Sub

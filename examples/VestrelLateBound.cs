@@ -5,14 +5,17 @@
 // created them, which must be a single-threaded apartment ([STAThread]).
 //
 //   csc /platform:x86 VestrelLateBound.cs   (.NET Framework; references
-//   Microsoft.CSharp for `dynamic`)
+//   Microsoft.CSharp for `dynamic`). Written in C# 5, the language of the
+//   compiler that comes with .NET Framework 4.
 using System;
 using System.Runtime.InteropServices;
 
 static class VestrelLateBound
 {
-    static dynamic Create(string className) =>
-        Activator.CreateInstance(Type.GetTypeFromProgID("Vestrel." + className, throwOnError: true));
+    static dynamic Create(string className)
+    {
+        return Activator.CreateInstance(Type.GetTypeFromProgID("Vestrel." + className, true));
+    }
 
     [STAThread]
     static int Main(string[] args)
