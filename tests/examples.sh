@@ -2,7 +2,8 @@
 # The host examples run as their users would run them, with the built-in
 # engine: the VBScript and JScript hosts through wine cscript and the
 # early-bound C++ host. Each restyles the window, checks a misspelt word and
-# takes the first suggestion; their printed results are checked.
+# takes the first suggestion; their printed results are checked. The C#
+# example is compiled.
 set -uo pipefail
 here=$(dirname "$0")
 source "$here/../scripts/env.sh"
@@ -34,6 +35,14 @@ listed=$(grep -c '^  ' <<<"$cpp")
 expect "C++ host: the count" "$cpp" "Suggestions for 'ortografia': $((listed > 0 ? listed : -1))"
 expect "C++ host: a listed suggestion" "$cpp" "  ortográfica"
 expect "C++ host: the first suggestion" "$cpp" "First suggestion, now in the word box: ortografía"
+
+# The C# example as the compiler of .NET Framework 4 takes it (C# 5), with
+# Debian's Mono compiler; nothing here runs .NET programs.
+out=$(mktemp -d)
+cs=$(mcs -langversion:5 -warnaserror -platform:"$([ "$arch" = x86_64 ] && echo x64 || echo x86)" \
+  -r:Microsoft.CSharp -out:"$out/VestrelLateBound.exe" "$here/../examples/VestrelLateBound.cs" 2>&1 && echo compiled)
+rm -rf "$out"
+expect "C# example: compiles as C# 5" "$cs" "compiled"
 
 echo "examples ($arch): $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
