@@ -5,7 +5,10 @@
 // word box, checks it, prints the suggestions the window lists and takes
 // the first one into the word box, as a user's double-click would.
 //
-//   check_word.exe [word] [seconds to keep the window open]
+//   check_word.exe [word] [seconds to keep the window open | wait]
+//
+// With wait it then leaves the window to the user and, once the user has
+// closed it, prints the word the box held last: the word the user chose.
 //
 // Build it with the generated header on the include path (the project's
 // build does) and link ole32, oleaut32, uuid and user32.
@@ -93,11 +96,29 @@ HWND SuggestionList(IDispatch* wordBox) {
     return nullptr;
 }
 
+// Waits until the user closes the window and returns the word the box held
+// last. The window is modeless and closing it unloads it, word and all, so
+// the host reads the box while the window is shown. (Reading Visible after
+// the close loads a new window, hidden: it answers false.)
+std::wstring WordWhenClosed(_Spelling* spelling) {
+    std::wstring last;
+    for (;;) {
+        VARIANT_BOOL visible = VARIANT_FALSE;
+        Must(spelling->get_Visible(&visible), "Spelling.Visible");
+        if (!visible) return last;
+        Value text;
+        Must(spelling->get_DeleteText(&text), "Spelling.DeleteText");
+        last = text.vt == VT_BSTR && text.bstrVal ? text.bstrVal : L"";
+        Pump(50);
+    }
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     const std::wstring word = argc > 1 ? argv[1] : L"ortografia";
-    const DWORD seconds = argc > 2 ? static_cast<DWORD>(_wtoi(argv[2])) : 0;
+    const bool waitForUser = argc > 2 && wcscmp(argv[2], L"wait") == 0;
+    const DWORD seconds = argc > 2 && !waitForUser ? static_cast<DWORD>(_wtoi(argv[2])) : 0;
     OleInitialize(nullptr);
     {
         auto spelling = Create<_Spelling>(CLSID_Spelling, IID__Spelling, "Vestrel.Spelling");
@@ -137,6 +158,10 @@ int wmain(int argc, wchar_t** argv) {
         }
         std::fflush(stdout);
         Pump(seconds * 1000);
+        if (waitForUser) {
+            std::printf("The word the user chose: %s\n", Utf8(WordWhenClosed(spelling.Get()).c_str()).c_str());
+            std::fflush(stdout);
+        }
     }
     OleUninitialize();
     return 0;

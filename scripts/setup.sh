@@ -18,7 +18,7 @@ packages=(
   hunspell hunspell-es googletest dpkg-dev xz-utils python3
   fortunes-es manpages-es sword-text-sparv
   wspanish nuspell aspell aspell-es
-  wixl mono-mcs libmono-microsoft-csharp4.0-cil
+  wixl mono-mcs libmono-microsoft-csharp4.0-cil xdotool
 )
 src_list=$apt_dir/sources.list.d/vestrel-deb-src.sources
 

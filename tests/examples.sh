@@ -36,6 +36,29 @@ expect "C++ host: the count" "$cpp" "Suggestions for 'ortografia': $((listed > 0
 expect "C++ host: a listed suggestion" "$cpp" "  ortográfica"
 expect "C++ host: the first suggestion" "$cpp" "First suggestion, now in the word box: ortografía"
 
+# A user double-clicks the second suggestion and closes the window with its
+# Cerrar button, with real input through the display; the C++ host, waiting
+# for the user, reads the word before the window goes.
+user_picks() {
+  local out=$1 window geometry left top i
+  for i in $(seq 120); do grep -q '^First suggestion' "$out" 2>/dev/null && break; sleep 0.5; done
+  window=$(xwininfo -root -tree | grep -m1 ' "Vestrel": ') || return 1
+  geometry=$(sed 's/.* \([0-9]*x[0-9]*+[0-9]*+[0-9]*\) .*/\1/' <<<"$window")
+  left=${geometry#*+}; left=${left%%+*}; top=${geometry##*+}
+  # The list's second entry, and the Cerrar button (96 dpi: 15 twips a pixel).
+  xdotool mousemove $((left + 50)) $((top + 126)) click --repeat 2 --delay 80 1 &&
+    xdotool mousemove $((left + 256)) $((top + 100)) click 1
+}
+out=$(mktemp)
+VESTREL_ENGINE=builtin "$(wine_for "$arch")" "$VESTREL_BUILD/$arch/bin/check_word.exe" ortografia wait >"$out" 2>&1 &
+host=$!
+user_picks "$out"
+for i in $(seq 120); do kill -0 "$host" 2>/dev/null || break; sleep 0.5; done
+kill "$host" 2>/dev/null && echo "the host still waited for the user"
+wait "$host" 2>/dev/null
+expect "C++ host: the word the user chose" "$(tr -d '\r' <"$out")" "The word the user chose: ortográfica"
+rm -f "$out"
+
 # The C# example as the compiler of .NET Framework 4 takes it (C# 5), with
 # Debian's Mono compiler; nothing here runs .NET programs.
 out=$(mktemp -d)
