@@ -1,6 +1,7 @@
 Attribute VB_Name = "VestrelExample"
 ' Vestrel from an office host's VBA (or VB6): import this module (File >
-' Import File...) and run CheckEarlyBound or CheckLateBound.
+' Import File...) and run CheckEarlyBound or CheckLateBound, or call
+' AskWord from your own code to get the word the user chose.
 '
 ' Early binding needs a reference to the type library: Tools > References >
 ' "DLL ActiveX, para visualizar un programa Vestrel" (or Browse... to
@@ -10,6 +11,49 @@ Attribute VB_Name = "VestrelExample"
 ' A 32-bit office uses the 32-bit vestrel.dll (x86 folder), a 64-bit office
 ' the 64-bit one (x64 folder); register the one that matches, or both.
 Option Explicit
+
+' The system calls below, for 64-bit office (VBA7, PtrSafe) and for 32-bit
+' office and VB6 alike.
+#If VBA7 Then
+Private Declare PtrSafe Function SetEnvironmentVariableW Lib "kernel32" (ByVal name As LongPtr, ByVal value As LongPtr) As Long
+Private Declare PtrSafe Sub Sleep Lib "kernel32" (ByVal milliseconds As Long)
+#Else
+Private Declare Function SetEnvironmentVariableW Lib "kernel32" (ByVal name As Long, ByVal value As Long) As Long
+Private Declare Sub Sleep Lib "kernel32" (ByVal milliseconds As Long)
+#End If
+
+' Checks with Vestrel's own Spanish engine even where Word is installed:
+' Word checks in its default proofing language, which may not be Spanish.
+' Call it before the first check; it holds for this office process.
+Public Sub UseBuiltinEngine()
+    SetEnvironmentVariableW StrPtr("VESTREL_ENGINE"), StrPtr("builtin")
+End Sub
+
+' Shows the window with word checked, waits until the user closes it and
+' returns the word the box held last: the word the user chose. The window
+' is modeless and closing it unloads it, word and all, so the word is read
+' while the window is shown. (After the close, reading Visible loads a new
+' window, hidden: it answers False.)
+Public Function AskWord(ByVal word As String) As String
+    Dim speller As New Vestrel.Spelling
+    speller.SendToForm.Text = word
+    speller.Spelling                     ' the list is filled before the window shows
+    speller.Show                         ' Show's optional Integer is not read: leave it out
+    Do While speller.Visible
+        AskWord = speller.DeleteText     ' the word box's text
+        DoEvents                         ' the window works while the loop runs
+        Sleep 50                         ' without keeping a processor busy
+    Loop
+End Function
+
+' In Excel or Word, Border is also the application's own class: say whose.
+Public Sub FramedWindow()
+    Dim frame As Vestrel.Border
+    Set frame = New Vestrel.Border
+    frame.BackColor = RGB(230, 230, 250)
+    Dim speller As New Vestrel.Spelling
+    speller.Show
+End Sub
 
 Public Sub CheckEarlyBound()
     ' Any call may fail (a value refused, the window closed by the user):

@@ -7,11 +7,56 @@
 //   csc /platform:x86 VestrelLateBound.cs   (.NET Framework; references
 //   Microsoft.CSharp for `dynamic`). Written in C# 5, the language of the
 //   compiler that comes with .NET Framework 4.
+//
+//   VestrelLateBound.exe [word] [wait]
+//
+// With wait it leaves the window to the user and, once the user has closed
+// it, prints the word the box held last. The window lives on this thread,
+// which must dispatch its messages meanwhile: a console program pumps them
+// itself, as below; a Windows Forms program's own message loop does it.
 using System;
 using System.Runtime.InteropServices;
+using System.Threading;
 
 static class VestrelLateBound
 {
+    [StructLayout(LayoutKind.Sequential)]
+    struct Message
+    {
+        public IntPtr Window;
+        public uint Id;
+        public UIntPtr WParam;
+        public IntPtr LParam;
+        public uint Time;
+        public int X, Y;
+    }
+    [DllImport("user32.dll", EntryPoint = "PeekMessageW")]
+    static extern bool PeekMessage(out Message message, IntPtr window, uint first, uint last, uint remove);
+    [DllImport("user32.dll")]
+    static extern bool TranslateMessage(ref Message message);
+    [DllImport("user32.dll", EntryPoint = "DispatchMessageW")]
+    static extern IntPtr DispatchMessage(ref Message message);
+
+    // Reads the word box while the window is shown: closing the window
+    // unloads it, word and all. (After the close, reading Visible loads a
+    // new window, hidden: it answers false.)
+    static string WordWhenClosed(dynamic speller)
+    {
+        string last = "";
+        while (speller.Visible)
+        {
+            last = speller.DeleteText;
+            Message message;
+            while (PeekMessage(out message, IntPtr.Zero, 0, 0, 1))   // PM_REMOVE
+            {
+                TranslateMessage(ref message);
+                DispatchMessage(ref message);
+            }
+            Thread.Sleep(50);
+        }
+        return last;
+    }
+
     static dynamic Create(string className)
     {
         return Activator.CreateInstance(Type.GetTypeFromProgID("Vestrel." + className, true));
@@ -37,6 +82,8 @@ static class VestrelLateBound
             speller.Spelling();                  // suggestions appear in the window's list
             list.Send();                         // the first one goes into the word box
             Console.WriteLine("Primera sugerencia: " + box.Text);
+            if (args.Length > 1 && args[1] == "wait")
+                Console.WriteLine("Palabra elegida: " + WordWhenClosed(speller));
 
             box.Top = "arriba";                  // refused: error 13, the box stays put
         }

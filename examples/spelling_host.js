@@ -46,4 +46,9 @@ try {
   WScript.Echo("box.Top = \"arriba\": error " + (e.number & 0xFFFF) + ": " + e.description);
 }
 
-if (wait) new ActiveXObject("WScript.Shell").Popup("Pulse Aceptar para cerrar el corrector.", 0, "Vestrel", 64);
+// The word the user chose is read when the message box is answered, while
+// the window is still shown: closing the window unloads it, word and all.
+if (wait) {
+  new ActiveXObject("WScript.Shell").Popup("Elija una sugerencia y pulse Aceptar.", 0, "Vestrel", 64);
+  if (speller.Visible) WScript.Echo("Palabra elegida: " + speller.DeleteText);
+}

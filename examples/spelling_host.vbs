@@ -5,7 +5,8 @@
 '   cscript //nologo spelling_host.vbs [word] [/wait]
 '
 ' With /wait a message box keeps the window open (and working) until it is
-' answered. A correctly spelt word is confirmed by the window's own message
+' answered; then the script prints the word the box holds, the user's
+' choice, if the window is still shown. A correctly spelt word is confirmed by the window's own message
 ' box, which waits for the user too.
 Option Explicit
 Dim word, wait, i, speller, title, box, checkButton, status, list
@@ -48,4 +49,9 @@ WScript.Echo "box.Top = ""arriba"": error " & Err.Number & " (" & Err.Source & "
 Err.Clear
 On Error GoTo 0
 
-If wait Then MsgBox "Pulse Aceptar para cerrar el corrector.", vbInformation, "Vestrel"
+' The word the user chose is read when the message box is answered, while
+' the window is still shown: closing the window unloads it, word and all.
+If wait Then
+    MsgBox "Elija una sugerencia y pulse Aceptar.", vbInformation, "Vestrel"
+    If speller.Visible Then WScript.Echo "Palabra elegida: " & speller.DeleteText
+End If

@@ -41,6 +41,9 @@ clsid32='Software\Classes\Wow6432Node\CLSID\{D3C0ED2F-7565-4083-AF28-15924664208
 check "nothing registered in the fresh prefix" fails key "HKLM\\$progid"
 check "the examples, scripts and read-me have Windows line ends" crlf "$package"/*.cmd "$package/README.txt" \
   "$package"/examples/*
+check "the C++ example builds from the package with the guide's MinGW-w64 line" \
+  bash -c 'cd "$1" && x86_64-w64-mingw32-g++ -municode -Iinclude examples/check_word.cpp -lole32 -loleaut32 -luuid -luser32 -o "$2"' \
+  built "$package" "$work/check_word.exe"
 check "register-machine.cmd" script register-machine.cmd
 check "  it says what it registered" said 'Vestrel: registrado x64\vestrel.dll (programas de 64 bits), para todo el equipo.'
 check "the 64-bit class is registered" key "HKLM\\$clsid"
