@@ -66,17 +66,4 @@ std::vector<std::wstring> Suggestions(IDispatch* engine, const std::wstring& wor
 
 void Quit(IDispatch* engine) { Call(engine, L"Quit", DISPATCH_METHOD, Omitted(3)); }
 
-std::vector<std::wstring> DictionaryPaths(IDispatch* engine) {
-    Variant dictionaries = Get(engine, L"CustomDictionaries");
-    std::vector<std::wstring> paths;
-    for (const Variant& item : late_bound::Enumerate(ObjectOf(dictionaries, L"CustomDictionaries"))) {
-        IDispatch* dictionary = ObjectOf(item, L"Item");
-        std::wstring folder = ToText(Get(dictionary, L"Path"), L"Path");
-        const std::wstring name = ToText(Get(dictionary, L"Name"), L"Name");
-        if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
-        paths.push_back(folder + name);
-    }
-    return paths;
-}
-
 }  // namespace vestrel::engine_adapter

@@ -23,7 +23,5 @@ bool CheckSpelling(IDispatch* engine, const std::wstring& word);
 // The suggestions in the engine's order; none when its count is 0.
 std::vector<std::wstring> Suggestions(IDispatch* engine, const std::wstring& word);
 void Quit(IDispatch* engine);
-// Full paths of the engine's dictionaries.
-std::vector<std::wstring> DictionaryPaths(IDispatch* engine);
 
 }  // namespace vestrel::engine_adapter

@@ -265,12 +265,6 @@ void Form::ComposeBackground() {
     InvalidateRect(window_, nullptr, TRUE);
 }
 
-WindowState Form::GetWindowState() const {
-    if (IsIconic(window_)) return WindowState::Minimized;
-    if (IsZoomed(window_)) return WindowState::Maximized;
-    return WindowState::Normal;
-}
-
 void Form::SetWindowState(WindowState state) {
     if (unloaded_) return;
     switch (state) {

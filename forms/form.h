@@ -47,14 +47,12 @@ public:
     // picture at the top left, as a brush aligned with the client area.
     HBRUSH BackgroundBrush() const noexcept { return brush_.get(); }
     void SetBackColor(OLE_COLOR color);
-    const Picture& GetPicture() const noexcept { return picture_; }
     void SetPicture(Picture picture);
     // The background picture as an OLE picture object (one made from the
     // design picture on first request, so it keeps its identity), or
     // nullptr. Setting one replaces the picture; nullptr removes it.
     IPictureDisp* PictureObject();
     void SetPictureObject(IPictureDisp* picture);
-    WindowState GetWindowState() const;
     void SetWindowState(WindowState state);
     // Hands the window its visible region; the window system owns it from
     // then on. The region is deleted when Windows refuses it.

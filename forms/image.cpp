@@ -15,11 +15,6 @@ void Image::SetPicture(Picture picture) {
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-void Image::SetStretch(bool stretch) {
-    stretch_ = stretch;
-    InvalidateRect(Handle(), nullptr, FALSE);
-}
-
 LRESULT Image::Message(UINT message, WPARAM wParam, LPARAM lParam) {
     if (LRESULT result; Painted(message, result)) return result;
     return Default(message, wParam, lParam);

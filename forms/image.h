@@ -10,10 +10,7 @@ class Image : public Control {
 public:
     Image(Form& form, const Placement& placement, bool stretch = false);
 
-    const Picture& GetPicture() const noexcept { return picture_; }
     void SetPicture(Picture picture);
-    bool Stretch() const noexcept { return stretch_; }
-    void SetStretch(bool stretch);
 
 private:
     LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -22,7 +22,6 @@ public:
     // A back colour written makes a transparent label opaque.
     void SetBackColor(OLE_COLOR color);
     // A transparent label shows the form's background behind its text.
-    bool Transparent() const noexcept { return transparent_; }
     void SetTransparent(bool transparent);
 
 private:

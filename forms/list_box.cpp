@@ -45,12 +45,6 @@ int ListBox::ListIndex() const {
     return index == LB_ERR ? -1 : static_cast<int>(index);
 }
 
-void ListBox::SetListIndex(int index) {
-    if (index < -1 || index >= ListCount())
-        throw ComError(CTL_E_INVALIDPROPERTYVALUE, L"El índice no corresponde a ninguna entrada de la lista.");
-    SendMessageW(Handle(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-}
-
 std::wstring ListBox::Text() const { return List(ListIndex()); }
 
 void ListBox::SetText(const std::wstring& text) {

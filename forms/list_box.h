@@ -28,7 +28,6 @@ public:
     std::wstring List(int index) const;
     // -1 when no entry is selected.
     int ListIndex() const;
-    void SetListIndex(int index);
     // The selected entry, or empty when none is.
     std::wstring Text() const;
     // Selects the entry that reads text, when there is one.

@@ -19,7 +19,6 @@ public:
 
     Form& Owner() const noexcept { return owner_; }
     const std::wstring& Caption() const noexcept { return caption_; }
-    const std::vector<MenuItem*>& Items() const noexcept { return items_; }
     bool Enabled() const noexcept { return enabled_; }
     void SetEnabled(bool enabled) noexcept { enabled_ = enabled; }
     bool Visible() const noexcept { return visible_; }

@@ -27,12 +27,6 @@ void Shape::SetBorderStyle(int style) {
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-void Shape::SetBorderColor(OLE_COLOR color) {
-    ToRgb(color);
-    borderColor_ = color;
-    InvalidateRect(Handle(), nullptr, FALSE);
-}
-
 LRESULT Shape::Message(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCHITTEST) return HTTRANSPARENT;
     if (LRESULT result; Painted(message, result)) return result;

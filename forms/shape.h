@@ -11,12 +11,9 @@ public:
     // colour; border style 0 draws no border, 1 a solid line.
     Shape(Form& form, const Placement& placement, OLE_COLOR back, int backStyle, int borderStyle);
 
-    int BackStyle() const noexcept { return backStyle_; }
     void SetBackStyle(int style);
     int BorderStyle() const noexcept { return borderStyle_; }
     void SetBorderStyle(int style);
-    OLE_COLOR BorderColor() const noexcept { return borderColor_; }
-    void SetBorderColor(OLE_COLOR color);
 
 private:
     LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -14,7 +14,6 @@ public:
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
 
-    unsigned Interval() const noexcept { return interval_; }
     void SetInterval(unsigned ms);
     bool Enabled() const noexcept { return enabled_; }
     void SetEnabled(bool enabled);

@@ -193,21 +193,4 @@ void CheckerWindow::OnUnload() {
     AboutInstance::Unload();
 }
 
-Variant CheckerWindow::RutaDic() {
-    Microsoft::WRL::ComPtr<IDispatch> engine = engine_adapter::Create();
-    dictionaryPaths_ = engine_adapter::DictionaryPaths(engine.Get());
-    engine_adapter::Quit(engine.Get());
-
-    SAFEARRAY* paths = SafeArrayCreateVector(VT_BSTR, 0, static_cast<ULONG>(dictionaryPaths_.size()));
-    if (!paths) throw std::bad_alloc();
-    Variant result;
-    result.put()->vt = VT_ARRAY | VT_BSTR;
-    (&result)->parray = paths;
-    for (LONG i = 0; i < static_cast<LONG>(dictionaryPaths_.size()); ++i) {
-        Bstr path(dictionaryPaths_[static_cast<size_t>(i)]);
-        ThrowIfFailed(SafeArrayPutElement(paths, &i, path.get()));
-    }
-    return result;
-}
-
 }  // namespace vestrel

@@ -34,8 +34,6 @@ public:
                       const std::function<void()>& ownStep = {});
     // The close button's close.
     void CloseSpelling();
-    // The paths of the spelling engine's dictionaries, as an array of strings.
-    Variant RutaDic();
     // Drags the window with the mouse, as by a caption bar.
     void Mover();
     // Asks the common dialog to show the help file at path at its keyword
@@ -91,7 +89,6 @@ private:
     StatusSource statusShown_;
     // The engine object of the close operation, held only while it runs.
     Microsoft::WRL::ComPtr<IDispatch> mLib;
-    std::vector<std::wstring> dictionaryPaths_;
     // The common dialog whose help call shows the help file.
     Microsoft::WRL::ComPtr<IDispatch> CD;
 };
