@@ -14,32 +14,40 @@ constexpr size_t kLongestWord = 40;
 // follow how often people make each: accents are left out far more often
 // than added, a letter is left out more often than one is added, and a
 // finger lands on a neighbouring key more often than anywhere else.
+// Letters replaced, left out or added:
 constexpr int kEdit = 100;            // an unrelated letter replaced or added
 constexpr int kLeftOut = 70;          // a letter left out
 constexpr int kAddedBeside = 90;      // a letter added whose key is beside its neighbour's
 constexpr int kNeighbourKey = 90;     // the key beside the meant one
 constexpr int kVowel = 75;            // one vowel for another
 constexpr int kTransposed = 70;       // two neighbouring letters swapped
-constexpr int kAccentLeftOut = 15;    // the accent the word needs not written
-constexpr int kAccentAdded = 30;      // an accent the word does not have
-constexpr int kAccentMoved = 15;      // less when both words carry an accent: it was put on the wrong vowel
-constexpr int kCase = 5;              // a letter in the other case
-constexpr int kFirstLetter = 40;      // more for a slip on the first letter, which writers rarely get wrong
-constexpr int kDroppedD = 40;         // the d of -ado left out (acabao), or of -ido written -ío
-constexpr int kPluralE = 40;          // the e of a plural in -es left out (ciudads)
-constexpr int kName = 20;             // more for a capitalised name when the writer typed lower case
-constexpr int kRarity = 6;            // each halving of how often a word is seen
-constexpr int kUnlikely = 25;         // more for a form never seen, of a rare entry with many forms
-constexpr int kSplit = 140;           // a space left out
-constexpr int kCommonHalf = 11;       // both halves of a split seen in text at least 16 times,
-constexpr int kFunctionWord = 25;     // and one of them one of the commonest words (por, a, sin)
-constexpr int kFirstBound = 130;      // one slip, or a cheap one and another
-constexpr int kSecondBound = 200;
-constexpr size_t kEnoughFound = 5;    // fewer after the first walk: walk again, wider
+constexpr int kDoubledSpanish = 45;   // a letter of cc, nn or rr left out or doubled
+constexpr int kDoubled = 70;          // any other letter left out of a pair or doubled
 constexpr int kSilentH = 40;          // an h left out or added before a vowel
 constexpr int kCoda = 50;             // an n, m or s left out before a consonant (concetrado, contruir)
 constexpr int kBetween = 60;          // a vowel left out between two consonants (gustba, bajr)
 constexpr int kCheapest = 40;         // the cheapest letter left out, bounding a candidate's length
+// Accents and case:
+constexpr int kAccentLeftOut = 15;    // the accent the word needs not written
+constexpr int kAccentAdded = 30;      // an accent the word does not have
+constexpr int kAccentMoved = 15;      // less when both words carry an accent: it was put on the wrong vowel
+constexpr int kCase = 5;              // a letter in the other case
+// Where the slip is, and endings:
+constexpr int kFirstLetter = 40;      // more for a slip on the first letter, which writers rarely get wrong
+constexpr int kDroppedD = 40;         // the d of -ado left out (acabao), or of -ido written -ío
+constexpr int kPluralE = 40;          // the e of a plural in -es left out (ciudads)
+// The word meant: how likely it is.
+constexpr int kName = 20;             // more for a capitalised name when the writer typed lower case
+constexpr int kRarity = 6;            // each halving of how often a word is seen
+constexpr int kUnlikely = 25;         // more for a form never seen, of a rare entry with many forms
+// Two words run together:
+constexpr int kSplit = 140;           // a space left out
+constexpr int kCommonHalf = 11;       // both halves of a split seen in text at least 16 times,
+constexpr int kFunctionWord = 25;     // and one of them one of the commonest words (por, a, sin)
+// The walk of the lexicon:
+constexpr int kFirstBound = 130;      // one slip, or a cheap one and another
+constexpr int kSecondBound = 200;
+constexpr size_t kEnoughFound = 5;    // fewer after the first walk: walk again, wider
 
 // A letter in lower case without its accent; ñ stays itself. 0 for
 // anything the lexicon cannot hold.
@@ -133,7 +141,7 @@ const std::array<Table, 256> kReplace = [] {
 // A letter of a pair left out or doubled: cheap for the letters Spanish
 // doubles (cc, nn, rr), less dear for any other key (ll is a letter of its
 // own, not l doubled).
-int Doubled(uint8_t base) { return std::strchr("cnr", base) ? 45 : 70; }
+int Doubled(uint8_t base) { return std::strchr("cnr", base) ? kDoubledSpanish : kDoubled; }
 
 // A meant letter left out (the h is handled where the next typed letter is
 // known: only an h before a vowel is silent).
@@ -169,7 +177,16 @@ static_assert([] {
             if (!side[0] || (side[1] && side[2])) return false;
     return true;
 }());
-constexpr uint32_t kGuMask = (1u << 8) | (1u << 9);
+static_assert(kSpellingCount <= 32, "a spelling is a bit of a 32-bit mask");
+// The spellings of g and gu for each other, which sound alike only before
+// e and i.
+constexpr uint32_t kGuMask = [] {
+    uint32_t mask = 0;
+    for (size_t s = 0; s < kSpellingCount; ++s)
+        if (kSpellings[s].typed[0] == 'g' && kSpellings[s].meant[0] == 'g') mask |= 1u << s;
+    return mask;
+}();
+static_assert(kGuMask != 0, "the table spells g and gu for each other");
 
 // Which spellings' letters (typed or meant side) end at position end of
 // bases: bit s for kSpellings[s].
