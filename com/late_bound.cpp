@@ -1,5 +1,6 @@
 #include "com/late_bound.h"
 #include <wrl/client.h>
+#include <cwctype>
 #include "com/errors.h"
 
 namespace vestrel::late_bound {
@@ -13,7 +14,15 @@ bool ServerGone(HRESULT hr) {
            hr == HRESULT_FROM_WIN32(RPC_S_CALL_FAILED);
 }
 
-[[noreturn]] void ThrowCallFailure(HRESULT hr, EXCEPINFO& exception, const wchar_t* name) {
+}  // namespace
+
+std::wstring Callee::Subject() const {
+    std::wstring subject = subject_;
+    if (!subject.empty()) subject[0] = static_cast<wchar_t>(towupper(subject[0]));
+    return subject;
+}
+
+void Callee::ThrowCallFailure(HRESULT hr, EXCEPINFO& exception, const wchar_t* name) const {
     if (hr == DISP_E_EXCEPTION) {
         if (exception.pfnDeferredFillIn) exception.pfnDeferredFillIn(&exception);
         const HRESULT code = exception.scode ? exception.scode
@@ -22,18 +31,19 @@ bool ServerGone(HRESULT hr) {
         SysFreeString(exception.bstrDescription);
         SysFreeString(exception.bstrSource);
         SysFreeString(exception.bstrHelpFile);
-        if (description.empty()) description = L"El motor ortográfico falló en " + std::wstring(name) + L" (" + HexCode(code) + L").";
+        if (description.empty()) description = Subject() + L" falló en " + std::wstring(name) + L" (" + HexCode(code) + L").";
         throw ComError(code, description);
     }
     // The callee may have left its own error text for this thread.
     std::wstring text = TakeErrorDescription();
     if (text.empty() && ServerGone(hr))
-        text = L"El motor ortográfico dejó de responder durante " + std::wstring(name) + L" (" + HexCode(hr) + L").";
-    if (text.empty()) text = L"El motor ortográfico falló en " + std::wstring(name) + L" (" + HexCode(hr) + L").";
+        text = Subject() + L" dejó de responder durante " + std::wstring(name) + L" (" + HexCode(hr) + L").";
+    if (text.empty()) text = Subject() + L" falló en " + std::wstring(name) + L" (" + HexCode(hr) + L").";
     throw ComError(hr, text);
 }
 
-Variant Invoke(IDispatch* object, DISPID id, const wchar_t* name, WORD kind, const std::vector<Variant>& args) {
+Variant Callee::Invoke(IDispatch* object, DISPID id, const wchar_t* name, WORD kind,
+                       const std::vector<Variant>& args) const {
     // DISPPARAMS lists arguments last first.
     std::vector<VARIANT> reversed;
     reversed.reserve(args.size());
@@ -50,35 +60,39 @@ Variant Invoke(IDispatch* object, DISPID id, const wchar_t* name, WORD kind, con
     return result;
 }
 
-}  // namespace
-
-Variant CallId(IDispatch* object, DISPID id, const wchar_t* name, WORD kind, std::vector<Variant> args) {
-    if (!object) throw ComError(kObjectNotSet, L"El objeto de " + std::wstring(name) + L" no está disponible.");
+Variant Callee::CallId(IDispatch* object, DISPID id, const wchar_t* name, WORD kind, std::vector<Variant> args) const {
+    if (!object) throw ComError(kObjectNotSet, Subject() + L" no está disponible para " + std::wstring(name) + L".");
     return Invoke(object, id, name, kind, args);
 }
 
-Variant Call(IDispatch* object, const wchar_t* name, WORD kind, std::vector<Variant> args) {
-    if (!object) throw ComError(kObjectNotSet, L"El motor ortográfico no está disponible.");
+void Callee::PutId(IDispatch* object, DISPID id, const wchar_t* name, Variant value) const {
+    std::vector<Variant> args;
+    args.push_back(std::move(value));
+    CallId(object, id, name, DISPATCH_PROPERTYPUT, std::move(args));
+}
+
+Variant Callee::Call(IDispatch* object, const wchar_t* name, WORD kind, std::vector<Variant> args) const {
+    if (!object) throw ComError(kObjectNotSet, Subject() + L" no está disponible.");
     DISPID id = DISPID_UNKNOWN;
     LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
     const HRESULT hr = object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
     if (FAILED(hr))
-        throw ComError(hr, L"El motor ortográfico no ofrece la operación " + std::wstring(name) + L".");
+        throw ComError(hr, Subject() + L" no ofrece la operación " + std::wstring(name) + L".");
     return Invoke(object, id, name, kind, args);
 }
 
-std::vector<Variant> Enumerate(IDispatch* collection, size_t limit) {
+std::vector<Variant> Callee::Enumerate(IDispatch* collection, size_t limit) const {
     std::vector<Variant> none;
     Variant enumerator = Invoke(collection, DISPID_NEWENUM, L"_NewEnum", DISPATCH_METHOD | DISPATCH_PROPERTYGET, none);
     Microsoft::WRL::ComPtr<IEnumVARIANT> items;
     const VARIANT& value = enumerator.get();
     IUnknown* unknown = value.vt == VT_UNKNOWN || value.vt == VT_DISPATCH ? value.punkVal : nullptr;
     if (!unknown || FAILED(unknown->QueryInterface(IID_PPV_ARGS(&items))))
-        throw ComError(E_NOINTERFACE, L"La colección del motor ortográfico no se puede recorrer.");
+        throw ComError(E_NOINTERFACE, L"Una colección que dio " + subject_ + L" no se puede recorrer.");
     std::vector<Variant> result;
     for (;;) {
         if (result.size() == limit)
-            throw ComError(E_UNEXPECTED, L"La colección del motor ortográfico no termina: pasa de " +
+            throw ComError(E_UNEXPECTED, L"Una colección que dio " + subject_ + L" no termina: pasa de " +
                                              std::to_wstring(limit) + L" elementos.");
         Variant item;
         ULONG fetched = 0;
@@ -90,10 +104,10 @@ std::vector<Variant> Enumerate(IDispatch* collection, size_t limit) {
     return result;
 }
 
-IDispatch* ObjectOf(const Variant& value, const wchar_t* name) {
+IDispatch* Callee::ObjectOf(const Variant& value, const wchar_t* name) const {
     const VARIANT& v = value.get();
     if (v.vt == VT_DISPATCH && v.pdispVal) return v.pdispVal;
-    throw ComError(DISP_E_TYPEMISMATCH, L"El motor ortográfico no devolvió un objeto en " + std::wstring(name) + L".");
+    throw ComError(DISP_E_TYPEMISMATCH, Subject() + L" no devolvió un objeto en " + std::wstring(name) + L".");
 }
 
 }  // namespace vestrel::late_bound

@@ -5,10 +5,13 @@
 namespace vestrel::engine_adapter {
 namespace {
 
-using late_bound::Call;
-using late_bound::Get;
-using late_bound::ObjectOf;
 using Microsoft::WRL::ComPtr;
+
+// Every call here goes to the spelling engine, and says so when it fails.
+const late_bound::Callee& Engine() {
+    static const late_bound::Callee engine(L"el motor ortográfico");
+    return engine;
+}
 
 std::vector<Variant> Omitted(size_t count) {
     std::vector<Variant> args;
@@ -41,29 +44,29 @@ std::wstring ToText(const Variant& value, const wchar_t* name) {
 }  // namespace
 
 long DocumentCount(IDispatch* engine) {
-    Variant documents = Get(engine, L"Documents");
-    return ToLong(Get(ObjectOf(documents, L"Documents"), L"Count"), L"Documents.Count");
+    Variant documents = Engine().Get(engine, L"Documents");
+    return ToLong(Engine().Get(Engine().ObjectOf(documents, L"Documents"), L"Count"), L"Documents.Count");
 }
 
 void AddDocument(IDispatch* engine) {
-    Variant documents = Get(engine, L"Documents");
-    Call(ObjectOf(documents, L"Documents"), L"Add", DISPATCH_METHOD, Omitted(4));
+    Variant documents = Engine().Get(engine, L"Documents");
+    Engine().Call(Engine().ObjectOf(documents, L"Documents"), L"Add", DISPATCH_METHOD, Omitted(4));
 }
 
 bool CheckSpelling(IDispatch* engine, const std::wstring& word) {
-    return ToLong(Call(engine, L"CheckSpelling", DISPATCH_METHOD, WordAndOmitted(word, 12)), L"CheckSpelling") != 0;
+    return ToLong(Engine().Call(engine, L"CheckSpelling", DISPATCH_METHOD, WordAndOmitted(word, 12)), L"CheckSpelling") != 0;
 }
 
 std::vector<std::wstring> Suggestions(IDispatch* engine, const std::wstring& word) {
-    Variant found = Call(engine, L"GetSpellingSuggestions", DISPATCH_METHOD, WordAndOmitted(word, 13));
-    IDispatch* collection = ObjectOf(found, L"GetSpellingSuggestions");
+    Variant found = Engine().Call(engine, L"GetSpellingSuggestions", DISPATCH_METHOD, WordAndOmitted(word, 13));
+    IDispatch* collection = Engine().ObjectOf(found, L"GetSpellingSuggestions");
     std::vector<std::wstring> words;
-    if (ToLong(Get(collection, L"Count"), L"Count") == 0) return words;
-    for (const Variant& item : late_bound::Enumerate(collection))
-        words.push_back(ToText(Get(ObjectOf(item, L"Item"), L"Name"), L"Name"));
+    if (ToLong(Engine().Get(collection, L"Count"), L"Count") == 0) return words;
+    for (const Variant& item : Engine().Enumerate(collection))
+        words.push_back(ToText(Engine().Get(Engine().ObjectOf(item, L"Item"), L"Name"), L"Name"));
     return words;
 }
 
-void Quit(IDispatch* engine) { Call(engine, L"Quit", DISPATCH_METHOD, Omitted(3)); }
+void Quit(IDispatch* engine) { Engine().Call(engine, L"Quit", DISPATCH_METHOD, Omitted(3)); }
 
 }  // namespace vestrel::engine_adapter

@@ -167,9 +167,10 @@ void CheckerWindow::HelpReleased() {
 
 void CheckerWindow::AskForHelp(const std::wstring& path) {
     Microsoft::WRL::ComPtr<IDispatch> dialog = CD;
-    late_bound::PutId(dialog.Get(), DISPID_HELP_FILE, L"HelpFile", Variant::String(path));
-    late_bound::PutId(dialog.Get(), DISPID_HELP_COMMAND, L"HelpCommand", Variant::Short(forms::help::kKeywordCommand));
-    late_bound::CallId(dialog.Get(), DISPID_SHOW_HELP, L"ShowHelp", DISPATCH_METHOD);
+    const late_bound::Callee common(L"el cuadro de diálogo común");
+    common.PutId(dialog.Get(), DISPID_HELP_FILE, L"HelpFile", Variant::String(path));
+    common.PutId(dialog.Get(), DISPID_HELP_COMMAND, L"HelpCommand", Variant::Short(forms::help::kKeywordCommand));
+    common.CallId(dialog.Get(), DISPID_SHOW_HELP, L"ShowHelp", DISPATCH_METHOD);
 }
 
 void CheckerWindow::MinimiseReleased() {
