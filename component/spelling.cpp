@@ -97,7 +97,7 @@ STDMETHODIMP SpellingObject::Spelling() noexcept {
 
 void SpellingObject::Check() {
     AboutInstance::Get().Show();
-    if (check::Run(mLib, check::Correct::Told)) QuitHeldEngine();
+    if (check::Run(mLib, check::Origin::Call)) QuitHeldEngine();
 }
 
 }  // namespace vestrel

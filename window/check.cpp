@@ -34,19 +34,19 @@ std::wstring Word() { return Trimmed(Checker().txtWord.Text()); }
 // The window is reached anew at every step: the engine and a message box
 // let events run, the user may close the window meanwhile, and any access
 // after a close loads a fresh window, as any access would.
-Microsoft::WRL::ComPtr<IDispatch> Run(Microsoft::WRL::ComPtr<IDispatch>& holder, Correct report) {
+Microsoft::WRL::ComPtr<IDispatch> Run(Microsoft::WRL::ComPtr<IDispatch>& holder, Origin origin) {
     holder = engine_adapter::Create();
     const std::wstring word = Word();
     if (word.empty()) {
         forms::ShowMessage(L"Por favor escriba una palabra en el cuadro de texto", forms::MessageIcon::Warning);
-        if (Checker().Visible()) Checker().txtWord.SetFocus();
+        if (origin == Origin::Menu || Checker().Visible()) Checker().txtWord.SetFocus();
         return nullptr;
     }
     // The engine is called through a reference of the call's own, so that a
     // host replacing the holder meanwhile cannot free it under the call.
     Microsoft::WRL::ComPtr<IDispatch> engine = holder;
     if (Verdict(engine.Get(), word)) {
-        if (report == Correct::Listed) Checker().lstSuggestions.AddItem(L"(Correcto)");
+        if (origin == Origin::Menu) Checker().lstSuggestions.AddItem(L"(Correcto)");
         else
             forms::ShowMessage(L"Se ha terminado la revisión ortográfica. No se han encontrado errores...",
                                forms::MessageIcon::Information, L" " + forms::app::ExeName());

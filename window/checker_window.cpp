@@ -98,7 +98,7 @@ CheckerWindow::CheckerWindow()
 void CheckerWindow::CheckClicked() {
     AboutInstance::Get().Show();
     Microsoft::WRL::ComPtr<IDispatch> engine;
-    if (check::Run(engine, check::Correct::Told)) engine_adapter::Quit(engine.Get());
+    if (check::Run(engine, check::Origin::Call)) engine_adapter::Quit(engine.Get());
 }
 
 // A screen reader names the window by its title, the word box and the list

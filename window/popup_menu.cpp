@@ -27,7 +27,7 @@ PopupMenuForm::PopupMenuForm()
 // is listed instead of being told in a message box.
 void PopupMenuForm::Check() {
     forms::FormEvent keep(*this);
-    if (Microsoft::WRL::ComPtr<IDispatch> engine = check::Run(mLib, check::Correct::Listed))
+    if (Microsoft::WRL::ComPtr<IDispatch> engine = check::Run(mLib, check::Origin::Menu))
         engine_adapter::Quit(engine.Get());
 }
 
