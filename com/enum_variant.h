@@ -35,12 +35,7 @@ public:
     STDMETHODIMP Clone(IEnumVARIANT** copy) noexcept override {
         if (!copy) return E_POINTER;
         *copy = nullptr;
-        try {
-            *copy = MakeObject<EnumVariant>(items_, position_).Detach();
-            return S_OK;
-        } catch (...) {
-            return E_OUTOFMEMORY;
-        }
+        return Boundary([&] { *copy = MakeObject<EnumVariant>(items_, position_).Detach(); });
     }
 
 private:

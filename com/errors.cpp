@@ -1,6 +1,7 @@
 #include "com/errors.h"
 #include <oleauto.h>
 #include <wrl/client.h>
+#include "com/unique_handle.h"
 
 namespace vestrel {
 
@@ -25,25 +26,30 @@ std::wstring HexCode(HRESULT hr) {
 std::wstring TakeErrorDescription() {
     Microsoft::WRL::ComPtr<IErrorInfo> info;
     if (GetErrorInfo(0, &info) != S_OK || !info) return {};
-    BSTR description = nullptr;
-    if (FAILED(info->GetDescription(&description)) || !description) return {};
-    std::wstring text(description, SysStringLen(description));
-    SysFreeString(description);
-    return text;
+    UniqueBstr description;
+    if (FAILED(info->GetDescription(description.put())) || !description) return {};
+    return std::wstring(description.get(), SysStringLen(description.get()));
 }
 
-// Called from a catch block: rethrows the exception in flight to name it.
-HRESULT FromException() noexcept {
+Failure CurrentFailure() noexcept {
     try {
-        throw;
-    } catch (const ComError& e) {
-        if (e.Description().empty()) return e.Result();
-        return Fail(e.Result(), e.Description());
-    } catch (const std::bad_alloc&) {
-        return Fail(E_OUTOFMEMORY, L"No hay memoria suficiente para completar la operación.");
+        try {
+            throw;
+        } catch (const ComError& e) {
+            return {e.Result(), e.Description()};
+        } catch (const std::bad_alloc&) {
+            return {E_OUTOFMEMORY, L"No hay memoria suficiente para completar la operación."};
+        } catch (...) {
+            return {E_UNEXPECTED, L"Error interno inesperado en Vestrel."};
+        }
     } catch (...) {
-        return Fail(E_UNEXPECTED, L"Error interno inesperado en Vestrel.");
+        return {E_OUTOFMEMORY, {}};  // no memory even for the text
     }
+}
+
+HRESULT FromException() noexcept {
+    const Failure failure = CurrentFailure();
+    return failure.text.empty() ? failure.hr : Fail(failure.hr, failure.text);
 }
 
 }  // namespace vestrel

@@ -40,6 +40,15 @@ inline void ThrowIfFailed(HRESULT hr) {
     if (FAILED(hr)) throw ComError(hr);
 }
 
+// The exception in flight, named (called from a catch block, which it
+// rethrows to tell): its HRESULT and its text, empty for a ComError whose
+// callee set the error info itself.
+struct Failure {
+    HRESULT hr;
+    std::wstring text;
+};
+Failure CurrentFailure() noexcept;
+// The same as an HRESULT, with its text as this thread's error info.
 HRESULT FromException() noexcept;
 
 // "0x8000FFFF": how an HRESULT is named in a message.

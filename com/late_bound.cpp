@@ -2,6 +2,7 @@
 #include <wrl/client.h>
 #include <cwctype>
 #include "com/errors.h"
+#include "com/unique_handle.h"
 
 namespace vestrel::late_bound {
 namespace {
@@ -27,10 +28,8 @@ void Callee::ThrowCallFailure(HRESULT hr, EXCEPINFO& exception, const wchar_t* n
         if (exception.pfnDeferredFillIn) exception.pfnDeferredFillIn(&exception);
         const HRESULT code = exception.scode ? exception.scode
                                              : (exception.wCode ? MAKE_HRESULT(SEVERITY_ERROR, FACILITY_CONTROL, exception.wCode) : E_FAIL);
-        std::wstring description = FromBstr(exception.bstrDescription);
-        SysFreeString(exception.bstrDescription);
-        SysFreeString(exception.bstrSource);
-        SysFreeString(exception.bstrHelpFile);
+        const UniqueBstr source(exception.bstrSource), help(exception.bstrHelpFile), text(exception.bstrDescription);
+        std::wstring description = FromBstr(text.get());
         if (description.empty()) description = Subject() + L" falló en " + std::wstring(name) + L" (" + HexCode(code) + L").";
         throw ComError(code, description);
     }

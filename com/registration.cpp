@@ -7,6 +7,7 @@
 #include "com/module.h"
 #include "com/type_library.h"
 #include "com/unique_handle.h"
+#include "com/variant.h"
 
 using Microsoft::WRL::ComPtr;
 
@@ -31,11 +32,6 @@ std::wstring GuidText(REFGUID guid) {
     return text;
 }
 
-std::wstring Take(BSTR text) {
-    std::wstring result(text ? text : L"", SysStringLen(text));
-    SysFreeString(text);
-    return result;
-}
 
 [[noreturn]] void RegistryFailure(LONG error, const std::wstring& key) {
     throw ComError(HRESULT_FROM_WIN32(error), L"No se pudo modificar el registro en la clave " + key + L".");
@@ -113,10 +109,10 @@ Library Describe(std::span<const CLSID* const> clsids) {
     ThrowIfFailed(library->GetLibAttr(&attributes));
     result.attributes = *attributes;
     library->ReleaseTLibAttr(attributes);
-    BSTR name = nullptr, help = nullptr;
-    ThrowIfFailed(library->GetDocumentation(MEMBERID_NIL, &name, &help, nullptr, nullptr));
-    result.name = Take(name);
-    result.help = Take(help);
+    UniqueBstr name, help;
+    ThrowIfFailed(library->GetDocumentation(MEMBERID_NIL, name.put(), help.put(), nullptr, nullptr));
+    result.name = FromBstr(name.get());
+    result.help = FromBstr(help.get());
     result.id = GuidText(result.attributes.guid);
     result.version = std::to_wstring(result.attributes.wMajorVerNum) + L"." +
                      std::to_wstring(result.attributes.wMinorVerNum);
@@ -124,8 +120,8 @@ Library Describe(std::span<const CLSID* const> clsids) {
         ClassNames names{*clsid, {}, {}, {}};
         ComPtr<ITypeInfo> coclass, dual;
         ThrowIfFailed(library->GetTypeInfoOfGuid(*clsid, &coclass));
-        ThrowIfFailed(coclass->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr));
-        names.name = Take(name);
+        ThrowIfFailed(coclass->GetDocumentation(MEMBERID_NIL, name.put(), nullptr, nullptr, nullptr));
+        names.name = FromBstr(name.get());
         HREFTYPE reference = 0;
         ThrowIfFailed(coclass->GetRefTypeOfImplType(0, &reference));
         ThrowIfFailed(coclass->GetRefTypeInfo(reference, &dual));
@@ -133,8 +129,8 @@ Library Describe(std::span<const CLSID* const> clsids) {
         ThrowIfFailed(dual->GetTypeAttr(&type));
         names.iid = type->guid;
         dual->ReleaseTypeAttr(type);
-        ThrowIfFailed(dual->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr));
-        names.dualName = Take(name);
+        ThrowIfFailed(dual->GetDocumentation(MEMBERID_NIL, name.put(), nullptr, nullptr, nullptr));
+        names.dualName = FromBstr(name.get());
         result.classes.push_back(std::move(names));
     }
     return result;

@@ -29,7 +29,7 @@ HRESULT Get(ITypeLib** library, Library which) noexcept {
             if (index == 1) path += L"\\" + std::to_wstring(IDR_TYPELIB_INTERNAL);
             hr = LoadTypeLibEx(path.c_str(), REGKIND_NONE, &cached[index]);
         } catch (...) {
-            hr = E_OUTOFMEMORY;
+            return FromException();
         }
         if (FAILED(hr))
             return Fail(hr, L"No se pudo cargar la biblioteca de tipos incluida en Vestrel.");

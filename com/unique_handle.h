@@ -3,6 +3,7 @@
 // UniqueHandle<HKEY, RegCloseKey>, UniqueHandle<HFONT, DeleteObject>, ...
 #pragma once
 #include <windows.h>
+#include <oleauto.h>
 #include <utility>
 
 namespace vestrel {
@@ -44,6 +45,28 @@ private:
 };
 
 using UniqueFile = UniqueHandle<HANDLE, CloseHandle, &FileOpen>;
+// A BSTR a call handed over (SysFreeString).
+using UniqueBstr = UniqueHandle<BSTR, SysFreeString>;
+// Global memory (GlobalFree), as the clipboard takes it.
+using UniqueGlobal = UniqueHandle<HGLOBAL, GlobalFree>;
+
+// Global memory locked while the owner lives (GlobalLock, GlobalUnlock);
+// get() is nullptr when it could not be locked.
+class GlobalLocked {
+public:
+    explicit GlobalLocked(HGLOBAL memory) noexcept : memory_(memory), data_(memory ? GlobalLock(memory) : nullptr) {}
+    ~GlobalLocked() {
+        if (data_) GlobalUnlock(memory_);
+    }
+    GlobalLocked(const GlobalLocked&) = delete;
+    GlobalLocked& operator=(const GlobalLocked&) = delete;
+    void* get() const noexcept { return data_; }
+
+private:
+    HGLOBAL memory_;
+    void* data_;
+};
+
 // A memory device context (CreateCompatibleDC).
 using MemoryDC = UniqueHandle<HDC, DeleteDC>;
 

@@ -41,27 +41,27 @@ void ReplaceText(const std::wstring& text) {
         throw ComError(HRESULT_FROM_WIN32(GetLastError()), L"No se pudo vaciar el portapapeles.");
     // The text ends at its first NUL, as every reader of CF_UNICODETEXT takes it.
     const size_t length = wcsnlen(text.c_str(), text.size());
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (length + 1) * sizeof(wchar_t));
+    UniqueGlobal memory(GlobalAlloc(GMEM_MOVEABLE, (length + 1) * sizeof(wchar_t)));
     if (!memory) throw std::bad_alloc();
-    auto* target = static_cast<wchar_t*>(GlobalLock(memory));
-    std::memcpy(target, text.c_str(), length * sizeof(wchar_t));
-    target[length] = L'\0';
-    GlobalUnlock(memory);
-    if (!SetClipboardData(CF_UNICODETEXT, memory)) {
-        const DWORD error = GetLastError();
-        GlobalFree(memory);
-        throw ComError(HRESULT_FROM_WIN32(error), L"No se pudo poner el texto en el portapapeles.");
+    {
+        const GlobalLocked locked(memory.get());
+        auto* target = static_cast<wchar_t*>(locked.get());
+        if (!target) throw std::bad_alloc();
+        std::memcpy(target, text.c_str(), length * sizeof(wchar_t));
+        target[length] = L'\0';
     }
+    if (!SetClipboardData(CF_UNICODETEXT, memory.get()))
+        throw ComError(HRESULT_FROM_WIN32(GetLastError()), L"No se pudo poner el texto en el portapapeles.");
+    memory.release();  // the clipboard owns it now
 }
 
 std::wstring Text() {
     OpenedClipboard opened;
     HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    const auto* text = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
+    const GlobalLocked locked(data);
+    const auto* text = static_cast<const wchar_t*>(locked.get());
     if (!text) return {};
-    std::wstring result(text, wcsnlen(text, GlobalSize(data) / sizeof(wchar_t)));
-    GlobalUnlock(data);
-    return result;
+    return std::wstring(text, wcsnlen(text, GlobalSize(data) / sizeof(wchar_t)));
 }
 
 }  // namespace vestrel::forms::clipboard

@@ -200,15 +200,14 @@ IPictureDisp* Form::PictureObject() {
         description.picType = PICTYPE_BITMAP;
         // The picture as the window shows it, so that it keeps its size
         // in inches when a host sets it on a window again.
-        description.bmp.hbitmap = static_cast<HBITMAP>(
-            CopyImage(picture_.BitmapOfSize(density_.Scaled(picture_.Size())), IMAGE_BITMAP, 0, 0, 0));
-        if (!description.bmp.hbitmap) throw ComError(E_OUTOFMEMORY, L"No se pudo copiar la imagen de fondo.");
+        UniqueHandle<HBITMAP, DeleteObject> copy(static_cast<HBITMAP>(
+            CopyImage(picture_.BitmapOfSize(density_.Scaled(picture_.Size())), IMAGE_BITMAP, 0, 0, 0)));
+        if (!copy) throw ComError(E_OUTOFMEMORY, L"No se pudo copiar la imagen de fondo.");
+        description.bmp.hbitmap = copy.get();
         const HRESULT hr = OleCreatePictureIndirect(&description, IID_IPictureDisp, TRUE,
                                                     reinterpret_cast<void**>(pictureObject_.ReleaseAndGetAddressOf()));
-        if (FAILED(hr)) {
-            DeleteObject(description.bmp.hbitmap);
-            throw ComError(hr, L"No se pudo crear el objeto de la imagen de fondo.");
-        }
+        if (FAILED(hr)) throw ComError(hr, L"No se pudo crear el objeto de la imagen de fondo.");
+        copy.release();  // the picture object owns it now
     }
     return pictureObject_.Get();
 }
@@ -276,12 +275,13 @@ void Form::SetWindowState(WindowState state) {
 }
 
 void Form::SetRegion(HRGN region, bool redraw) {
+    UniqueHandle<HRGN, DeleteObject> owned(region);
     if (!SetWindowRgn(window_, region, redraw)) {
         const DWORD error = GetLastError();
-        DeleteObject(region);
         throw ComError(HRESULT_FROM_WIN32(error ? error : ERROR_INVALID_PARAMETER),
                        L"No se pudo dar su contorno a la ventana.");
     }
+    owned.release();  // the window system owns it now
 }
 
 void Form::SetToolTip(HWND control, const std::wstring& text) {
@@ -518,18 +518,10 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 
 void Form::ReportFailure() noexcept {
     try {
-        std::wstring text = L"Error inesperado.";
-        try {
-            throw;
-        } catch (const ComError& e) {
-            text = e.Description();
-            if (text.empty()) text = TakeErrorDescription();
-            if (text.empty()) text = L"Error " + HexCode(e.Result());
-        } catch (const std::bad_alloc&) {
-            text = L"No hay memoria suficiente para completar la operación.";
-        } catch (...) {
-        }
-        ShowMessage(text, MessageIcon::Warning);
+        Failure failure = CurrentFailure();
+        if (failure.text.empty()) failure.text = TakeErrorDescription();
+        if (failure.text.empty()) failure.text = L"Error " + HexCode(failure.hr);
+        ShowMessage(failure.text, MessageIcon::Warning);
     } catch (...) {
     }
 }
