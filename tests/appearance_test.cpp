@@ -201,10 +201,7 @@ TEST_F(Appearance, VariantPropertiesConvertAsTheRuntimeDoes) {
                     {3.4e38, CTL_E_INVALIDPROPERTYVALUE},
                     {static_cast<double>(INFINITY), static_cast<HRESULT>(0x800A0006)}};
     for (const auto& nowhere : kNowhere) {
-        VARIANT v = Int(0);
-        v.vt = VT_R8;
-        v.dblVal = nowhere.value;
-        CallResult moved = Put(word_.Get(), L"Left", v);
+        CallResult moved = Put(word_.Get(), L"Left", Double(nowhere.value));
         EXPECT_EQ(moved.hr, nowhere.hr) << nowhere.value;
         EXPECT_FALSE(moved.description.empty()) << nowhere.value;
         RECT still{};

@@ -55,6 +55,13 @@ inline VARIANT Int(long n) {
     v.lVal = n;
     return v;
 }
+// A number as JScript passes one that is not whole.
+inline VARIANT Double(double d) {
+    VARIANT v;
+    v.vt = VT_R8;
+    v.dblVal = d;
+    return v;
+}
 
 // Two reads of a value answer the same (NaN included).
 inline bool SameValue(const VARIANT& a, const VARIANT& b) {

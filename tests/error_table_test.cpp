@@ -168,12 +168,6 @@ protected:
         return seen;
     }
 
-    static VARIANT Double(double value) {
-        VARIANT v;
-        v.vt = VT_R8;
-        v.dblVal = value;
-        return v;
-    }
     CallResult CheckWithEngine(const wchar_t* engine) {
         SetEnvironmentVariableW(L"VESTREL_ENGINE", engine);
         SetWord(L"ortografia");
