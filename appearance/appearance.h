@@ -42,6 +42,23 @@ struct StyleRow {
 // left, centre, right; the controls left, right, centre.
 std::vector<StyleRow> AlignmentRows(const std::function<void(CheckerWindow&, forms::Alignment)>& apply);
 
+// A property that writes several controls writes them in a fixed order,
+// each reached anew through the window's instance (a write may let events
+// run that unload the window; the next write then loads a fresh one), and
+// its get reads them in the same order and answers with the control read
+// last.
+template <auto... Members>
+struct Several {
+    template <typename Write>
+    static void WriteEach(Write write) {
+        (write(CheckerInstance::Get().*Members), ...);
+    }
+    template <typename ReadOne>
+    static auto ReadLast(ReadOne read) {
+        return (read(CheckerInstance::Get().*Members), ...);
+    }
+};
+
 template <typename Interface>
 class Object : public Dispatch<Interface> {
 protected:

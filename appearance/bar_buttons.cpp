@@ -6,8 +6,10 @@ namespace {
 using namespace appearance;
 using Window = CheckerWindow;
 
-// Each write of a multi-control property reaches the window anew.
-Window& Checker() { return CheckerInstance::Get(); }
+using MinAndMax = Several<&Window::BtnMinimizar, &Window::BtnMaximizar>;
+using CloseMinAndMax = Several<&Window::BtnCerrar, &Window::BtnMinimizar, &Window::BtnMaximizar>;
+using MinMaxAndClose = Several<&Window::BtnMinimizar, &Window::BtnMaximizar, &Window::BtnCerrar>;
+using CloseImageAndButton = Several<&Window::BtnCerrar, &Window::cmdClose>;
 
 // The value plus offset twips, as variant arithmetic adds: text that reads
 // as a number counts as the number.
@@ -31,27 +33,17 @@ STDMETHODIMP BarButtons::put_ButtonHelpVisible(VARIANT_BOOL v) noexcept {
 }
 
 STDMETHODIMP BarButtons::get_ButtonMinVisible(VARIANT_BOOL* v) noexcept {
-    return Read(v, [](Window&) {
-        Checker().BtnMinimizar.Visible();
-        return Bool(Checker().BtnMaximizar.Visible());
-    });
+    return Read(v, [](Window&) { return Bool(MinAndMax::ReadLast([](auto& image) { return image.Visible(); })); });
 }
 STDMETHODIMP BarButtons::put_ButtonMinVisible(VARIANT_BOOL v) noexcept {
-    return Write([&](Window&) {
-        Checker().BtnMinimizar.SetVisible(v != VARIANT_FALSE);
-        Checker().BtnMaximizar.SetVisible(v != VARIANT_FALSE);
-    });
+    return Write([&](Window&) { MinAndMax::WriteEach([&](auto& image) { image.SetVisible(v != VARIANT_FALSE); }); });
 }
 
 STDMETHODIMP BarButtons::get_ButtonCloseVisible(VARIANT_BOOL* v) noexcept {
     return Read(v, [](Window& w) { return Bool(w.BtnCerrar.Visible()); });
 }
 STDMETHODIMP BarButtons::put_ButtonCloseVisible(VARIANT_BOOL v) noexcept {
-    return Write([&](Window&) {
-        Checker().BtnCerrar.SetVisible(v != VARIANT_FALSE);
-        Checker().BtnMinimizar.SetVisible(v != VARIANT_FALSE);
-        Checker().BtnMaximizar.SetVisible(v != VARIANT_FALSE);
-    });
+    return Write([&](Window&) { CloseMinAndMax::WriteEach([&](auto& image) { image.SetVisible(v != VARIANT_FALSE); }); });
 }
 
 STDMETHODIMP BarButtons::get_BarButtonsTop(VARIANT* v) noexcept {
@@ -60,9 +52,7 @@ STDMETHODIMP BarButtons::get_BarButtonsTop(VARIANT* v) noexcept {
 STDMETHODIMP BarButtons::put_BarButtonsTop(VARIANT v) noexcept {
     return Write([&](Window&) {
         const float top = ToSingle(v);
-        Checker().BtnMinimizar.SetTop(top);
-        Checker().BtnMaximizar.SetTop(top);
-        Checker().BtnCerrar.SetTop(top);
+        MinMaxAndClose::WriteEach([&](auto& image) { image.SetTop(top); });
     });
 }
 
@@ -72,10 +62,12 @@ STDMETHODIMP BarButtons::get_BarButtonsLeft(VARIANT* v) noexcept {
     return ReadVariant(v, [](Window& w) { return Single(w.BtnCerrar.Left()); });
 }
 STDMETHODIMP BarButtons::put_BarButtonsLeft(VARIANT v) noexcept {
+    // Each image's place is worked out as it is written: one that does not
+    // fit fails after the writes before it.
     return Write([&](Window&) {
-        Checker().BtnMinimizar.SetLeft(Offset(v, -255));
-        Checker().BtnMaximizar.SetLeft(ToSingle(v));
-        Checker().BtnCerrar.SetLeft(Offset(v, 270));
+        Several<&Window::BtnMinimizar>::WriteEach([&](auto& image) { image.SetLeft(Offset(v, -255)); });
+        Several<&Window::BtnMaximizar>::WriteEach([&](auto& image) { image.SetLeft(ToSingle(v)); });
+        Several<&Window::BtnCerrar>::WriteEach([&](auto& image) { image.SetLeft(Offset(v, 270)); });
     });
 }
 
@@ -108,15 +100,13 @@ STDMETHODIMP BarButtons::put_MinToolTipText(VARIANT v) noexcept {
 // The close image and the close button share their tool tip.
 STDMETHODIMP BarButtons::get_CloseToolTipText(VARIANT* v) noexcept {
     return ReadVariant(v, [](Window&) {
-        Checker().BtnCerrar.ToolTipText();
-        return Variant::String(Checker().cmdClose.ToolTipText());
+        return Variant::String(CloseImageAndButton::ReadLast([](auto& c) { return c.ToolTipText(); }));
     });
 }
 STDMETHODIMP BarButtons::put_CloseToolTipText(VARIANT v) noexcept {
     return Write([&](Window&) {
         const std::wstring text = ToText(v);
-        Checker().BtnCerrar.SetToolTipText(text);
-        Checker().cmdClose.SetToolTipText(text);
+        CloseImageAndButton::WriteEach([&](auto& c) { c.SetToolTipText(text); });
     });
 }
 

@@ -19,44 +19,31 @@ STDMETHODIMP BarTitle::put_FontSize(BTitleSize v) noexcept {
                                      {2, [](Window& w) { SetTitleSize(w, 8); }}});
 }
 
-// The title, then its band, each reached anew; the band's value is the answer.
+// The title, then its band; the band's value is the answer.
+using TitleAndBand = appearance::Several<&Window::Label4, &Window::Label5>;
+
 STDMETHODIMP BarTitle::get_BackColor(ConsColor* v) noexcept {
-    return Read(v, [](Window&) {
-        CheckerInstance::Get().Label4.BackColor();
-        return static_cast<ConsColor>(CheckerInstance::Get().Label5.BackColor());
-    });
+    return Read(v, [](Window&) { return static_cast<ConsColor>(TitleAndBand::ReadLast([](auto& c) { return c.BackColor(); })); });
 }
 STDMETHODIMP BarTitle::put_BackColor(ConsColor v) noexcept {
-    return Write([&](Window& w) {
-        w.Label4.SetBackColor(static_cast<OLE_COLOR>(v));
-        CheckerInstance::Get().Label5.SetBackColor(static_cast<OLE_COLOR>(v));
-    });
+    return Write([&](Window&) { TitleAndBand::WriteEach([&](auto& c) { c.SetBackColor(static_cast<OLE_COLOR>(v)); }); });
 }
 
 STDMETHODIMP BarTitle::get_ToolTipText(VARIANT* v) noexcept {
-    return ReadVariant(v, [](Window&) {
-        CheckerInstance::Get().Label4.ToolTipText();
-        return Variant::String(CheckerInstance::Get().Label5.ToolTipText());
-    });
+    return ReadVariant(v, [](Window&) { return Variant::String(TitleAndBand::ReadLast([](auto& c) { return c.ToolTipText(); })); });
 }
 STDMETHODIMP BarTitle::put_ToolTipText(VARIANT v) noexcept {
-    return Write([&](Window& w) {
-        w.Label4.SetToolTipText(appearance::ToText(v));
-        CheckerInstance::Get().Label5.SetToolTipText(appearance::ToText(v));
+    return Write([&](Window&) {
+        const std::wstring text = appearance::ToText(v);
+        TitleAndBand::WriteEach([&](auto& c) { c.SetToolTipText(text); });
     });
 }
 
 STDMETHODIMP BarTitle::get_Visible(VARIANT_BOOL* v) noexcept {
-    return Read(v, [](Window&) {
-        CheckerInstance::Get().Label4.Visible();
-        return Bool(CheckerInstance::Get().Label5.Visible());
-    });
+    return Read(v, [](Window&) { return Bool(TitleAndBand::ReadLast([](auto& c) { return c.Visible(); })); });
 }
 STDMETHODIMP BarTitle::put_Visible(VARIANT_BOOL v) noexcept {
-    return Write([&](Window& w) {
-        w.Label4.SetVisible(v != VARIANT_FALSE);
-        CheckerInstance::Get().Label5.SetVisible(v != VARIANT_FALSE);
-    });
+    return Write([&](Window&) { TitleAndBand::WriteEach([&](auto& c) { c.SetVisible(v != VARIANT_FALSE); }); });
 }
 
 }  // namespace vestrel

@@ -5,23 +5,21 @@ namespace vestrel {
 
 using namespace appearance;
 
-// The window, then Label1 to Label3, each reached anew; Label3's is the answer.
+// The window, then Label1 to Label3; Label3's is the answer.
+using Labels = Several<&CheckerWindow::Label1, &CheckerWindow::Label2, &CheckerWindow::Label3>;
+
 STDMETHODIMP Border::get_BackColor(WBColor* v) noexcept {
-    return Read(v, [](Window&) {
-        CheckerInstance::Get().BackColor();
-        CheckerInstance::Get().Label1.BackColor();
-        CheckerInstance::Get().Label2.BackColor();
-        return static_cast<WBColor>(CheckerInstance::Get().Label3.BackColor());
+    return Read(v, [](Window& w) {
+        w.BackColor();
+        return static_cast<WBColor>(Labels::ReadLast([](auto& label) { return label.BackColor(); }));
     });
 }
 
 STDMETHODIMP Border::put_BackColor(WBColor v) noexcept {
-    return Write([&](Window& window) {
+    return Write([&](Window& w) {
         const OLE_COLOR colour = static_cast<OLE_COLOR>(v);
-        window.SetBackColor(colour);
-        CheckerInstance::Get().Label1.SetBackColor(colour);
-        CheckerInstance::Get().Label2.SetBackColor(colour);
-        CheckerInstance::Get().Label3.SetBackColor(colour);
+        w.SetBackColor(colour);
+        Labels::WriteEach([&](auto& label) { label.SetBackColor(colour); });
     });
 }
 
