@@ -1,5 +1,4 @@
 #include "appearance/appearance.h"
-#include "appearance/command_button.h"
 #include "com/arguments.h"
 
 namespace vestrel::appearance {
@@ -29,7 +28,7 @@ namespace {
 Variant Converted(const VARIANT& value, VARTYPE type) {
     Variant plain = PlainValue(value);
     Variant converted;
-    ThrowIfNotConverted(VariantChangeTypeEx(converted.put(), &plain, LOCALE_USER_DEFAULT, 0, type));
+    ThrowIfNotConverted(Convert(plain.get(), type, converted));
     return converted;
 }
 
@@ -39,27 +38,6 @@ std::wstring ToText(const VARIANT& value) { return FromBstr(Converted(value, VT_
 float ToSingle(const VARIANT& value) { return Converted(value, VT_R4).get().fltVal; }
 long ToLong(const VARIANT& value) { return Converted(value, VT_I4).get().lVal; }
 bool ToBool(const VARIANT& value) { return Converted(value, VT_BOOL).get().boolVal != VARIANT_FALSE; }
-
-Variant Boolean(bool value) noexcept {
-    Variant v;
-    v.put()->vt = VT_BOOL;
-    (&v)->boolVal = vestrel::Bool(value);
-    return v;
-}
-
-Variant Single(float value) noexcept {
-    Variant v;
-    v.put()->vt = VT_R4;
-    (&v)->fltVal = value;
-    return v;
-}
-
-Variant Long(long value) noexcept {
-    Variant v;
-    v.put()->vt = VT_I4;
-    (&v)->lVal = value;
-    return v;
-}
 
 Microsoft::WRL::ComPtr<IPictureDisp> ToPicture(const VARIANT& value) {
     const Variant plain = ByValue(value);
@@ -72,14 +50,6 @@ Microsoft::WRL::ComPtr<IPictureDisp> ToPicture(const VARIANT& value) {
     if (object && FAILED(object->QueryInterface(IID_PPV_ARGS(&picture))))
         throw ComError(kTypeMismatch, L"No coinciden los tipos: el objeto no es una imagen (IPictureDisp).");
     return picture;
-}
-
-Variant PictureVariant(IPictureDisp* picture) noexcept {
-    Variant v;
-    v.put()->vt = VT_DISPATCH;
-    (&v)->pdispVal = picture;
-    if (picture) picture->AddRef();
-    return v;
 }
 
 std::vector<StyleRow> AlignmentRows(const std::function<void(CheckerWindow&, forms::Alignment)>& apply) {

@@ -27,9 +27,9 @@ float ToSingle(const VARIANT& value);
 long ToLong(const VARIANT& value);
 bool ToBool(const VARIANT& value);
 
-Variant Single(float value) noexcept;
-Variant Long(long value) noexcept;
-Variant Boolean(bool value) noexcept;
+// A picture variant as the picture object it refers to; an empty reference
+// is no picture. Anything but an object is a type mismatch.
+Microsoft::WRL::ComPtr<IPictureDisp> ToPicture(const VARIANT& value);
 
 // One row of a stored style's table: the stored value that selects it and
 // the write it makes to the window.
@@ -113,13 +113,13 @@ protected:
     static auto& Control(Window& w) { return Target(w); }
 
     // Positions and sizes: twips as single-precision numbers.
-    HRESULT GetTop(VARIANT* v) noexcept { return this->ReadVariant(v, [](Window& w) { return Single(Target(w).Top()); }); }
+    HRESULT GetTop(VARIANT* v) noexcept { return this->ReadVariant(v, [](Window& w) { return Variant::Single(Target(w).Top()); }); }
     HRESULT PutTop(const VARIANT& v) noexcept { return this->Write([&](Window& w) { Target(w).SetTop(ToSingle(v)); }); }
-    HRESULT GetLeft(VARIANT* v) noexcept { return this->ReadVariant(v, [](Window& w) { return Single(Target(w).Left()); }); }
+    HRESULT GetLeft(VARIANT* v) noexcept { return this->ReadVariant(v, [](Window& w) { return Variant::Single(Target(w).Left()); }); }
     HRESULT PutLeft(const VARIANT& v) noexcept { return this->Write([&](Window& w) { Target(w).SetLeft(ToSingle(v)); }); }
-    HRESULT GetWidth(VARIANT* v) noexcept { return this->ReadVariant(v, [](Window& w) { return Single(Target(w).Width()); }); }
+    HRESULT GetWidth(VARIANT* v) noexcept { return this->ReadVariant(v, [](Window& w) { return Variant::Single(Target(w).Width()); }); }
     HRESULT PutWidth(const VARIANT& v) noexcept { return this->Write([&](Window& w) { Target(w).SetWidth(ToSingle(v)); }); }
-    HRESULT GetHeight(VARIANT* v) noexcept { return this->ReadVariant(v, [](Window& w) { return Single(Target(w).Height()); }); }
+    HRESULT GetHeight(VARIANT* v) noexcept { return this->ReadVariant(v, [](Window& w) { return Variant::Single(Target(w).Height()); }); }
     HRESULT PutHeight(const VARIANT& v) noexcept { return this->Write([&](Window& w) { Target(w).SetHeight(ToSingle(v)); }); }
 
     // Colours pass through unchanged, whatever enumeration types them.
@@ -154,7 +154,7 @@ protected:
     // Font flags: Booleans in and out.
     template <bool forms::Font::*Flag>
     HRESULT GetFontFlag(VARIANT* v) noexcept {
-        return this->ReadVariant(v, [](Window& w) { return Boolean(Target(w).GetFont().*Flag); });
+        return this->ReadVariant(v, [](Window& w) { return Variant::Boolean(Target(w).GetFont().*Flag); });
     }
     template <bool forms::Font::*Flag>
     HRESULT PutFontFlag(const VARIANT& v) noexcept {

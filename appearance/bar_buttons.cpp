@@ -47,7 +47,7 @@ STDMETHODIMP BarButtons::put_ButtonCloseVisible(VARIANT_BOOL v) noexcept {
 }
 
 STDMETHODIMP BarButtons::get_BarButtonsTop(VARIANT* v) noexcept {
-    return ReadVariant(v, [](Window& w) { return Single(w.BtnCerrar.Top()); });
+    return ReadVariant(v, [](Window& w) { return Variant::Single(w.BtnCerrar.Top()); });
 }
 STDMETHODIMP BarButtons::put_BarButtonsTop(VARIANT v) noexcept {
     return Write([&](Window&) {
@@ -59,7 +59,7 @@ STDMETHODIMP BarButtons::put_BarButtonsTop(VARIANT v) noexcept {
 // The value places the maximise image; the minimise image goes 255 twips
 // left of it, the close image 270 right. The get reads the close image.
 STDMETHODIMP BarButtons::get_BarButtonsLeft(VARIANT* v) noexcept {
-    return ReadVariant(v, [](Window& w) { return Single(w.BtnCerrar.Left()); });
+    return ReadVariant(v, [](Window& w) { return Variant::Single(w.BtnCerrar.Left()); });
 }
 STDMETHODIMP BarButtons::put_BarButtonsLeft(VARIANT v) noexcept {
     // Each image's place is worked out as it is written: one that does not
@@ -72,13 +72,13 @@ STDMETHODIMP BarButtons::put_BarButtonsLeft(VARIANT v) noexcept {
 }
 
 STDMETHODIMP BarButtons::get_HelpButtonLeft(VARIANT* v) noexcept {
-    return ReadVariant(v, [](Window& w) { return Single(w.BtnHelp.Left()); });
+    return ReadVariant(v, [](Window& w) { return Variant::Single(w.BtnHelp.Left()); });
 }
 STDMETHODIMP BarButtons::put_HelpButtonLeft(VARIANT v) noexcept {
     return Write([&](Window& w) { w.BtnHelp.SetLeft(ToSingle(v)); });
 }
 STDMETHODIMP BarButtons::get_HelpTop(VARIANT* v) noexcept {
-    return ReadVariant(v, [](Window& w) { return Single(w.BtnHelp.Top()); });
+    return ReadVariant(v, [](Window& w) { return Variant::Single(w.BtnHelp.Top()); });
 }
 STDMETHODIMP BarButtons::put_HelpTop(VARIANT v) noexcept {
     return Write([&](Window& w) { w.BtnHelp.SetTop(ToSingle(v)); });

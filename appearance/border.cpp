@@ -1,5 +1,4 @@
 #include "appearance/border.h"
-#include "appearance/command_button.h"
 
 namespace vestrel {
 
@@ -24,7 +23,7 @@ STDMETHODIMP Border::put_BackColor(WBColor v) noexcept {
 }
 
 STDMETHODIMP Border::get_Picture(VARIANT* v) noexcept {
-    return ReadVariant(v, [](Window& w) { return PictureVariant(w.PictureObject()); });
+    return ReadVariant(v, [](Window& w) { return Variant::Object(w.PictureObject()); });
 }
 
 STDMETHODIMP Border::put_Picture(VARIANT v) noexcept {

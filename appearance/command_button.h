@@ -7,13 +7,6 @@
 
 namespace vestrel {
 
-namespace appearance {
-// A picture variant as the picture object it refers to; an empty reference
-// is no picture. Anything but an object is a type mismatch.
-Microsoft::WRL::ComPtr<IPictureDisp> ToPicture(const VARIANT& value);
-Variant PictureVariant(IPictureDisp* picture) noexcept;
-}  // namespace appearance
-
 template <typename Interface, typename Color, auto Target>
 class CommandButtonStyle final : public appearance::Styled<Interface, Target> {
     using Base = appearance::Styled<Interface, Target>;
@@ -37,7 +30,7 @@ public:
     STDMETHODIMP get_Top(VARIANT* v) noexcept override { return Base::GetTop(v); }
     STDMETHODIMP put_Top(VARIANT v) noexcept override { return Base::PutTop(v); }
     STDMETHODIMP get_Picture(VARIANT* v) noexcept override {
-        return Base::ReadVariant(v, [](Window& w) { return appearance::PictureVariant(Target(w).Picture()); });
+        return Base::ReadVariant(v, [](Window& w) { return Variant::Object(Target(w).Picture()); });
     }
     STDMETHODIMP put_Picture(VARIANT v) noexcept override {
         return Base::Write([&](Window& w) { Target(w).SetPicture(appearance::ToPicture(v).Get()); });

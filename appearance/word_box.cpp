@@ -48,7 +48,7 @@ STDMETHODIMP WordBox::put_ForeColor(long v) noexcept { return PutForeColor(v); }
 
 // Points, as a single-precision number.
 STDMETHODIMP WordBox::get_FontSize(VARIANT* v) noexcept {
-    return ReadVariant(v, [](Window& w) { return Single(WordBoxOf(w).GetFont().size); });
+    return ReadVariant(v, [](Window& w) { return Variant::Single(WordBoxOf(w).GetFont().size); });
 }
 STDMETHODIMP WordBox::put_FontSize(VARIANT v) noexcept {
     return Write([&](Window& w) {

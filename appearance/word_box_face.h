@@ -44,7 +44,7 @@ public:
     }
     // A 32-bit integer: 0 is no limit of the window's own.
     STDMETHODIMP get_MaxLength(VARIANT* v) noexcept override {
-        return Base::ReadVariant(v, [](Window& w) { return appearance::Long(WordBoxOf(w).MaxLength()); });
+        return Base::ReadVariant(v, [](Window& w) { return Variant::Long(WordBoxOf(w).MaxLength()); });
     }
     STDMETHODIMP put_MaxLength(VARIANT v) noexcept override {
         return Base::Write([&](Window& w) { WordBoxOf(w).SetMaxLength(appearance::ToLong(v)); });

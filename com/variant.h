@@ -51,6 +51,32 @@ public:
         v.value_.iVal = number;
         return v;
     }
+    static Variant Long(long number) noexcept {
+        Variant v;
+        v.value_.vt = VT_I4;
+        v.value_.lVal = number;
+        return v;
+    }
+    static Variant Single(float number) noexcept {
+        Variant v;
+        v.value_.vt = VT_R4;
+        v.value_.fltVal = number;
+        return v;
+    }
+    static Variant Boolean(bool value) noexcept {
+        Variant v;
+        v.value_.vt = VT_BOOL;
+        v.value_.boolVal = Bool(value);
+        return v;
+    }
+    // An object, holding a reference of its own; nullptr is Nothing.
+    static Variant Object(IDispatch* object) noexcept {
+        Variant v;
+        v.value_.vt = VT_DISPATCH;
+        v.value_.pdispVal = object;
+        if (object) object->AddRef();
+        return v;
+    }
     // An omitted optional argument.
     static Variant Missing() noexcept {
         Variant v;
@@ -62,6 +88,13 @@ public:
 private:
     VARIANT value_;
 };
+
+// value converted to type as the automation runtime converts, in the
+// user's locale; the conversion's HRESULT (it sets no error info), for the
+// caller to tell its failure in its own words.
+inline HRESULT Convert(const VARIANT& value, VARTYPE type, Variant& out) noexcept {
+    return VariantChangeTypeEx(out.put(), const_cast<VARIANT*>(&value), LOCALE_USER_DEFAULT, 0, type);
+}
 
 // A BSTR made from a string, freed with the object.
 class Bstr {

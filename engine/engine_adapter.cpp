@@ -29,14 +29,14 @@ std::vector<Variant> WordAndOmitted(const std::wstring& word, size_t count) {
 
 long ToLong(const Variant& value, const wchar_t* name) {
     Variant converted;
-    if (FAILED(VariantChangeType(converted.put(), const_cast<VARIANT*>(&value.get()), 0, VT_I4)))
+    if (FAILED(Convert(value.get(), VT_I4, converted)))
         throw ComError(DISP_E_TYPEMISMATCH, L"El motor ortográfico devolvió un valor no numérico en " + std::wstring(name) + L".");
     return converted.get().lVal;
 }
 
 std::wstring ToText(const Variant& value, const wchar_t* name) {
     Variant converted;
-    if (FAILED(VariantChangeType(converted.put(), const_cast<VARIANT*>(&value.get()), 0, VT_BSTR)))
+    if (FAILED(Convert(value.get(), VT_BSTR, converted)))
         throw ComError(DISP_E_TYPEMISMATCH, L"El motor ortográfico devolvió un valor que no es texto en " + std::wstring(name) + L".");
     return FromBstr(converted.get().bstrVal);
 }
