@@ -65,59 +65,6 @@ TEST_F(BuiltInEngine, CommonMisspellingsSuggestTheIntendedWord) {
     }
 }
 
-// The typical Spanish slips and the mistakes people really make get the
-// intended word first, one kind of mistake a case or a few.
-TEST_F(BuiltInEngine, SpanishSlipsPutTheIntendedWordFirst) {
-    const Misspelling kCases[] = {
-        {L"ombre", L"hombre"},            // a silent h left out
-        {L"acer", L"hacer"},              // the same, before a vowel
-        {L"ortografia", L"ortograf\u00eda"},  // an accent dropped
-        {L"nino", L"ni\u00f1o"},           // ñ written n
-        {L"yave", L"llave"},              // y for ll
-        {L"jente", L"gente"},             // j for g
-        {L"sapato", L"zapato"},           // s for z
-        {L"gatto", L"gato"},              // a letter doubled
-        {L"kasa", L"casa"},               // k for c
-        {L"Corazon", L"Coraz\u00f3n"},     // a capital kept
-        // The mistakes people really make.
-        {L"amga", L"amiga"},                    // a letter left out beats one added
-        {L"ciudads", L"ciudades"},              // a plural in -s where Spanish writes -es
-        {L"animals", L"animales"},
-        {L"alem\u00e1ns", L"alemanes"},             // the same, keeping the singular's accent
-        {L"concetrados", L"concentrados"},      // the n closing a syllable left out
-        {L"cantba", L"cantaba"},                // a vowel left out between consonants
-        {L"requerdo", L"recuerdo"},             // qu written for cu
-        {L"cansao", L"cansado"},                // the d of -ado dropped as it is spoken
-        {L"terminao", L"terminado"},
-        {L"actua", L"act\u00faa"},               // the common word before the rare vos form (actu\u00e1)
-        {L"evalua", L"eval\u00faa"},
-        {L"angeles", L"\u00e1ngeles"},           // a lowercase word before a name that fits as well
-        {L"rios", L"r\u00edos"},
-        {L"s\u00e1lio", L"sali\u00f3"},           // an accent on the wrong vowel
-        {L"hacido", L"hecho"},                  // irregular verbs built by the regular pattern
-        {L"ponido", L"puesto"},
-        {L"escribido", L"escrito"},
-        {L"volvido", L"vuelto"},
-        {L"deshacido", L"deshecho"},
-        {L"and\u00e9", L"anduve"},
-        {L"teni\u00f3", L"tuvo"},
-        {L"hici\u00f3", L"hizo"},
-        {L"decieron", L"dijeron"},
-        {L"traducieron", L"tradujeron"},
-        {L"saber\u00e9", L"sabr\u00e9"},
-        {L"poner\u00eda", L"pondr\u00eda"},
-        {L"hacer\u00edamos", L"har\u00edamos"},
-        {L"dezarroyo", L"desarrollo"},          // several slips at once
-    };
-    for (const Misspelling& c : kCases) {
-        const auto words = Suggest(c.typed);
-        ASSERT_FALSE(words.empty()) << std::string(c.typed, c.typed + wcslen(c.typed));
-        EXPECT_EQ(words[0], c.intended) << std::string(c.typed, c.typed + wcslen(c.typed));
-        // The same word, the same list.
-        EXPECT_EQ(Suggest(c.typed), words);
-    }
-}
-
 // A split is offered where a space was really left out, not wherever both
 // halves happen to be words.
 TEST_F(BuiltInEngine, OnlyRealRunTogetherWordsAreSplit) {

@@ -1,0 +1,61 @@
+// The suggester on its own, linked with the engine's library: the table of
+// slips (tests/engine/slips.tsv) must get the word meant first, and the same
+// word the same list.
+#include <windows.h>
+#include <gtest/gtest.h>
+#include <fstream>
+#include <string>
+#include <vector>
+#include "engine/lexicon.h"
+#include "engine/suggester.h"
+
+namespace {
+
+std::wstring Wide(const std::string& text) {
+    std::wstring wide(static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0)), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), static_cast<int>(wide.size()));
+    return wide;
+}
+
+// The lexicon beside this program, as beside the DLL.
+const vestrel::engine::Lexicon& TheLexicon() {
+    static const vestrel::engine::Lexicon lexicon = [] {
+        wchar_t path[MAX_PATH];
+        GetModuleFileNameW(nullptr, path, MAX_PATH);
+        std::wstring folder(path);
+        return vestrel::engine::Lexicon(folder.substr(0, folder.find_last_of(L'\\') + 1) + L"es_ES.vlx");
+    }();
+    return lexicon;
+}
+
+struct Slip {
+    std::wstring typed, meant;
+    std::string line;
+};
+
+std::vector<Slip> Slips() {
+    const char* path = getenv("VESTREL_SLIPS");
+    std::ifstream table(path ? path : "");
+    std::vector<Slip> slips;
+    for (std::string line; std::getline(table, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        const size_t tab = line.find('\t'), end = line.find('\t', tab + 1);
+        if (tab == std::string::npos) continue;
+        slips.push_back({Wide(line.substr(0, tab)), Wide(line.substr(tab + 1, end - tab - 1)), line});
+    }
+    return slips;
+}
+
+TEST(Suggester, SpanishSlipsPutTheIntendedWordFirst) {
+    const std::vector<Slip> slips = Slips();
+    ASSERT_GE(slips.size(), 30u) << "the table was not found in VESTREL_SLIPS";
+    for (const Slip& slip : slips) {
+        SCOPED_TRACE(slip.line);
+        const std::vector<std::wstring> words = vestrel::engine::Suggest(TheLexicon(), slip.typed);
+        ASSERT_FALSE(words.empty());
+        EXPECT_EQ(words[0], slip.meant);
+        EXPECT_EQ(vestrel::engine::Suggest(TheLexicon(), slip.typed), words) << "the same word, the same list";
+    }
+}
+
+}  // namespace
