@@ -15,4 +15,28 @@ if ! diff -u "$work/shown.txt" "$work/drawn.txt"; then
   echo "FAILED: docs/architecture.md does not show the layers the build links (above: page, then build)"
   exit 1
 fi
-echo "architecture_doc: the page shows the build's layers"
+# And it names where every test is: each test of the build, by its name or
+# by a file of tests/ that it runs, in the section on the tests.
+(cd "$work/build" && ctest --show-only=json-v1) > "$work/tests.json" 2>/dev/null ||
+  { echo "FAILED: the build's tests could not be listed"; exit 1; }
+python3 - "$root/docs/architecture.md" "$work/tests.json" <<'PY' || exit 1
+import json, os, re, sys
+page = open(sys.argv[1], encoding='utf-8').read()
+section = re.search(r'^## Where the tests are\n(.*?)(?=^## )', page, re.S | re.M)
+if not section:
+    sys.exit('FAILED: docs/architecture.md has no section "Where the tests are"')
+text = section.group(1)
+missing = []
+for test in json.load(open(sys.argv[2]))['tests']:
+    names = [test['name']]
+    for arg in test.get('command', []):
+        if '/tests/' in arg:
+            names.append(os.path.basename(arg))
+            if '/tests/host/' in arg:
+                names.append('tests/host/')
+    if not any(name in text for name in names):
+        missing.append(test['name'])
+if missing:
+    sys.exit('FAILED: the page does not say where these tests are: ' + ', '.join(missing))
+PY
+echo "architecture_doc: the page shows the build's layers and where every test is"
