@@ -1,8 +1,8 @@
-// The recording build's requests: with VESTREL_MESSAGE_LOG (message boxes,
+// The recording build's recorder: with VESTREL_MESSAGE_LOG (message boxes,
 // answered as if OK were pressed) or VESTREL_SHELL_LOG (shell and help
 // requests) set to a file, a request is appended to it as a UTF-8 line
-// instead of being made. Linked into the recording build only, in place of
-// the component's own definition, which records nothing.
+// instead of being made. A source of the recording build only, which
+// installs it as the DLL loads; the component has no recorder.
 #include "forms/request_log.h"
 #include <windows.h>
 #include <cstdio>
@@ -10,8 +10,9 @@
 #include "com/utf8.h"
 
 namespace vestrel::forms {
+namespace {
 
-bool Recorded(Request kind, const std::wstring& request) {
+bool WriteToLog(Request kind, const std::wstring& request) {
     const wchar_t* variable = kind == Request::Message ? L"VESTREL_MESSAGE_LOG" : L"VESTREL_SHELL_LOG";
     wchar_t path[MAX_PATH];
     const DWORD length = GetEnvironmentVariableW(variable, path, MAX_PATH);
@@ -24,4 +25,9 @@ bool Recorded(Request kind, const std::wstring& request) {
     return true;
 }
 
+// Installed before any request can be made: the DLL's own objects are
+// made as it loads.
+const bool installed = (SetRecorder(&WriteToLog), true);
+
+}  // namespace
 }  // namespace vestrel::forms
