@@ -15,8 +15,8 @@
 #include <fstream>
 #include <string>
 #include <vector>
-#include "../tests/automation.h"
-#include "../tests/dll.h"
+#include "../tests/support/automation.h"
+#include "../tests/support/dll.h"
 #include "measure.h"
 #include "vestrel_h.h"
 

@@ -3,7 +3,7 @@
 # recording build's variables are in that build and nowhere in the DLL that
 # ships.
 set -uo pipefail
-source "$(dirname "$0")/../scripts/env.sh"
+source "$(dirname "$0")/../../scripts/env.sh"
 bin=$VESTREL_BUILD/$1/bin
 python3 - "$bin/vestrel.dll" "$bin/vestrel-recording.dll" <<'PY'
 import sys

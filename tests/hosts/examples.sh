@@ -6,7 +6,7 @@
 # example is compiled.
 set -uo pipefail
 here=$(dirname "$0")
-source "$here/../scripts/env.sh"
+source "$here/../../scripts/env.sh"
 arch=$1
 passed=0; failed=0
 expect() {  # expect DESCRIPTION OUTPUT LINE
@@ -18,7 +18,7 @@ expect() {  # expect DESCRIPTION OUTPUT LINE
 # lines (cscript writes in the console's OEM code page).
 script_host() {
   local out
-  out=$(VERDICT='^Primera sugerencia' bash "$here/host_script.sh" "$arch" "$here/../examples/$2" ortografia |
+  out=$(VERDICT='^Primera sugerencia' bash "$here/host_script.sh" "$arch" "$here/../../examples/$2" ortografia |
         iconv -f CP850 -t UTF-8 | tr -d '\r')
   expect "$1 host: the word" "$out" "Palabra revisada: ortografia"
   expect "$1 host: the first suggestion" "$out" "Primera sugerencia: ortografía"
@@ -63,7 +63,7 @@ rm -f "$out"
 # Debian's Mono compiler; nothing here runs .NET programs.
 out=$(mktemp -d)
 cs=$(mcs -langversion:5 -warnaserror -platform:"$([ "$arch" = x86_64 ] && echo x64 || echo x86)" \
-  -r:Microsoft.CSharp -out:"$out/VestrelLateBound.exe" "$here/../examples/VestrelLateBound.cs" 2>&1 && echo compiled)
+  -r:Microsoft.CSharp -out:"$out/VestrelLateBound.exe" "$here/../../examples/VestrelLateBound.cs" 2>&1 && echo compiled)
 rm -rf "$out"
 expect "C# example: compiles as C# 5" "$cs" "compiled"
 

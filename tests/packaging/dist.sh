@@ -5,14 +5,14 @@
 # unregistered again, leaving no key of the component behind.
 set -uo pipefail
 here=$(dirname "$0")
-source "$here/../scripts/env.sh"
+source "$here/../../scripts/env.sh"
 zip=${1:-$(ls -t "$VESTREL_BUILD"/vestrel-*.zip 2>/dev/null | head -1)}
 [ -f "$zip" ] || { echo "FAILED: no package (make dist)"; exit 1; }
 work=$(mktemp -d "$VESTREL_BUILD/dist-test.XXXXXX")
 export WINEPREFIX=$work/prefix
 trap 'wineserver -k >/dev/null 2>&1; rm -rf "$work" "$check_out"' EXIT
-source "$here/checks.sh"
-source "$here/package_checks.sh"
+source "$here/../support/checks.sh"
+source "$here/../support/package_checks.sh"
 
 # A folder with a space in its name, as "Program Files" has.
 python3 -m zipfile -e "$zip" "$work/Mis programas" || { echo "FAILED: the package does not unpack"; exit 1; }

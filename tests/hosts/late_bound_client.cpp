@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <string>
 #include <wrl/client.h>
-#include "../automation.h"
+#include "automation.h"
 
 using Microsoft::WRL::ComPtr;
 

@@ -7,15 +7,15 @@
 # stays in build/density-ARCH (PNG) to be looked at.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../scripts/env.sh"
+source "$here/../../scripts/env.sh"
 arch=$1
 bin=$VESTREL_BUILD/$arch/bin
 out=$VESTREL_BUILD/density-$arch
 work=$(mktemp -d "$VESTREL_BUILD/density-test.XXXXXX")
 export WINEPREFIX=$work/prefix
 trap 'wineserver -k >/dev/null 2>&1; rm -rf "$work"' EXIT
-source "$here/checks.sh"
-source "$here/package_checks.sh"
+source "$here/../support/checks.sh"
+source "$here/../support/package_checks.sh"
 fresh_prefix >/dev/null 2>&1 || { echo "FAILED: no fresh prefix"; exit 1; }
 rm -rf "$out"; mkdir -p "$out"
 

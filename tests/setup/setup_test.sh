@@ -6,10 +6,10 @@
 # how they were called.
 set -uo pipefail
 here=$(dirname "$0")
-setup=$(readlink -f "$here/../scripts/setup.sh")
+setup=$(readlink -f "$here/../../scripts/setup.sh")
 work=$(mktemp -d)
 trap 'rm -rf "$work" "$check_out"' EXIT
-source "$here/checks.sh"
+source "$here/../support/checks.sh"
 
 # The stand-ins. FAKE_MISSING: packages dpkg-query calls absent; FAKE_UPDATE:
 # how many apt-get updates fail before one works; FAKE_INSTALL=fail makes the

@@ -6,7 +6,7 @@ set -uo pipefail
 here=$(dirname "$0")
 boxes=$(mktemp)
 trap 'rm -f "$boxes"' EXIT
-BOXES_FILE=$boxes bash "$here/host_script.sh" "$1" "$here/host/one_check.vbs"
+BOXES_FILE=$boxes bash "$here/host_script.sh" "$1" "$here/one_check.vbs"
 status=$?
 expected=$(printf '%s\n' \
   ' Vestrel|Se ha terminado la revisión ortográfica. No se han encontrado errores...' \

@@ -4,7 +4,7 @@
 # fresh_prefix: makes the prefix. Making one now and then fails on a busy
 # machine; once more, from nothing.
 fresh_prefix() {
-  local make="$(dirname "${BASH_SOURCE[0]}")/../scripts/wineprefix.sh"
+  local make="$(dirname "${BASH_SOURCE[0]}")/../../scripts/wineprefix.sh"
   VESTREL_WINEPREFIX=$WINEPREFIX bash "$make" && return
   echo "the fresh prefix failed; making it again" >&2
   wineserver -k >/dev/null 2>&1; rm -rf "$WINEPREFIX"; sleep 2

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # host_script.sh ARCH SCRIPT: runs a host script (wine cscript: VBScript,
-# with the shared Expect routine of host/expect.vbs appended, or JScript) or
+# with the shared Expect routine of expect.vbs appended, or JScript) or
 # a host program (a .exe) of that architecture with the built-in engine,
 # answering its message boxes;
 # it passes when the script reports no failure (or, with VERDICT set, when
@@ -8,8 +8,8 @@
 # boxes answered (title|text, a line each) are left in that file. Further
 # arguments go to the script.
 set -uo pipefail
-source "$(dirname "$0")/../scripts/env.sh"
-source "$(dirname "$0")/checks.sh"
+source "$(dirname "$0")/../../scripts/env.sh"
+source "$(dirname "$0")/../support/checks.sh"
 arch=$1
 script=$2
 shift 2
@@ -17,7 +17,7 @@ bin=$VESTREL_BUILD/$arch/bin
 wine=$(wine_for "$arch")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-bash "$(dirname "$0")/../scripts/register.sh" "$arch" >/dev/null 2>&1 || { echo "registration failed"; exit 1; }
+bash "$(dirname "$0")/../../scripts/register.sh" "$arch" >/dev/null 2>&1 || { echo "registration failed"; exit 1; }
 "$wine" "$bin/answer_boxes.exe" "$(winpath "$work")\\boxes.txt" "$(winpath "$work")\\stop" 60 &
 answerer=$!
 sleep 1

@@ -5,7 +5,7 @@
 # Spanish word list, the counted corpus forms in three capitalisations, and
 # misspellings of them.
 set -uo pipefail
-source "$(dirname "$0")/../scripts/env.sh"
+source "$(dirname "$0")/../../scripts/env.sh"
 arch=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -2,14 +2,14 @@
 # Registration round trip in the private prefix for one architecture:
 # machine-wide through regsvr32 and per-user through regsvr32 /n /i:user.
 set -uo pipefail
-source "$(dirname "$0")/../scripts/env.sh"
+source "$(dirname "$0")/../../scripts/env.sh"
 arch=$1
 wine=$(wine_for "$arch")
 dll=$VESTREL_BUILD/$arch/bin/vestrel.dll
-source "$(dirname "$0")/checks.sh"
+source "$(dirname "$0")/../support/checks.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-script=$(winpath "$(host_vbs "$(dirname "$0")/host/create_all.vbs" "$work")")
+script=$(winpath "$(host_vbs "$(dirname "$0")/../hosts/create_all.vbs" "$work")")
 regsvr() { "$wine" regsvr32 /s "$@" "$(winpath "$dll")"; }
 host() { every_class "$arch" "$script" "$1"; }
 key() { "$wine" reg query "$1" >/dev/null 2>&1; }

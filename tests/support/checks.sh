@@ -7,13 +7,13 @@ check() {  # check DESCRIPTION COMMAND...
 }
 fails() { ! "$@"; }
 # The identifiers the type library declares, as one pattern.
-own_ids() { grep -oiE '[0-9a-f]{8}(-[0-9a-f]{4}){3}-[0-9a-f]{12}' "$(dirname "${BASH_SOURCE[0]}")/../resources/vestrel.idl" | sort -u | paste -sd'|'; }
+own_ids() { grep -oiE '[0-9a-f]{8}(-[0-9a-f]{4}){3}-[0-9a-f]{12}' "$(dirname "${BASH_SOURCE[0]}")/../../resources/vestrel.idl" | sort -u | paste -sd'|'; }
 # host_vbs SCRIPT FOLDER: the host script with the shared Expect routine
 # appended (Wine's script host runs no .wsf and no ExecuteGlobal, so the
 # routine cannot be included), written into FOLDER; prints its path.
 host_vbs() {
   local joined=$2/$(basename "$1")
-  cat "$1" "$(dirname "${BASH_SOURCE[0]}")/host/expect.vbs" > "$joined"
+  cat "$1" "$(dirname "${BASH_SOURCE[0]}")/../hosts/expect.vbs" > "$joined"
   echo "$joined"
 }
 # every_class ARCH SCRIPT ok|absent: create_all.vbs (as host_vbs joined it)

@@ -3,7 +3,7 @@
 # small word file: verdicts, suggestion order, and inputs a host may send
 # (a 1,000-letter word, an embedded NUL, CR LF line ends).
 set -uo pipefail
-source "$(dirname "$0")/../scripts/env.sh"
+source "$(dirname "$0")/../../scripts/env.sh"
 arch=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -14,8 +14,8 @@
 # usage: msi.sh [X86.msi X64.msi] (default: the ones make dist wrote)
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../scripts/env.sh"
-version=$(sed -n 's/^project(Vestrel VERSION \([0-9.]*\).*/\1/p' "$here/../CMakeLists.txt")
+source "$here/../../scripts/env.sh"
+version=$(sed -n 's/^project(Vestrel VERSION \([0-9.]*\).*/\1/p' "$here/../../CMakeLists.txt")
 x86=${1:-$VESTREL_BUILD/vestrel-$version-x86.msi}
 x64=${2:-$VESTREL_BUILD/vestrel-$version-x64.msi}
 for package in "$x86" "$x64"; do
@@ -24,14 +24,14 @@ done
 work=$(mktemp -d "$VESTREL_BUILD/msi-test.XXXXXX")
 export WINEPREFIX=$work/prefix
 trap 'wineserver -k >/dev/null 2>&1; rm -rf "$work" "$check_out"' EXIT
-source "$here/checks.sh"
-source "$here/package_checks.sh"
+source "$here/../support/checks.sh"
+source "$here/../support/package_checks.sh"
 
 # The same packages one version newer, from the same files: the upgrade.
 newer=${version%.*}.$((${version##*.} + 1))
 for kind in x86 x64; do
-  python3 "$here/../scripts/msi.py" "$kind" "$newer" "$VESTREL_BUILD/dist/vestrel-$version" \
-    "$VESTREL_BUILD/dist/registry" "$here/../resources/vestrel.ico" "$work/vestrel-$newer-$kind.msi" ||
+  python3 "$here/../../scripts/msi.py" "$kind" "$newer" "$VESTREL_BUILD/dist/vestrel-$version" \
+    "$VESTREL_BUILD/dist/registry" "$here/../../resources/vestrel.ico" "$work/vestrel-$newer-$kind.msi" ||
     { echo "FAILED: no newer packages"; exit 1; }
 done
 
@@ -64,7 +64,7 @@ one_product() { local found; found=$(products); echo "$found"; [ "$found" = "$1"
 # finds the product by its upgrade code (KIND none: finds none).
 detected() {
   local out
-  out=$(wine_run x86_64 cscript //nologo "$(winpath "$here/../examples/installed_version.vbs")" | tr -d '\r')
+  out=$(wine_run x86_64 cscript //nologo "$(winpath "$here/../../examples/installed_version.vbs")" | tr -d '\r')
   echo "$out"
   if [ "$1" = none ]; then [ "$out" = "Vestrel no se ha instalado con sus paquetes de Windows Installer." ]
   else [ "$(echo "$out" | sed 's/, producto .*//')" = "Vestrel $2 ($1)" ]; fi
@@ -76,7 +76,7 @@ capture() { wine_run "$1" "$VESTREL_BUILD/$1/bin/vestrel-registry.exe" capture "
 # 32-bit program runs.
 x86_from_x64() {
   capture x86_64 "$VESTREL_BUILD/x86_64/bin/vestrel.dll" "$work/x64-built.capture" &&
-    python3 "$here/../scripts/msi.py" x86-from-x64 "$work/x64-built.capture" "$1"
+    python3 "$here/../../scripts/msi.py" x86-from-x64 "$work/x64-built.capture" "$1"
 }
 derived_is_own() {
   capture i686 "$VESTREL_BUILD/i686/bin/vestrel.dll" "$work/x86-own.capture" && x86_from_x64 "$work/x86-derived.capture" &&
@@ -108,7 +108,7 @@ check32() {
   if runs_arch i686; then check "$@"; else skipped=$((skipped + 1)); echo "not run (no 32-bit programs here): $1"; fi
 }
 
-create_all=$(winpath "$(host_vbs "$here/host/create_all.vbs" "$work")")
+create_all=$(winpath "$(host_vbs "$here/../hosts/create_all.vbs" "$work")")
 classes() { every_class "$1" "$create_all" "$2"; }  # classes ARCH ok|absent
 installed() { [ -f "$(unix "$1")/vestrel.dll" ] && [ -f "$(unix "$1")/es_ES.vlx" ]; }
 gone() { [ ! -e "$(unix "$1")" ]; }

@@ -6,17 +6,17 @@
 # are there, against the floor the engine reaches on them.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../scripts/env.sh"
+source "$here/../../scripts/env.sh"
 arch=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-spell=("$here/../scripts/wine-run" "$arch" "$VESTREL_BUILD/$arch/bin/vestrel-spell.exe" --winpath)
-python3 "$here/../bench/make_errors.py" "$VESTREL_BUILD/$arch/es_ES.counts" "$work/errors.tsv" >/dev/null || { echo "FAILED: no error set"; exit 1; }
-python3 "$here/../bench/quality.py" --sample 4 --require "$work/errors.tsv" "${spell[@]}" || exit 1
-real="$here/../../shared/data/real_errors_dev.tsv"
+spell=("$here/../../scripts/wine-run" "$arch" "$VESTREL_BUILD/$arch/bin/vestrel-spell.exe" --winpath)
+python3 "$here/../../bench/make_errors.py" "$VESTREL_BUILD/$arch/es_ES.counts" "$work/errors.tsv" >/dev/null || { echo "FAILED: no error set"; exit 1; }
+python3 "$here/../../bench/quality.py" --sample 4 --require "$work/errors.tsv" "${spell[@]}" || exit 1
+real="$here/../../../shared/data/real_errors_dev.tsv"
 if [ ! -f "$real" ]; then
   echo "quality: no real misspellings at $real; that half not run"
   exit 0
 fi
 # Spelling first / in the first five, keyboard slips first.
-python3 "$here/../bench/quality.py" --sample 4 --floor 95,99.5,88 "$real" "${spell[@]}"
+python3 "$here/../../bench/quality.py" --sample 4 --floor 95,99.5,88 "$real" "${spell[@]}"
