@@ -46,46 +46,37 @@ public:
         return v;
     }
     static Variant Short(short number) noexcept {
-        Variant v;
-        v.value_.vt = VT_I2;
-        v.value_.iVal = number;
-        return v;
+        return Of(VT_I2, [=](VARIANT& v) { v.iVal = number; });
     }
     static Variant Long(long number) noexcept {
-        Variant v;
-        v.value_.vt = VT_I4;
-        v.value_.lVal = number;
-        return v;
+        return Of(VT_I4, [=](VARIANT& v) { v.lVal = number; });
     }
     static Variant Single(float number) noexcept {
-        Variant v;
-        v.value_.vt = VT_R4;
-        v.value_.fltVal = number;
-        return v;
+        return Of(VT_R4, [=](VARIANT& v) { v.fltVal = number; });
     }
     static Variant Boolean(bool value) noexcept {
-        Variant v;
-        v.value_.vt = VT_BOOL;
-        v.value_.boolVal = Bool(value);
-        return v;
+        return Of(VT_BOOL, [=](VARIANT& v) { v.boolVal = Bool(value); });
     }
     // An object, holding a reference of its own; nullptr is Nothing.
     static Variant Object(IDispatch* object) noexcept {
-        Variant v;
-        v.value_.vt = VT_DISPATCH;
-        v.value_.pdispVal = object;
         if (object) object->AddRef();
-        return v;
+        return Of(VT_DISPATCH, [=](VARIANT& v) { v.pdispVal = object; });
     }
     // An omitted optional argument.
     static Variant Missing() noexcept {
-        Variant v;
-        v.value_.vt = VT_ERROR;
-        v.value_.scode = DISP_E_PARAMNOTFOUND;
-        return v;
+        return Of(VT_ERROR, [](VARIANT& v) { v.scode = DISP_E_PARAMNOTFOUND; });
     }
 
 private:
+    // A variant of that type, its value field written by fill (which cannot fail).
+    template <typename Fill>
+    static Variant Of(VARTYPE type, Fill fill) noexcept {
+        Variant v;
+        v.value_.vt = type;
+        fill(v.value_);
+        return v;
+    }
+
     VARIANT value_;
 };
 

@@ -24,9 +24,10 @@ HBRUSH SolidBrush(OLE_COLOR color) {
 Control::Control(Form& form, const wchar_t* windowClass, DWORD style, DWORD exStyle,
                  const Placement& placement, Colors colors, const Font& font, Control* container)
     : form_(form), twips_(placement), id_(form.NextId()), back_(colors.back), fore_(colors.fore) {
+    const Density& d = form.GetDensity();
     window_ = CreateWindowExW(exStyle, windowClass, L"", WS_CHILD | WS_CLIPSIBLINGS | style,
-                              form.GetDensity().PixelsX(placement.left), form.GetDensity().PixelsY(placement.top),
-                              form.GetDensity().PixelsX(placement.width), form.GetDensity().PixelsY(placement.height),
+                              d.PixelsX(placement.left), d.PixelsY(placement.top),
+                              d.PixelsX(placement.width), d.PixelsY(placement.height),
                               container ? container->Handle() : form.Handle(),
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), module::Instance(), nullptr);
     if (!window_)
