@@ -3,7 +3,8 @@
 #  - the Spanish error set, made again from the build's word counts;
 #  - the engine object's speed and memory (engine_bench);
 #  - suggestion quality beside Debian's native Hunspell, Nuspell and Aspell,
-#    on that set and on the real misspellings beside the project, per kind;
+#    on that set, on the real misspellings beside the project, per kind, and
+#    on words run together (made from the text the lexicon's counts come from);
 #  - the host's view: Spelling.Spelling end to end and many checks' growth.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -24,5 +25,11 @@ if [ -f "$real" ]; then
 else
   echo "== no real misspellings at $real: that comparison not run"
 fi
+# Words run together, made from the same text as the lexicon's counts: the
+# half kept for measuring (the other half is the one to tune on).
+python3 "$here/make_runtogether.py" "$VESTREL_BUILD/$arch/runtogether-tune.tsv" "$VESTREL_BUILD/$arch/runtogether.tsv" \
+  /usr/share/games/fortunes/es /usr/share/man/es /usr/share/sword/modules/texts/ztext/spaRV1909eb
+echo "== words run together ($arch), the words meant first / in the first five"
+python3 "$here/quality.py" "$VESTREL_BUILD/$arch/runtogether.tsv" "$here/../scripts/wine-run" "$arch" "$bin/vestrel-spell.exe" --winpath
 echo "== host ($arch)"
 bash "$here/../scripts/with-display.sh" "$(wine_for "$arch")" "$bin/bench.exe" "$(winpath "$here/words.txt")" "$checks"

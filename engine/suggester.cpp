@@ -3,7 +3,9 @@
 #include <array>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include "engine/lexicon.h"
+#include "engine/set_phrases.h"
 #include "engine/verb_forms.h"
 
 namespace vestrel::engine {
@@ -40,10 +42,11 @@ constexpr int kPluralE = 40;          // the e of a plural in -es left out (ciud
 constexpr int kName = 20;             // more for a capitalised name when the writer typed lower case
 constexpr int kRarity = 6;            // each halving of how often a word is seen
 constexpr int kUnlikely = 25;         // more for a form never seen, of a rare entry with many forms
-// Two words run together:
+// Words run together:
 constexpr int kSplit = 140;           // a space left out
-constexpr int kCommonHalf = 11;       // both halves of a split seen in text at least 16 times,
-constexpr int kFunctionWord = 25;     // and one of them one of the commonest words (por, a, sin)
+constexpr int kShortWord = 15;        // a word of two letters as a piece: seen 64 times or more
+constexpr int kSetPhrase = 25;        // the first two of three pieces: seen 1,400 times or more
+constexpr int kKnownPhrase = 80;      // less for a set phrase (a pesar, por lo tanto)
 // The walk of the lexicon:
 constexpr int kFirstBound = 130;      // one slip, or a cheap one and another
 constexpr int kSecondBound = 200;
@@ -370,22 +373,131 @@ private:
     bool typedLower_ = false, typedAccent_ = false;
 };
 
-// Two words run together: both halves words, neither a stray letter. Costs
-// a little more than one slip, and more the rarer the rarer half is.
-void Splits(const Lexicon& lexicon, std::wstring_view word, std::vector<Found>& found) {
-    auto classOf = [&](std::wstring_view part) {
-        if (part.size() == 1 && !std::wcschr(L"aeouyAEOUY", part[0])) return -1;
-        return lexicon.ClassOfWord(part);
-    };
-    for (size_t k = 1; k < word.size(); ++k) {
-        const int left = classOf(word.substr(0, k));
-        const int right = left < 0 ? -1 : classOf(word.substr(k));
-        if (std::min(left, right) < kCommonHalf || std::max(left, right) < kFunctionWord) continue;
-        std::string letters(word.begin(), word.end());
-        letters.insert(k, 1, ' ');
-        found.push_back({letters, kSplit + Rarity(std::min(left, right)), kSplit});
+// Words run together (porfavor, losmonumentos, alomejor): two or three
+// pieces, each a word of the lexicon spelt with the typed letters but for
+// accents, ñ written n and case. A piece costs what its accents cost and
+// how rare it is, so a split with a common word (por, a, los, se) comes
+// first; each space left out costs kSplit.
+class Splits {
+public:
+    Splits(const Lexicon& lexicon, std::wstring_view word) : lexicon_(lexicon), n_(word.size()) {
+        typed_.reserve(n_);
+        for (const wchar_t c : word) {
+            if (c > 0xFF || !IsLetter(c)) return;
+            typed_.push_back(static_cast<uint8_t>(c));
+        }
+        pieces_.assign(n_ * (n_ + 1), Piece{});
+        for (size_t begin = 0; begin < n_; ++begin) {
+            std::string letters;
+            Walk(lexicon_.Root(), begin, begin, 0, letters);
+        }
     }
-}
+
+    void AddTo(std::vector<Found>& found) const {
+        if (typed_.size() != n_ || n_ < 2) return;
+        for (size_t k = 1; k < n_; ++k) {
+            const Piece& left = At(0, k);
+            if (left.cls < 0) continue;
+            if (const Piece& right = At(k, n_); right.cls >= 0 && Follows(left, right) && Ends(right))
+                Add(found, {&left, &right});
+            // Three words only as set phrases run (a lo mejor, por lo tanto):
+            // the first two among the commonest words.
+            if (left.cls < kSetPhrase) continue;
+            for (size_t m = k + 1; m < n_; ++m) {
+                const Piece& middle = At(k, m);
+                if (middle.cls < kSetPhrase || !Follows(left, middle)) continue;
+                if (const Piece& right = At(m, n_); right.cls >= 0 && Follows(middle, right) && Ends(right))
+                    Add(found, {&left, &middle, &right});
+            }
+        }
+    }
+
+private:
+    struct Piece {
+        std::string letters;
+        int cls = -1;
+        int cost = 0;  // the accents and case put right
+        int score = 0;
+    };
+
+    const Piece& At(size_t begin, size_t end) const { return pieces_[begin * (n_ + 1) + end]; }
+
+    // The likeliest word for each piece of the typed letters from begin: one
+    // walk of the lexicon along them, trying each letter that is the typed
+    // one but for its accent or case.
+    void Walk(Lexicon::Node node, size_t begin, size_t at, int cost, std::string& letters) {
+        if (at > begin) {
+            const int cls = lexicon_.WordClass(node);
+            if (cls >= 0 && Allowed(letters, cls)) {
+                Piece& piece = pieces_[begin * (n_ + 1) + at];
+                const int score = cost + Rarity(cls);
+                if (piece.cls < 0 || score < piece.score) piece = {letters, cls, cost, score};
+            }
+        }
+        if (at == n_) return;
+        const uint8_t typed = Lower(typed_[at]);
+        lexicon_.ForEachLetter(node, [&](uint8_t letter, Lexicon::Node next) {
+            // A name is a piece only where the writer typed its capital.
+            if (kReplace[Lower(letter)][typed] > kAccentAdded || (IsCapital(letter) && !IsCapital(typed_[at]))) return;
+            const int step = kReplace[Lower(letter)][typed];
+            letters.push_back(static_cast<char>(letter));
+            Walk(next, begin, at + 1, cost + step, letters);
+            letters.pop_back();
+        });
+    }
+
+    // A word of one letter is a vowel that stands alone (a, o, y, e, u); one
+    // of two is seen often (a rare one, ta or ro, is more likely a stray
+    // ending than a word).
+    static bool Allowed(const std::string& letters, int cls) {
+        if (letters.size() == 1) return std::strchr("aeouyAEOUY", letters[0]) != nullptr;
+        return letters.size() > 2 || cls >= kShortWord;
+    }
+
+    // e stands for y only before an i sound, u for o only before an o.
+    static bool Follows(const Piece& before, const Piece& after) {
+        if (before.letters.size() != 1) return true;
+        const uint8_t conjunction = Lower(static_cast<uint8_t>(before.letters[0]));
+        const std::string next = after.letters.substr(after.letters[0] == 'h' || after.letters[0] == 'H' ? 1 : 0);
+        if (next.empty()) return false;
+        const uint8_t sound = kBase[static_cast<uint8_t>(next[0])];
+        if (conjunction == 'e') return sound == 'i';
+        if (conjunction == 'u') return sound == 'o';
+        return true;
+    }
+
+    // and neither ends a phrase.
+    static bool Ends(const Piece& last) {
+        return last.letters.size() != 1 || !std::strchr("euEU", last.letters[0]);
+    }
+
+    static void Add(std::vector<Found>& found, std::initializer_list<const Piece*> pieces) {
+        std::string letters, folded;
+        int score = kSplit * static_cast<int>(pieces.size() - 1), fit = score;
+        for (const Piece* piece : pieces) {
+            if (!letters.empty()) letters += ' ';
+            letters += piece->letters;
+            score += piece->score;
+            fit += piece->cost;
+        }
+        std::transform(letters.begin(), letters.end(), std::back_inserter(folded),
+                       [](char c) { return static_cast<char>(c == ' ' ? ' ' : kBase[static_cast<uint8_t>(c)]); });
+        // A set phrase in its own spelling (mas alla: más allá), accents put
+        // right as in any piece.
+        if (std::string phrase = SetPhrase(folded); !phrase.empty()) {
+            for (size_t i = 0; i < phrase.size(); ++i)
+                if (phrase[i] != letters[i]) score += kAccentLeftOut;
+            letters = std::move(phrase);
+            score -= kKnownPhrase;
+        }
+        found.push_back({std::move(letters), score, fit});
+    }
+
+    const Lexicon& lexicon_;
+    size_t n_;
+    std::vector<uint8_t> typed_;
+    std::vector<Piece> pieces_;  // [begin][end]
+};
 
 // A regular form of an irregular verb (hacido, andé): the verb's own form
 // costs less than one slip, since the writer spelt the pattern right.
@@ -401,9 +513,17 @@ void VerbForms(const Lexicon& lexicon, std::wstring_view word, std::vector<Found
 }
 
 // The typed word's capitals carried over: all capitals, or a capital first.
+// Words run together have the typed letters one for one, so each keeps its
+// own (EstadosUnidos, Estados Unidos).
 std::wstring Styled(const std::string& letters, std::wstring_view typed) {
     std::wstring result(letters.begin(), letters.end());
     for (wchar_t& c : result) c = static_cast<uint8_t>(c);
+    if (letters.find(' ') != std::string::npos) {
+        size_t at = 0;
+        for (wchar_t& c : result)
+            if (c != L' ' && at < typed.size() && IsCapital(typed[at++])) c = Upper(static_cast<uint8_t>(c));
+        return result;
+    }
     size_t capitals = 0, letterCount = 0;
     for (const wchar_t c : typed) {
         letterCount += IsLetter(c);
@@ -456,10 +576,11 @@ std::vector<std::wstring> Ranked(std::vector<Found> found, std::wstring_view wor
 std::vector<std::wstring> Suggest(const Lexicon& lexicon, std::wstring_view word, size_t limit) {
     if (word.empty() || word.size() > kLongestWord) return {};
     Search search(lexicon, word);
+    const Splits splits(lexicon, word);
     std::vector<std::wstring> result;
     for (const int bound : {kFirstBound, kSecondBound}) {
         std::vector<Found> found = search.Walk(bound);
-        Splits(lexicon, word, found);
+        splits.AddTo(found);
         VerbForms(lexicon, word, found);
         result = Ranked(std::move(found), word, limit);
         if (result.size() >= std::min(kEnoughFound, limit)) break;
