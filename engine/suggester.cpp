@@ -51,6 +51,12 @@ constexpr int kKnownPhrase = 80;      // less for a set phrase (a pesar, por lo 
 constexpr int kFirstBound = 130;      // one slip, or a cheap one and another
 constexpr int kSecondBound = 200;
 constexpr size_t kEnoughFound = 5;    // fewer after the first walk: walk again, wider
+// Words misspelt several times over (perservancia, ecantana): when the
+// second walk finds hardly anything, a third, wider still, from the first
+// letters the writer may have meant. Longer words would take it too long.
+constexpr int kThirdBound = 280;
+constexpr size_t kFarFound = 2;
+constexpr size_t kLongestFar = 16;
 
 // A letter in lower case without its accent; ñ stays itself. 0 for
 // anything the lexicon cannot hold.
@@ -270,8 +276,9 @@ public:
     }
 
     // Every word within bound of the typed one, with its ranking score.
-    std::vector<Found> Walk(int bound) {
+    std::vector<Found> Walk(int bound, bool narrow = false) {
         bound_ = bound;
+        narrow_ = narrow;
         depth_ = std::min<size_t>(width_ + static_cast<size_t>(bound / kCheapest), 64);
         rows_.assign((depth_ + 1) * width_, 0);
         letters_.assign(depth_, '\0');
@@ -284,6 +291,14 @@ public:
 
 private:
     int* Row(size_t depth) { return rows_.data() + depth * width_; }
+
+    // A first letter the writer may have meant: the typed one but for its
+    // accent or case, one spelt alike or a neighbouring key, or a silent h.
+    bool SameStart(uint8_t letter) const {
+        if (width_ < 2) return true;
+        const uint8_t meant = kBase[letter], typed = typedBase_[1];
+        return kReplace[letter][typed_[1]] < kEdit || meant == 'h' || (typed == 'h' && IsVowel(meant));
+    }
 
     void Visit(Lexicon::Node node, size_t depth) {
         if (depth > 0) {
@@ -303,6 +318,7 @@ private:
         lexicon_.ForEachLetter(node, [&](uint8_t letter, Lexicon::Node next) {
             letters_[depth] = static_cast<char>(letter);
             meantBase_[depth + 1] = kBase[letter];
+            if (depth == 0 && narrow_ && !SameStart(letter)) return;
             if (Fill(depth + 1) <= bound_) Visit(next, depth + 1);
         });
     }
@@ -370,6 +386,7 @@ private:
     std::vector<Found> found_;
     size_t depth_ = 0, width_ = 0;
     int bound_ = 0;
+    bool narrow_ = false;
     bool typedLower_ = false, typedAccent_ = false;
 };
 
@@ -578,8 +595,9 @@ std::vector<std::wstring> Suggest(const Lexicon& lexicon, std::wstring_view word
     Search search(lexicon, word);
     const Splits splits(lexicon, word);
     std::vector<std::wstring> result;
-    for (const int bound : {kFirstBound, kSecondBound}) {
-        std::vector<Found> found = search.Walk(bound);
+    for (const int bound : {kFirstBound, kSecondBound, kThirdBound}) {
+        if (bound == kThirdBound && (result.size() >= std::min(kFarFound, limit) || word.size() > kLongestFar)) break;
+        std::vector<Found> found = search.Walk(bound, bound == kThirdBound);
         splits.AddTo(found);
         VerbForms(lexicon, word, found);
         result = Ranked(std::move(found), word, limit);
