@@ -8,7 +8,7 @@ namespace {
 // also written as one (aparte, enfrente, sinfín, porque) are not here: the
 // lexicon accepts those as they are typed.
 constexpr std::wstring_view kPhrases[] = {
-    L"a cabo",        L"a causa",      L"a continuación", L"a favor",       L"a fin",
+    L"a cabo",        L"a causa",      L"a continuación", L"a favor",
     L"a gusto",       L"a la vez",     L"a lo largo",     L"a lo mejor",    L"a mano",
     L"a medias",      L"a menos",      L"a menudo",       L"a partir",      L"a pesar",
     L"a pie",         L"a punto",      L"a solas",        L"a tiempo",      L"a través",

@@ -1,6 +1,7 @@
 #include "engine/suggester.h"
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
@@ -47,16 +48,17 @@ constexpr int kSplit = 140;           // a space left out
 constexpr int kShortWord = 15;        // a word of two letters as a piece: seen 64 times or more
 constexpr int kSetPhrase = 25;        // the first two of three pieces: seen 1,400 times or more
 constexpr int kKnownPhrase = 80;      // less for a set phrase (a pesar, por lo tanto)
+constexpr int kSplitMargin = 60;      // how far behind the best word found a split may rank
 // The walk of the lexicon:
 constexpr int kFirstBound = 130;      // one slip, or a cheap one and another
 constexpr int kSecondBound = 200;
 constexpr size_t kEnoughFound = 5;    // fewer after the first walk: walk again, wider
-// Words misspelt several times over (perservancia, ecantana): when the
-// second walk finds hardly anything, a third, wider still, from the first
-// letters the writer may have meant. Longer words would take it too long.
+// Words misspelt several times over (perservancia, gastromonomia): when the
+// second walk finds hardly anything, a third, wider still, among the words
+// that start with the typed letter. Longer words would take it too long.
 constexpr int kThirdBound = 280;
 constexpr size_t kFarFound = 2;
-constexpr size_t kLongestFar = 16;
+constexpr size_t kLongestFar = 13;
 
 // A letter in lower case without its accent; ñ stays itself. 0 for
 // anything the lexicon cannot hold.
@@ -292,19 +294,20 @@ public:
 private:
     int* Row(size_t depth) { return rows_.data() + depth * width_; }
 
-    // A first letter the writer may have meant: the typed one but for its
-    // accent or case, one spelt alike or a neighbouring key, or a silent h.
+    // The first letter the writer typed, but for its accent or case, or
+    // after or without a silent h: writers who misspell a word several
+    // times over still start it right.
     bool SameStart(uint8_t letter) const {
         if (width_ < 2) return true;
         const uint8_t meant = kBase[letter], typed = typedBase_[1];
-        return kReplace[letter][typed_[1]] < kEdit || meant == 'h' || (typed == 'h' && IsVowel(meant));
+        return meant == typed || meant == 'h' || (typed == 'h' && IsVowel(meant));
     }
 
     void Visit(Lexicon::Node node, size_t depth) {
-        if (depth > 0) {
-            const int cls = lexicon_.WordClass(node);
-            const int cost = Row(depth)[width_ - 1];
-            if (cls >= 0 && cost <= bound_) {
+        // Most prefixes walked are too far from the typed word to be it: the
+        // cost is looked at before the lexicon is asked whether one is a word.
+        if (const int cost = depth > 0 ? Row(depth)[width_ - 1] : bound_ + 1; cost <= bound_) {
+            if (const int cls = lexicon_.WordClass(node); cls >= 0) {
                 int score = cost + Rarity(cls);
                 const uint8_t first = static_cast<uint8_t>(letters_[0]);
                 if (typedLower_ && Lower(first) != first) score += kName;
@@ -410,13 +413,19 @@ public:
         }
     }
 
+    // Adds the splits to the words found, those that rank near the best of
+    // them (or all, when nothing was found): a split far behind a word that
+    // fits is two words that happen to make up the letters (pon ido).
     void AddTo(std::vector<Found>& found) const {
         if (typed_.size() != n_ || n_ < 2) return;
+        int best = INT_MAX;
+        for (const Found& f : found) best = std::min(best, f.score);
+        const int worst = best == INT_MAX ? INT_MAX : best + kSplitMargin;
         for (size_t k = 1; k < n_; ++k) {
             const Piece& left = At(0, k);
             if (left.cls < 0) continue;
             if (const Piece& right = At(k, n_); right.cls >= 0 && Follows(left, right) && Ends(right))
-                Add(found, {&left, &right});
+                Add(found, worst, {&left, &right});
             // Three words only as set phrases run (a lo mejor, por lo tanto):
             // the first two among the commonest words.
             if (left.cls < kSetPhrase) continue;
@@ -424,7 +433,7 @@ public:
                 const Piece& middle = At(k, m);
                 if (middle.cls < kSetPhrase || !Follows(left, middle)) continue;
                 if (const Piece& right = At(m, n_); right.cls >= 0 && Follows(middle, right) && Ends(right))
-                    Add(found, {&left, &middle, &right});
+                    Add(found, worst, {&left, &middle, &right});
             }
         }
     }
@@ -483,12 +492,11 @@ private:
         return true;
     }
 
-    // and neither ends a phrase.
-    static bool Ends(const Piece& last) {
-        return last.letters.size() != 1 || !std::strchr("euEU", last.letters[0]);
-    }
+    // A word of one letter does not end one: a stray last vowel is a slip
+    // (escribido), not a conjunction with nothing after it.
+    static bool Ends(const Piece& last) { return last.letters.size() > 1; }
 
-    static void Add(std::vector<Found>& found, std::initializer_list<const Piece*> pieces) {
+    static void Add(std::vector<Found>& found, int worst, std::initializer_list<const Piece*> pieces) {
         std::string letters, folded;
         int score = kSplit * static_cast<int>(pieces.size() - 1), fit = score;
         for (const Piece* piece : pieces) {
@@ -507,7 +515,7 @@ private:
             letters = std::move(phrase);
             score -= kKnownPhrase;
         }
-        found.push_back({std::move(letters), score, fit});
+        if (score <= worst) found.push_back({std::move(letters), score, fit});
     }
 
     const Lexicon& lexicon_;
@@ -598,8 +606,8 @@ std::vector<std::wstring> Suggest(const Lexicon& lexicon, std::wstring_view word
     for (const int bound : {kFirstBound, kSecondBound, kThirdBound}) {
         if (bound == kThirdBound && (result.size() >= std::min(kFarFound, limit) || word.size() > kLongestFar)) break;
         std::vector<Found> found = search.Walk(bound, bound == kThirdBound);
-        splits.AddTo(found);
         VerbForms(lexicon, word, found);
+        splits.AddTo(found);
         result = Ranked(std::move(found), word, limit);
         if (result.size() >= std::min(kEnoughFound, limit)) break;
     }
