@@ -22,6 +22,8 @@ real="$here/../../shared/data/real_errors_dev.tsv"
 if [ -f "$real" ]; then
   echo "== suggestion quality on real misspellings ($arch), intended word first / in the first five"
   python3 "$here/quality.py" "$real" "$here/../scripts/wine-run" "$arch" "$bin/vestrel-spell.exe" --winpath
+  echo "== keyboard slips' costs learnt from one half of the real misspellings, and from the other"
+  python3 "$here/learn_costs.py" "$real"
 else
   echo "== no real misspellings at $real: that comparison not run"
 fi
