@@ -15,11 +15,14 @@ an unrelated letter's, on the scale the suggester gives word frequency
 (a class is half a doubling, and costs 3), with an unrelated letter at 100.
 
 usage: learn_costs.py REAL_ERRORS.tsv
-Prints both halves' counts and costs; the half to learn from is the first.
+Prints both halves' counts and costs (the half to learn from is the first)
+beside the costs the engine has now.
 """
 import collections
 import hashlib
 import math
+import os
+import re
 import sys
 import unicodedata
 
@@ -32,6 +35,18 @@ SPANISH = {frozenset(p) for p in ['bv', 'gj', 'sz', 'cz', 'cs', 'yi', 'ck', 'qk'
 # factor of the square root of 2 and costs 3.
 PER_NAT = 3 / (0.5 * math.log(2))
 EDIT = 100
+# The engine's constant for each slip.
+CONSTANTS = {'n, m or s closing a syllable left out': 'kCoda', 'vowel between consonants left out': 'kBetween',
+             'letter left out': 'kLeftOut', 'vowel for a vowel': 'kVowel', 'two letters swapped': 'kTransposed',
+             'neighbouring key': 'kNeighbourKey', 'key beside a neighbour added': 'kAddedBeside',
+             'letter added': 'kEdit', 'unrelated letter': 'kEdit', 'letter doubled': 'kDoubled',
+             'doubled letter left out': 'kDoubled'}
+
+
+def engine_costs():
+    source = open(os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'engine', 'suggester.cpp'),
+                  encoding='utf-8').read()
+    return {name: int(value) for name, value in re.findall(r'constexpr int (k\w+) = (\d+);', source)}
 
 
 def fold(word):
@@ -161,11 +176,13 @@ def main():
     for pair in typos:
         halves[hashlib.sha1(pair[0].lower().encode('utf-8')).digest()[0] % 2].append(pair)
     learnt = [learn(half) for half in halves]
-    print('%-38s %18s %18s' % ('slip', 'learning half', 'other half'))
+    now = engine_costs()
+    print('%-38s %18s %18s %7s' % ('slip', 'learning half', 'other half', 'engine'))
     print('%-38s %18s %18s' % ('', 'made / cost', 'made / cost'))
     for kind in sorted(learnt[0][2], key=lambda k: learnt[0][2][k]):
-        print('%-38s %10d / %5s %10d / %5s' % (kind, learnt[0][0][kind], learnt[0][2][kind],
-                                                learnt[1][0][kind], learnt[1][2].get(kind, '-')))
+        print('%-38s %10d / %5s %10d / %5s %7s' % (kind, learnt[0][0][kind], learnt[0][2][kind],
+                                                    learnt[1][0][kind], learnt[1][2].get(kind, '-'),
+                                                    now.get(CONSTANTS.get(kind), '-')))
     print('pairs: %d and %d; a slip of kind typo not classed: %d and %d' % (
         len(halves[0]), len(halves[1]),
         len(halves[0]) - sum(learnt[0][0].values()), len(halves[1]) - sum(learnt[1][0].values())))
