@@ -170,7 +170,9 @@ int Added(uint8_t base, uint8_t previousBase, uint8_t nextBase) {
 }
 
 // One letter written for two, or two for one (typed, meant); qu and cu
-// for each other, as writers used to other languages' qu do (quando).
+// for each other, as writers used to other languages' qu do (quando); the
+// stem of a verb that changes it (quiero, queremos; puedo, podemos) in the
+// other form (calientar, quiren, puedamos).
 struct Spelling {
     const char* typed;
     const char* meant;
@@ -179,6 +181,7 @@ struct Spelling {
 constexpr Spelling kSpellings[] = {
     {"y", "ll", 40}, {"ll", "y", 40}, {"k", "qu", 50}, {"qu", "k", 50}, {"x", "cc", 50}, {"cc", "x", 50},
     {"s", "sc", 50}, {"sc", "s", 50}, {"g", "gu", 50}, {"gu", "g", 50}, {"qu", "cu", 60}, {"cu", "qu", 60},
+    {"ie", "e", 50}, {"e", "ie", 50}, {"ue", "o", 50}, {"o", "ue", 50},
 };
 constexpr size_t kSpellingCount = sizeof kSpellings / sizeof kSpellings[0];
 // Each side of a spelling is one letter or two (EndingAt relies on it).
@@ -198,6 +201,20 @@ constexpr uint32_t kGuMask = [] {
     return mask;
 }();
 static_assert(kGuMask != 0, "the table spells g and gu for each other");
+// The spellings of a verb's stem (ie and e, ue and o), which change only
+// in a syllable before the ending: a consonant next, a vowel further on.
+constexpr uint32_t kStemMask = [] {
+    auto vowels = [](const char* side) {
+        for (; *side; ++side)
+            if (*side != 'a' && *side != 'e' && *side != 'i' && *side != 'o' && *side != 'u') return false;
+        return true;
+    };
+    uint32_t mask = 0;
+    for (size_t s = 0; s < kSpellingCount; ++s)
+        if (vowels(kSpellings[s].typed) && vowels(kSpellings[s].meant)) mask |= 1u << s;
+    return mask;
+}();
+static_assert(kStemMask != 0, "the table spells a verb's stem both ways");
 
 // Which spellings' letters (typed or meant side) end at position end of
 // bases: bit s for kSpellings[s].
@@ -244,6 +261,9 @@ public:
             // g and gu sound alike only before e and i.
             const uint8_t next = i < n ? typedBase_[i + 1] : 0;
             if (next != 'e' && next != 'i') typedSpellings_[i] &= ~kGuMask;
+            const bool vowelLater = std::any_of(typedBase_.begin() + static_cast<std::ptrdiff_t>(i) + 1, typedBase_.end(),
+                                                [](uint8_t c) { return IsVowel(c); });
+            if (!next || IsVowel(next) || !vowelLater) typedSpellings_[i] &= ~kStemMask;
         }
         // A plain slip on the first letter costs more.
         if (n >= 1 && drop_[1] >= kAddedBeside) drop_[1] += kFirstLetter;
