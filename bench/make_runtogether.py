@@ -11,8 +11,11 @@ must be words Hunspell accepts and their joined form one it rejects, so every
 pair is a real error. The set is split in two by a hash of the joined form:
 a half to tune on and a half to measure on, never to tune on.
 
-usage: make_runtogether.py TUNE.tsv MEASURE.tsv TEXT...
-OUT lines (with a header, as the real misspellings): misspelt, intended,
+The joined forms Hunspell accepts (por que: porque, tan bien: también) are
+written apart, one a line: they are words, and must never be split.
+
+usage: make_runtogether.py TUNE.tsv MEASURE.tsv WORDS.txt TEXT...
+TSV lines (with a header, as the real misspellings): misspelt, intended,
 source (text), kind (lower, title or capitals).
 """
 import hashlib
@@ -26,12 +29,17 @@ from make_lexicon import read_text, text_files  # noqa: E402
 
 PAIRS = 4000  # both halves together
 WORD = re.compile(r'[^\W\d_]+')
+# Spanish letters only: a text read in the wrong encoding (Ã³rdenes) is no
+# Spanish.
+SPANISH = re.compile(r'[a-zA-Z\u00e1\u00e9\u00ed\u00f3\u00fa\u00fc\u00f1\u00c1\u00c9\u00cd\u00d3\u00da\u00dc\u00d1]+$')
 # A manual page's font changes and escapes, which would glue words to letters.
 ESCAPE = re.compile(r'\\(?:f.|\(..|\*.|.)')
 
 
 def kind(first, second):
     joined = first + second
+    if not SPANISH.match(joined):
+        return None
     if joined.isupper() and len(joined) > 2:
         return 'capitals'
     if joined[1:].islower():
@@ -59,7 +67,7 @@ def rejected(words):
 
 
 def main():
-    tune, measure, *texts = sys.argv[1:]
+    tune, measure, words_out, *texts = sys.argv[1:]
     seen = {}
     for first, second in neighbours(texts):
         case = kind(first, second)
@@ -69,6 +77,10 @@ def main():
     bad_words = rejected(sorted(words))
     candidates = {k: v for k, v in seen.items() if not set(v[1].split()) & bad_words}
     bad_joined = rejected(sorted(v[0] for v in candidates.values()))
+    with open(words_out, 'w', encoding='utf-8') as out:
+        whole = sorted(v[0] for v in candidates.values() if v[0] not in bad_joined)
+        out.write(''.join(word + '\n' for word in whole))
+    print('%s: %d words that are two words joined' % (words_out, len(whole)))
     pairs = sorted((v for v in candidates.values() if v[0] in bad_joined),
                    key=lambda v: hashlib.sha1(v[0].lower().encode('utf-8')).hexdigest())[:PAIRS]
     halves = {tune: [], measure: []}
