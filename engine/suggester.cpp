@@ -218,18 +218,29 @@ constexpr uint32_t kStemMask = [] {
 }();
 static_assert(kStemMask != 0, "the table spells a verb's stem both ways");
 
+// For each letter, the spellings whose typed (or meant) side ends in it:
+// most letters end none, and the walk asks at every letter it tries.
+using Side = const char* Spelling::*;
+using EndMasks = std::array<uint32_t, 256>;
+constexpr EndMasks EndingIn(Side side) {
+    EndMasks masks{};
+    for (size_t s = 0; s < kSpellingCount; ++s) {
+        const char* letters = kSpellings[s].*side;
+        masks[static_cast<uint8_t>(letters[letters[1] ? 1 : 0])] |= 1u << s;
+    }
+    return masks;
+}
+constexpr EndMasks kTypedEnds = EndingIn(&Spelling::typed), kMeantEnds = EndingIn(&Spelling::meant);
+
 // Which spellings' letters (typed or meant side) end at position end of
 // bases: bit s for kSpellings[s].
-template <typename Side>
-uint32_t EndingAt(const uint8_t* bases, size_t end, Side side) {
+uint32_t EndingAt(const uint8_t* bases, size_t end, Side side, const EndMasks& ends) {
     uint32_t mask = 0;
-    for (size_t s = 0; s < kSpellingCount; ++s) {
-        const char* letters = side(kSpellings[s]);
-        // Most letters end no spelling: the last letter rules them out at once.
-        if (end == 0 || static_cast<uint8_t>(letters[letters[1] ? 1 : 0]) != bases[end - 1]) continue;
+    for (uint32_t candidates = end ? ends[bases[end - 1]] : 0; candidates; candidates &= candidates - 1) {
+        const size_t s = static_cast<size_t>(__builtin_ctz(candidates));
+        const char* letters = kSpellings[s].*side;
         const size_t length = letters[1] ? 2 : 1;
-        if (end < length) continue;
-        if (std::memcmp(bases + end - length, letters, length) == 0) mask |= 1u << s;
+        if (end >= length && std::memcmp(bases + end - length, letters, length) == 0) mask |= 1u << s;
     }
     return mask;
 }
@@ -259,7 +270,7 @@ public:
             drop_[i] = Added(typedBase_[i], typedBase_[i - 1], i < n ? kBase[word[i] > 0xFF ? 0 : word[i]] : 0);
         }
         for (size_t i = 1; i <= n; ++i) {
-            typedSpellings_[i] = EndingAt(typedBase_.data() + 1, i, [](const Spelling& s) { return s.typed; });
+            typedSpellings_[i] = EndingAt(typedBase_.data() + 1, i, &Spelling::typed, kTypedEnds);
             // g and gu sound alike only before e and i.
             const uint8_t next = i < n ? typedBase_[i + 1] : 0;
             if (next != 'e' && next != 'i') typedSpellings_[i] &= ~kGuMask;
@@ -352,7 +363,7 @@ private:
     int Fill(size_t j) {
         const Table& replace = kReplace[static_cast<uint8_t>(letters_[j - 1])];
         const int added = LeftOut(meantBase_[j], meantBase_[j - 1]);
-        const uint32_t meantSpellings = EndingAt(meantBase_.data() + 1, j, [](const Spelling& s) { return s.meant; });
+        const uint32_t meantSpellings = EndingAt(meantBase_.data() + 1, j, &Spelling::meant, kMeantEnds);
         int* row = Row(j);
         const int* up = Row(j - 1);
         const int* up2 = j >= 2 ? Row(j - 2) : nullptr;
@@ -625,11 +636,17 @@ std::vector<std::wstring> Suggest(const Lexicon& lexicon, std::wstring_view word
     Search search(lexicon, word);
     const Splits splits(lexicon, word);
     std::vector<std::wstring> result;
+    std::vector<Found> second;  // the third walk only adds to what the second found
     for (const int bound : {kFirstBound, kSecondBound, kThirdBound}) {
         if (bound == kThirdBound && (result.size() >= std::min(kFarFound, limit) || word.size() > kLongestFar)) break;
         std::vector<Found> found = search.Walk(bound, bound == kThirdBound);
-        VerbForms(lexicon, word, found);
-        splits.AddTo(found);
+        if (bound == kThirdBound) {
+            found.insert(found.end(), second.begin(), second.end());
+        } else {
+            VerbForms(lexicon, word, found);
+            splits.AddTo(found);
+            if (bound == kSecondBound) second = found;
+        }
         result = Ranked(std::move(found), word, limit);
         if (result.size() >= std::min(kEnoughFound, limit)) break;
     }
