@@ -1,6 +1,7 @@
 // Suggestions for a misspelt word: the lexicon's words within a weighted
-// edit distance of it, found by one bounded walk of the automaton, ranked by
-// that distance and by how common each word is.
+// edit distance of it, found by bounded walks of the automaton (a wider one
+// only when a narrower finds too little), and the words it may be run
+// together from; ranked by that distance and by how common each word is.
 //
 // The distance knows the slips Spanish writers make: an accent dropped or
 // misplaced, ñ written n, a silent h left out or added, b for v, ll for y, g
@@ -9,8 +10,9 @@
 // edits. A letter left out costs less than one added, and less still the
 // key most often missed between two typed consonants (the n of concentrado,
 // the vowel of gustaba); a neighbouring key less than any other. A regular
-// form of an irregular verb (hacido) brings the verb's own (hecho). Nothing
-// depends on the clock, so the same word always gets the same list.
+// form of an irregular verb (hacido) brings the verb's own (hecho), a stem
+// in its other form (calientar) the one that keeps it. Nothing depends on
+// the clock, so the same word always gets the same list.
 #pragma once
 #include <string>
 #include <string_view>
