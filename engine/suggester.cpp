@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
+#include "engine/conjugations.h"
 #include "engine/lexicon.h"
 #include "engine/set_phrases.h"
 #include "engine/verb_forms.h"
@@ -39,6 +40,7 @@ constexpr int kCase = 5;              // a letter in the other case
 constexpr int kFirstLetter = 40;      // more for a slip on the first letter, which writers rarely get wrong
 constexpr int kDroppedD = 40;         // the d of -ado left out (acabao), or of -ido written -ío
 constexpr int kPluralE = 40;          // the e of a plural in -es left out (ciudads)
+constexpr int kConjugation = 80;      // a verb's ending of another conjugation (visitieron, querimos)
 // The word meant: how likely it is.
 constexpr int kName = 20;             // more for a capitalised name when the writer typed lower case
 constexpr int kRarity = 6;            // each halving of how often a word is seen
@@ -558,7 +560,9 @@ private:
 };
 
 // A regular form of an irregular verb (hacido, andé): the verb's own form
-// costs less than one slip, since the writer spelt the pattern right.
+// costs less than one slip, since the writer spelt the pattern right; a
+// regular verb in another conjugation's ending (visitieron) about as much
+// as a spelling slip.
 void VerbForms(const Lexicon& lexicon, std::wstring_view word, std::vector<Found>& found) {
     std::string letters;
     for (const wchar_t c : word) {
@@ -568,6 +572,9 @@ void VerbForms(const Lexicon& lexicon, std::wstring_view word, std::vector<Found
     for (const std::string& form : OwnVerbForms(letters))
         if (const int cls = lexicon.ClassOf(form); cls >= 0)
             found.push_back({form, Rarity(cls), 0});
+    for (const std::string& form : OtherConjugations(letters))
+        if (const int cls = lexicon.ClassOf(form); cls >= 0)
+            found.push_back({form, kConjugation + Rarity(cls), kConjugation});
 }
 
 // The typed word's capitals carried over: all capitals, or a capital first.
