@@ -174,8 +174,8 @@ int Added(uint8_t base, uint8_t previousBase, uint8_t nextBase) {
 // One letter written for two, or two for one (typed, meant); qu and cu
 // for each other, as writers used to other languages' qu do (quando); the
 // stem of a verb that changes it (quiero, queremos; puedo, podemos) in the
-// other form (calientar, quiren, puedamos); th, ph and sh as other
-// languages spell t, f and ch (athleta, philosofía, shampú).
+// other form (calientar, quiren, puedamos); th, ph, sh and w as other
+// languages spell t, f, ch and u (athleta, philosofía, shampú, twittear).
 struct Spelling {
     const char* typed;
     const char* meant;
@@ -185,7 +185,7 @@ constexpr Spelling kSpellings[] = {
     {"y", "ll", 40}, {"ll", "y", 40}, {"k", "qu", 50}, {"qu", "k", 50}, {"x", "cc", 50}, {"cc", "x", 50},
     {"s", "sc", 50}, {"sc", "s", 50}, {"g", "gu", 50}, {"gu", "g", 50}, {"qu", "cu", 60}, {"cu", "qu", 60},
     {"ie", "e", 50}, {"e", "ie", 50}, {"ue", "o", 50}, {"o", "ue", 50},
-    {"th", "t", 50}, {"ph", "f", 50}, {"sh", "ch", 50},
+    {"th", "t", 50}, {"ph", "f", 50}, {"sh", "ch", 50}, {"w", "u", 50},
 };
 constexpr size_t kSpellingCount = sizeof kSpellings / sizeof kSpellings[0];
 // Each side of a spelling is one letter or two (EndingAt relies on it).
