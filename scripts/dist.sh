@@ -3,7 +3,8 @@
 #  build/vestrel-VERSION.zip: both DLLs (stripped) with the Spanish
 #  dictionary files beside each, the register and unregister scripts, the
 #  documentation, the examples, the C++ header and the licences of Hunspell
-#  and of the dictionary.
+#  and of the dictionary; beside each DLL its assembly manifest
+#  (Vestrel.Component.manifest), for hosts that use it without registering it.
 #  build/vestrel-VERSION-x86.msi and build/vestrel-VERSION-x64.msi: Windows
 #  Installer packages of the same files (the 32-bit DLL; both DLLs), whose
 #  registry entries are what each DLL's DllRegisterServer writes, captured
@@ -32,11 +33,8 @@ for f in COPYING COPYING.LESSER COPYING.MPL license.hunspell license.myspell; do
 done
 cp "$hunspell/debian/copyright" "$stage/licences/hunspell.debian-copyright.txt"
 cp /usr/share/doc/hunspell-es/copyright "$stage/licences/es_ES.copyright.txt"
-(cd "$VESTREL_BUILD/dist" && python3 -m zipfile -c "$VESTREL_BUILD/$name.zip" "$name")
-echo "$VESTREL_BUILD/$name.zip"
-
-# The Windows Installer packages carry what each DLL's DllRegisterServer
-# writes, read by running it. Where this machine runs no 32-bit programs the
+# The Windows Installer packages and the assembly manifests carry what each
+# DLL's DllRegisterServer writes, read by running it. Where this machine runs no 32-bit programs the
 # 32-bit DLL's registration is the 64-bit one's with the type library's
 # platform key for 32-bit (msi.py says why that is the same).
 captures=$VESTREL_BUILD/dist/registry
@@ -52,6 +50,14 @@ if ! runs_arch i686; then
   echo "the 32-bit DLL's registration taken from the 64-bit DLL's: this machine runs no 32-bit programs" >&2
   python3 "$root/scripts/msi.py" x86-from-x64 "$captures/x64.txt" "$captures/x86.txt"
 fi
+# Beside each DLL, the assembly manifest a host names to use it without
+# registering it, made from the same capture.
+python3 "$root/scripts/manifest.py" "$captures/x86.txt" "$version" x86 "$stage/x86/Vestrel.Component.manifest"
+python3 "$root/scripts/manifest.py" "$captures/x64.txt" "$version" amd64 "$stage/x64/Vestrel.Component.manifest"
+# And an application manifest naming it, for a 32-bit host (VB6) to copy.
+python3 "$root/scripts/manifest.py" application "$version" x86 "$stage/examples/VestrelHost.exe.manifest"
+(cd "$VESTREL_BUILD/dist" && python3 -m zipfile -c "$VESTREL_BUILD/$name.zip" "$name")
+echo "$VESTREL_BUILD/$name.zip"
 for kind in x86 x64; do
   python3 "$root/scripts/msi.py" "$kind" "$version" "$stage" "$captures" "$root/resources/vestrel.ico" \
     "$VESTREL_BUILD/$name-$kind.msi"

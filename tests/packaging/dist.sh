@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The package as a Windows user meets it: unpacked into a fresh Wine prefix,
-# registered with its own scripts (machine-wide, then per-user), the
-# VBScript example run by the 32-bit and the 64-bit script host, and
-# unregistered again, leaving no key of the component behind.
+# used without registration through its assembly manifests, registered with
+# its own scripts (machine-wide, then per-user), the VBScript example run by
+# the 32-bit and the 64-bit script host, and unregistered again, leaving no
+# key of the component behind.
 set -uo pipefail
 here=$(dirname "$0")
 source "$here/../../scripts/env.sh"
@@ -34,16 +35,46 @@ crlf() {
   done
 }
 
+# side_by_side ARCH: every class of that architecture's DLL created through
+# the manifest beside it alone, by ProgID and by CLSID, and a word checked.
+side_by_side() {
+  local folder=x64 rc
+  [ "$1" = i686 ] && folder=x86
+  wine_run "$1" "$VESTREL_BUILD/$1/bin/side_by_side.exe" "$(winpath "$package/$folder/Vestrel.Component.manifest")" \
+    >"$work/side_by_side" 2>&1
+  rc=$?
+  tr -d '\r' <"$work/side_by_side" | grep -v ':fixme:' | tee /dev/stderr | grep -qxF 'Primera sugerencia: ortografía' &&
+    [ "$rc" -eq 0 ]
+}
+
 progid='Software\Classes\Vestrel.Spelling\CLSID'
 clsid='Software\Classes\CLSID\{D3C0ED2F-7565-4083-AF28-159246642082}'
 clsid32='Software\Classes\Wow6432Node\CLSID\{D3C0ED2F-7565-4083-AF28-159246642082}'
 
 check "nothing registered in the fresh prefix" fails key "HKLM\\$progid"
+if runs_arch i686; then
+  check "the 32-bit DLL used through its manifest, unregistered" side_by_side i686
+else
+  echo "not run (no 32-bit programs here): the 32-bit DLL used through its manifest"
+fi
+check "the 64-bit DLL used through its manifest, unregistered" side_by_side x86_64
+check "  and still nothing registered" fails key "HKLM\\$progid"
 check "the examples, scripts and read-me have Windows line ends" crlf "$package"/*.cmd "$package/README.txt" \
   "$package"/examples/*
 check "the C++ example builds from the package with the guide's MinGW-w64 line" \
   bash -c 'cd "$1" && x86_64-w64-mingw32-g++ -municode -Iinclude examples/check_word.cpp -lole32 -loleaut32 -luuid -luser32 -o "$2"' \
   built "$package" "$work/check_word.exe"
+# app_manifest: the C++ example (as the build links it, with its runtime)
+# beside the 64-bit DLL's files and an application manifest naming the
+# component checks a word with nothing registered.
+app_manifest() {
+  local app=$work/app version=${package##*/vestrel-}
+  mkdir -p "$app" && cp "$VESTREL_BUILD/x86_64/bin/check_word.exe" "$package"/x64/* "$app/" &&
+    python3 "$here/../../scripts/manifest.py" application "$version" amd64 "$app/check_word.exe.manifest" || return 1
+  wine_run x86_64 "$app/check_word.exe" ortografia >"$work/check_word" 2>&1
+  tr -d '\r' <"$work/check_word" | grep -v ':fixme:' | tee /dev/stderr | grep -qxF '  ortografía'
+}
+check "  and it runs unregistered, through an application manifest" app_manifest
 check "register-machine.cmd" script register-machine.cmd
 check "  it says what it registered" said 'Vestrel: registrado x64\vestrel.dll (programas de 64 bits), para todo el equipo.'
 check "the 64-bit class is registered" key "HKLM\\$clsid"
