@@ -6,9 +6,11 @@
 #  and of the dictionary; beside each DLL its assembly manifest
 #  (Vestrel.Component.manifest), for hosts that use it without registering it.
 #  build/vestrel-VERSION-x86.msi and build/vestrel-VERSION-x64.msi: Windows
-#  Installer packages of the same files (the 32-bit DLL; both DLLs), whose
-#  registry entries are what each DLL's DllRegisterServer writes, captured
-#  here under Wine (scripts/msi.py).
+#  Installer packages of the same files for the whole machine (the 32-bit
+#  DLL; both DLLs), and build/vestrel-VERSION-user.msi, both DLLs for the
+#  current user without administrator rights; their registry entries are
+#  what each DLL's DllRegisterServer writes, captured here under Wine
+#  (scripts/msi.py).
 set -euo pipefail
 source "$(dirname "$0")/env.sh"
 root=$VESTREL_ROOT
@@ -58,7 +60,7 @@ python3 "$root/scripts/manifest.py" "$captures/x64.txt" "$version" amd64 "$stage
 python3 "$root/scripts/manifest.py" application "$version" x86 "$stage/examples/VestrelHost.exe.manifest"
 (cd "$VESTREL_BUILD/dist" && python3 -m zipfile -c "$VESTREL_BUILD/$name.zip" "$name")
 echo "$VESTREL_BUILD/$name.zip"
-for kind in x86 x64; do
+for kind in x86 x64 user; do
   python3 "$root/scripts/msi.py" "$kind" "$version" "$stage" "$captures" "$root/resources/vestrel.ico" \
     "$VESTREL_BUILD/$name-$kind.msi"
   echo "$VESTREL_BUILD/$name-$kind.msi"

@@ -7,12 +7,13 @@
 //     at a scratch key, and writes every value it wrote under
 //     Software\Classes; the DLL's own path and folder become {DLL} and
 //     {FOLDER}, so the lines describe any place the DLL is installed.
-//   vestrel-registry read CAPTURE OUT [32]
+//   vestrel-registry read CAPTURE OUT [32] [user]
 //     writes, in the same form, everything the machine's classes hold under
 //     each key a capture names at its top (CLSID\{...}, a ProgID, ...): the
 //     same lines when a package installed what the DLL registers, none
 //     after a clean removal. With 32, the 32-bit programs' view, for a
-//     machine where no 32-bit program runs to read it.
+//     machine where no 32-bit program runs to read it; with user, the
+//     current user's classes (HKEY_CURRENT_USER) instead of the machine's.
 //
 // A line: key<TAB>value name (empty for the default value)<TAB>data, UTF-8,
 // sorted. Every value the component writes is a string.
@@ -148,11 +149,11 @@ std::set<std::wstring> Tops(const wchar_t* capture) {
     return tops;
 }
 
-int Read(const wchar_t* capture, const wchar_t* out, REGSAM view) {
+int Read(const wchar_t* capture, const wchar_t* out, HKEY root, REGSAM view) {
     Lines lines;
     for (const std::wstring& top : Tops(capture)) {
         RegKey key;
-        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, (L"Software\\Classes\\" + top).c_str(), 0, KEY_READ | view,
+        if (RegOpenKeyExW(root, (L"Software\\Classes\\" + top).c_str(), 0, KEY_READ | view,
                           key.put()) == ERROR_SUCCESS)
             Walk(key.get(), top, lines);
     }
@@ -163,9 +164,17 @@ int Read(const wchar_t* capture, const wchar_t* out, REGSAM view) {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc == 4 && wcscmp(argv[1], L"capture") == 0) return Capture(argv[2], argv[3]);
-    if (argc == 4 && wcscmp(argv[1], L"read") == 0) return Read(argv[2], argv[3], 0);
-    if (argc == 5 && wcscmp(argv[1], L"read") == 0 && wcscmp(argv[4], L"32") == 0)
-        return Read(argv[2], argv[3], KEY_WOW64_32KEY);
-    fwprintf(stderr, L"usage: vestrel-registry capture DLL OUT | read CAPTURE OUT [32]\n");
+    if (argc >= 4 && argc <= 6 && wcscmp(argv[1], L"read") == 0) {
+        HKEY root = HKEY_LOCAL_MACHINE;
+        REGSAM view = 0;
+        bool known = true;
+        for (int i = 4; i < argc; ++i) {
+            if (wcscmp(argv[i], L"32") == 0) view = KEY_WOW64_32KEY;
+            else if (wcscmp(argv[i], L"user") == 0) root = HKEY_CURRENT_USER;
+            else known = false;
+        }
+        if (known) return Read(argv[2], argv[3], root, view);
+    }
+    fwprintf(stderr, L"usage: vestrel-registry capture DLL OUT | read CAPTURE OUT [32] [user]\n");
     return 2;
 }

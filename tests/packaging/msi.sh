@@ -11,14 +11,20 @@
 # there (from the 64-bit DLL's), and the checks that run a 32-bit program
 # are said to be left out.
 #
-# usage: msi.sh [X86.msi X64.msi] (default: the ones make dist wrote)
+# The per-user package the same way, its files in the user's Programs folder
+# and its classes under HKCU. Wine runs every program with the rights of an
+# administrator, so the test cannot show an install by a user who has none;
+# it shows that the package writes nothing machine-wide.
+#
+# usage: msi.sh [X86.msi X64.msi USER.msi] (default: the ones make dist wrote)
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../../scripts/env.sh"
 version=$(sed -n 's/^project(Vestrel VERSION \([0-9.]*\).*/\1/p' "$here/../../CMakeLists.txt")
 x86=${1:-$VESTREL_BUILD/vestrel-$version-x86.msi}
 x64=${2:-$VESTREL_BUILD/vestrel-$version-x64.msi}
-for package in "$x86" "$x64"; do
+user=${3:-$VESTREL_BUILD/vestrel-$version-user.msi}
+for package in "$x86" "$x64" "$user"; do
   [ -f "$package" ] || { echo "FAILED: no package $package (make dist)"; exit 1; }
 done
 work=$(mktemp -d "$VESTREL_BUILD/msi-test.XXXXXX")
@@ -29,7 +35,7 @@ source "$here/../support/package_checks.sh"
 
 # The same packages one version newer, from the same files: the upgrade.
 newer=${version%.*}.$((${version##*.} + 1))
-for kind in x86 x64; do
+for kind in x86 x64 user; do
   python3 "$here/../../scripts/msi.py" "$kind" "$newer" "$VESTREL_BUILD/dist/vestrel-$version" \
     "$VESTREL_BUILD/dist/registry" "$here/../../resources/vestrel.ico" "$work/vestrel-$newer-$kind.msi" ||
     { echo "FAILED: no newer packages"; exit 1; }
@@ -84,7 +90,9 @@ derived_is_own() {
 }
 
 # registered ARCH:FOLDER...: the installed registry of each DLL's view is
-# what that DLL's own DllRegisterServer writes.
+# what that DLL's own DllRegisterServer writes (the machine's classes, or
+# the user's with reading=(user)).
+reading=() comparing=()
 registered() {
   local pair arch folder tool triples=()
   for pair in "$@"; do
@@ -92,15 +100,17 @@ registered() {
     tool=$VESTREL_BUILD/$arch/bin/vestrel-registry.exe
     if runs_arch "$arch"; then
       wine_run "$arch" "$tool" capture "$folder\\vestrel.dll" "$(winpath "$work/$arch.capture")" &&
-        wine_run "$arch" "$tool" read "$(winpath "$work/$arch.capture")" "$(winpath "$work/$arch.read")" || return 1
+        wine_run "$arch" "$tool" read "$(winpath "$work/$arch.capture")" "$(winpath "$work/$arch.read")" "${reading[@]}" ||
+        return 1
     else
       tool=$VESTREL_BUILD/x86_64/bin/vestrel-registry.exe
       x86_from_x64 "$work/$arch.capture" &&
-        wine_run x86_64 "$tool" read "$(winpath "$work/$arch.capture")" "$(winpath "$work/$arch.read")" 32 || return 1
+        wine_run x86_64 "$tool" read "$(winpath "$work/$arch.capture")" "$(winpath "$work/$arch.read")" 32 "${reading[@]}" ||
+        return 1
     fi
     triples+=("$work/$arch.capture" "$work/$arch.read" "$folder\\vestrel.dll")
   done
-  python3 "$here/registry_compare.py" "${triples[@]}"
+  python3 "$here/registry_compare.py" "${comparing[@]}" "${triples[@]}"
 }
 # check32 DESCRIPTION COMMAND...: a check that runs a 32-bit program, where they run.
 skipped=0
@@ -179,7 +189,47 @@ check32 "no class creatable from the 32-bit host" classes i686 absent
 check "no class creatable from the 64-bit host" classes x86_64 absent
 check "the other product's key and file are still there" other_kept
 
+wineserver -k >/dev/null 2>&1; rm -rf "$WINEPREFIX"
+
+echo "== the per-user package"
+fresh_prefix || { echo "FAILED: no fresh prefix"; exit 1; }
+mine=$("$WINE64" cmd /c echo %LOCALAPPDATA% 2>/dev/null | tr -d '\r')'\Programs\Vestrel'
+reading=(user)
+# one_user_view: a 32-bit program's entry in the user's classes is seen by
+# a 64-bit one. Windows keeps the two apart; Wine keeps one, so there the
+# class's server is whichever DLL the package registered last.
+one_user_view() {
+  local probe='HKCU\Software\Classes\CLSID\{5A0B1C2D-3E4F-4A5B-8C6D-7E8F9A0B1C2D}' shared
+  "$WINE64" reg add "$probe" /ve /d probe /f /reg:32 >/dev/null 2>&1
+  "$WINE64" reg query "$probe" /reg:64 >/dev/null 2>&1; shared=$?
+  "$WINE64" reg delete "$probe" /f /reg:32 >/dev/null 2>&1
+  return $shared
+}
+if one_user_view; then
+  comparing=(--one-view)
+  echo "not shown (Wine keeps one view of the user's classes for 32- and 64-bit programs): each DLL's own server path"
+fi
+check "another product's key and file" other
+check "installs silently" msiexec /i "$user"
+check "the 64-bit DLL is in the user's Programs folder" installed "$mine\x64"
+check "the 32-bit DLL beside it" installed "$mine\x86"
+check "the licences are installed" test -f "$(unix "$mine")/licences/es_ES.copyright.txt"
+check "its registry is what both DLLs register, in the user's classes" registered "i686:$mine\x86" "x86_64:$mine\x64"
+check "nothing machine-wide" clean HKLM
+check "its upgrade code finds it" detected usuario "$version"
+# Wine keeps HKCU\Software\Classes out of HKEY_CLASSES_ROOT, so no program
+# under it finds classes registered for the user alone.
+echo "not run (Wine does not merge the user's classes into HKEY_CLASSES_ROOT): classes created from the script hosts"
+check "a newer package installs over it" msiexec /i "$work/vestrel-$newer-user.msi"
+check "its upgrade code finds the newer alone" detected usuario "$newer"
+check "the registry after the upgrade" registered "i686:$mine\x86" "x86_64:$mine\x64"
+check "removes silently" msiexec /x "$work/vestrel-$newer-user.msi"
+check "its upgrade code finds nothing" detected none
+check "no file left" gone "$mine"
+check "no key of the user's left" clean HKCU
+check "the other product's key and file are still there" other_kept
+
 printf 'msi: %s\n' "${seconds[@]}"
-ls -l "$x86" "$x64" | awk '{ print "msi: " $NF " " $5 " bytes" }'
+ls -l "$x86" "$x64" "$user" | awk '{ print "msi: " $NF " " $5 " bytes" }'
 echo "msi: $passed passed, $failed failed, $skipped skipped"
 [ "$failed" -eq 0 ]

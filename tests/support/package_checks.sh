@@ -25,6 +25,9 @@ key() { "$WINE64" reg query "$1" >/dev/null 2>&1; }
 clean() {
   local own left reg
   own=$(own_ids)
+  # A root whose classes key is gone altogether (a removal took the last of
+  # it) holds none of the component's.
+  key "$1\\Software\\Classes" || return 0
   reg=$(mktemp "$WINEPREFIX/../classes.XXXXXX")
   "$WINE64" reg export "$1\\Software\\Classes" "$(winpath "$reg")" /y >/dev/null 2>&1 || return 1
   left=$(iconv -f UTF-16LE -t UTF-8 "$reg" | grep -iE "($own)|\\\\Vestrel\\.")
