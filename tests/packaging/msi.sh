@@ -209,6 +209,19 @@ if one_user_view; then
   comparing=(--one-view)
   echo "not shown (Wine keeps one view of the user's classes for 32- and 64-bit programs): each DLL's own server path"
 fi
+# no_elevation PACKAGE: the package's summary says it needs no administrator
+# rights (word count bit 8), so Windows installs it without asking for them.
+no_elevation() {
+  printf '%s\r\n' 'Set s = CreateObject("WindowsInstaller.Installer").SummaryInformation(WScript.Arguments(0), 0)' \
+    'WScript.Echo "word count " & s.Property(15)' >"$work/summary.vbs"
+  local words
+  words=$(wine_run x86_64 cscript //nologo "$(winpath "$work/summary.vbs")" "$(winpath "$1")" | tr -d '\r' |
+    sed -n 's/^word count //p')
+  echo "word count: $words"
+  [ -n "$words" ] && [ $((words & 8)) -ne 0 ]
+}
+check "its summary asks for no administrator rights" no_elevation "$user"
+check "  and a machine package's does" fails no_elevation "$x64"
 check "another product's key and file" other
 check "installs silently" msiexec /i "$user"
 check "the 64-bit DLL is in the user's Programs folder" installed "$mine\x64"
