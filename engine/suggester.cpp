@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
-#include "engine/conjugations.h"
 #include "engine/lexicon.h"
 #include "engine/set_phrases.h"
 #include "engine/verb_forms.h"
@@ -341,7 +340,7 @@ private:
     void Visit(Lexicon::Node node, size_t depth) {
         // Most prefixes walked are too far from the typed word to be it: the
         // cost is looked at before the lexicon is asked whether one is a word.
-        if (const int cost = depth > 0 ? Row(depth)[width_ - 1] : bound_ + 1; cost <= bound_) {
+        if (const int cost = depth > 0 ? Row(depth)[width_ - 1] : 0; depth > 0 && cost <= bound_) {
             if (const int cls = lexicon_.WordClass(node); cls >= 0) {
                 int score = cost + Rarity(cls);
                 const uint8_t first = static_cast<uint8_t>(letters_[0]);
@@ -482,6 +481,7 @@ private:
     };
 
     const Piece& At(size_t begin, size_t end) const { return pieces_[begin * (n_ + 1) + end]; }
+    Piece& At(size_t begin, size_t end) { return pieces_[begin * (n_ + 1) + end]; }
 
     // The likeliest word for each piece of the typed letters from begin: one
     // walk of the lexicon along them, trying each letter that is the typed
@@ -490,7 +490,7 @@ private:
         if (at > begin) {
             const int cls = lexicon_.WordClass(node);
             if (cls >= 0 && Allowed(letters, cls)) {
-                Piece& piece = pieces_[begin * (n_ + 1) + at];
+                Piece& piece = At(begin, at);
                 const int score = cost + Rarity(cls);
                 if (piece.cls < 0 || score < piece.score) piece = {letters, cls, cost, score};
             }
@@ -499,8 +499,8 @@ private:
         const uint8_t typed = Lower(typed_[at]);
         lexicon_.ForEachLetter(node, [&](uint8_t letter, Lexicon::Node next) {
             // A name is a piece only where the writer typed its capital.
-            if (kReplace[Lower(letter)][typed] > kAccentAdded || (IsCapital(letter) && !IsCapital(typed_[at]))) return;
             const int step = kReplace[Lower(letter)][typed];
+            if (step > kAccentAdded || (IsCapital(letter) && !IsCapital(typed_[at]))) return;
             letters.push_back(static_cast<char>(letter));
             Walk(next, begin, at + 1, cost + step, letters);
             letters.pop_back();
@@ -561,8 +561,8 @@ private:
 
 // A regular form of an irregular verb (hacido, andé): the verb's own form
 // costs less than one slip, since the writer spelt the pattern right; a
-// regular verb in another conjugation's ending (visitieron) about as much
-// as a spelling slip.
+// regular verb in another conjugation's ending (visitieron) a little less
+// than an unrelated letter.
 void VerbForms(const Lexicon& lexicon, std::wstring_view word, std::vector<Found>& found) {
     std::string letters;
     for (const wchar_t c : word) {
@@ -604,8 +604,9 @@ std::wstring Styled(const std::string& letters, std::wstring_view typed) {
 }
 
 // The best-scored first, each offered once: a name that is also a common
-// word (Llave, llave) in the better-ranked spelling only.
-std::vector<std::wstring> Ranked(std::vector<Found> found, std::wstring_view word, size_t limit) {
+// word (Llave, llave) in the better-ranked spelling only. The words found
+// are put in that order.
+std::vector<std::wstring> Ranked(std::vector<Found>& found, std::wstring_view word, size_t limit) {
     std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
         return a.score != b.score ? a.score < b.score : a.letters < b.letters;
     });
@@ -643,18 +644,20 @@ std::vector<std::wstring> Suggest(const Lexicon& lexicon, std::wstring_view word
     Search search(lexicon, word);
     const Splits splits(lexicon, word);
     std::vector<std::wstring> result;
-    std::vector<Found> second;  // the third walk only adds to what the second found
+    std::vector<Found> found;
     for (const int bound : {kFirstBound, kSecondBound, kThirdBound}) {
-        if (bound == kThirdBound && (result.size() >= std::min(kFarFound, limit) || word.size() > kLongestFar)) break;
-        std::vector<Found> found = search.Walk(bound, bound == kThirdBound);
-        if (bound == kThirdBound) {
-            found.insert(found.end(), second.begin(), second.end());
+        const bool third = bound == kThirdBound;
+        if (third && (result.size() >= std::min(kFarFound, limit) || word.size() > kLongestFar)) break;
+        std::vector<Found> walked = search.Walk(bound, third);
+        if (third) {
+            // Narrower than the second walk: it adds to what that one found.
+            found.insert(found.end(), walked.begin(), walked.end());
         } else {
+            found = std::move(walked);
             VerbForms(lexicon, word, found);
             splits.AddTo(found);
-            if (bound == kSecondBound) second = found;
         }
-        result = Ranked(std::move(found), word, limit);
+        result = Ranked(found, word, limit);
         if (result.size() >= std::min(kEnoughFound, limit)) break;
     }
     return result;

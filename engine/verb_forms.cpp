@@ -1,5 +1,6 @@
 #include "engine/verb_forms.h"
 #include <iterator>
+#include <span>
 
 namespace vestrel::engine {
 namespace {
@@ -50,6 +51,28 @@ constexpr Stem kFutureEndings[] = {
     {"iamos", "\xED" "amos"}, {"iais", "\xED" "ais"}, {"ian", "\xED" "an"},
 };
 
+// Regular endings, without their accents and as written: one person and
+// tense in each conjugation that spells it apart, -ar, then -er and -ir
+// (where those two share an ending, it is listed once).
+constexpr Stem kInfinitive[] = {{"ar", "ar"}, {"er", "er"}, {"ir", "ir"}};
+constexpr Stem kGerund[] = {{"ando", "ando"}, {"iendo", "iendo"}};
+constexpr Stem kParticipleMasc[] = {{"ado", "ado"}, {"ido", "ido"}};
+constexpr Stem kParticipleFem[] = {{"ada", "ada"}, {"ida", "ida"}};
+constexpr Stem kParticiplesMasc[] = {{"ados", "ados"}, {"idos", "idos"}};
+constexpr Stem kParticiplesFem[] = {{"adas", "adas"}, {"idas", "idas"}};
+constexpr Stem kWePresent[] = {{"amos", "amos"}, {"emos", "emos"}, {"imos", "imos"}};
+constexpr Stem kImperfect[] = {{"aba", "aba"}, {"ia", "\xED" "a"}};
+constexpr Stem kImperfectYou[] = {{"abas", "abas"}, {"ias", "\xED" "as"}};
+constexpr Stem kImperfectWe[] = {{"abamos", "\xE1" "bamos"}, {"iamos", "\xED" "amos"}};
+constexpr Stem kImperfectThey[] = {{"aban", "aban"}, {"ian", "\xED" "an"}};
+constexpr Stem kPreteriteYou[] = {{"aste", "aste"}, {"iste", "iste"}};
+constexpr Stem kPreteriteThey[] = {{"aron", "aron"}, {"ieron", "ieron"}};
+
+constexpr std::span<const Stem> kFamilies[] = {
+    kInfinitive,  kGerund,       kParticipleMasc, kParticipleFem,  kParticiplesMasc, kParticiplesFem, kWePresent,
+    kImperfect,   kImperfectYou, kImperfectWe,    kImperfectThey,  kPreteriteYou,    kPreteriteThey,
+};
+
 bool EndsWith(std::string_view text, std::string_view tail) {
     return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
 }
@@ -89,6 +112,20 @@ std::vector<std::string> OwnVerbForms(std::string_view letters) {
         for (const Stem& ending : kFutureEndings) {
             const std::string built = std::string(verb.regular) + ending.regular;
             if (EndsWith(letters, built)) forms.push_back(prefix(built.size()) + verb.own + ending.own);
+        }
+    return forms;
+}
+
+std::vector<std::string> OtherConjugations(std::string_view letters) {
+    std::vector<std::string> forms;
+    for (const std::span<const Stem> family : kFamilies)
+        for (const Stem& typed : family) {
+            const std::string_view ending = typed.regular;
+            // The ending and a stem before it.
+            if (letters.size() == ending.size() || !EndsWith(letters, ending)) continue;
+            const std::string_view stem = letters.substr(0, letters.size() - ending.size());
+            for (const Stem& other : family)
+                if (&other != &typed) forms.push_back(std::string(stem) + other.own);
         }
     return forms;
 }
