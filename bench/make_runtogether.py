@@ -21,10 +21,10 @@ source (text), kind (lower, title or capitals).
 import hashlib
 import os
 import re
-import subprocess
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'engine'))
+from make_errors import rejected  # noqa: E402
 from make_lexicon import read_text, text_files  # noqa: E402
 
 PAIRS = 4000  # both halves together
@@ -57,13 +57,6 @@ def neighbours(texts):
             for a, b in zip(words, words[1:]):
                 if line[a.end():b.start()] == ' ':
                     yield a.group(), b.group()
-
-
-def rejected(words):
-    """The words Hunspell's Spanish dictionary rejects."""
-    done = subprocess.run(['hunspell', '-d', '/usr/share/hunspell/es_ES', '-l'], input='\n'.join(words) + '\n',
-                          capture_output=True, text=True, check=True)
-    return set(done.stdout.split())
 
 
 def main():

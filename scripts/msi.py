@@ -104,6 +104,13 @@ class Writer:
                 self.registry(depth + 1, os.path.join(self.captures, place.split('/')[0] + '.txt'), file_id, dll_folder)
             self.put(depth, '</Component>')
 
+    def shared(self, depth, win64):
+        """The documentation, examples, header and licences, a folder each."""
+        for name in SHARED:
+            self.put(depth, '<Directory Id=%s Name="%s">' % (quoteattr(ident('dir', self.prefix + name)), name))
+            self.files(depth + 1, os.path.join(self.stage, name), name, win64)
+            self.put(depth, '</Directory>')
+
     def folder(self, depth, root, arch, shared):
         """Program Files\\Vestrel for one architecture's DLL, with the shared
         documentation when shared."""
@@ -111,10 +118,8 @@ class Writer:
         self.put(depth, '<Directory Id="%s">' % root)
         self.put(depth + 1, '<Directory Id="%s" Name="Vestrel">' % folder_id)
         self.files(depth + 2, os.path.join(self.stage, arch), arch, arch == 'x64', folder_id)
-        for name in SHARED if shared else ():
-            self.put(depth + 2, '<Directory Id=%s Name="%s">' % (quoteattr(ident('dir', name)), name))
-            self.files(depth + 3, os.path.join(self.stage, name), name, arch == 'x64')
-            self.put(depth + 2, '</Directory>')
+        if shared:
+            self.shared(depth + 2, arch == 'x64')
         self.put(depth + 1, '</Directory>')
         self.put(depth, '</Directory>')
 
@@ -129,10 +134,7 @@ class Writer:
             self.put(depth + 3, '<Directory Id="%s" Name="%s">' % (folder_id, arch))
             self.files(depth + 4, os.path.join(self.stage, arch), arch, arch == 'x64', folder_id)
             self.put(depth + 3, '</Directory>')
-        for name in SHARED:
-            self.put(depth + 3, '<Directory Id=%s Name="%s">' % (quoteattr(ident('dir', self.prefix + name)), name))
-            self.files(depth + 4, os.path.join(self.stage, name), name, True)
-            self.put(depth + 3, '</Directory>')
+        self.shared(depth + 3, True)
         # The folder itself goes with the product: a user's profile folder is
         # removed only when a component says so, and that component's key
         # path is the user's own.

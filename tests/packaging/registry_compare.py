@@ -41,13 +41,13 @@ def main():
         views.append((read, wanted, lines(read)))
     shared = set().union(*({l for l in wanted if l.startswith('TypeLib\\')} for _, wanted, _ in views))
     helps = {l for l in shared if HELP in l}
+    servers = {l for _, wanted, _ in views for l in wanted if server_key(l)}
     differences = 0
     for read, wanted, held in views:
         expected = {l for l in wanted if not l.startswith('TypeLib\\')} | (shared - helps)
         held_helps = {l for l in held if HELP in l}
         if one_view:
             # A class's server: any of the DLLs' paths will do, once.
-            servers = {l for view in views for l in view[1] if server_key(l)}
             expected = {l for l in expected if not server_key(l)}
             held_servers = {l for l in held if server_key(l)}
             for key in sorted({server_key(l) for l in servers}):
