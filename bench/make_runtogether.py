@@ -14,7 +14,9 @@ a half to tune on and a half to measure on, never to tune on.
 The joined forms Hunspell accepts (por que: porque, tan bien: también) are
 written apart, one a line: they are words, and must never be split.
 
-usage: make_runtogether.py TUNE.tsv MEASURE.tsv WORDS.txt TEXT...
+usage: make_runtogether.py TUNE.tsv MEASURE.tsv WORDS.txt [TEXT...]
+TEXT: by default the folders the lexicon's counts are made from (as the
+build names them in CMakeLists.txt).
 TSV lines (with a header, as the real misspellings): misspelt, intended,
 source (text), kind (lower, title or capitals).
 """
@@ -28,6 +30,7 @@ from make_errors import rejected  # noqa: E402
 from make_lexicon import read_text, text_files  # noqa: E402
 
 PAIRS = 4000  # both halves together
+TEXTS = ['/usr/share/games/fortunes/es', '/usr/share/man/es', '/usr/share/sword/modules/texts/ztext/spaRV1909eb']
 WORD = re.compile(r'[^\W\d_]+')
 # Spanish letters only: a text read in the wrong encoding (Ã³rdenes) is no
 # Spanish.
@@ -61,6 +64,7 @@ def neighbours(texts):
 
 def main():
     tune, measure, words_out, *texts = sys.argv[1:]
+    texts = texts or TEXTS
     seen = {}
     for first, second in neighbours(texts):
         case = kind(first, second)

@@ -30,8 +30,7 @@ fi
 # Words run together, made from the same text as the lexicon's counts: the
 # half kept for measuring (the other half is the one to tune on).
 python3 "$here/make_runtogether.py" "$VESTREL_BUILD/$arch/runtogether-tune.tsv" "$VESTREL_BUILD/$arch/runtogether.tsv" \
-  "$VESTREL_BUILD/$arch/joined-words.txt" \
-  /usr/share/games/fortunes/es /usr/share/man/es /usr/share/sword/modules/texts/ztext/spaRV1909eb
+  "$VESTREL_BUILD/$arch/joined-words.txt"
 echo "== words run together ($arch), the words meant first / in the first five"
 python3 "$here/quality.py" "$VESTREL_BUILD/$arch/runtogether.tsv" "$here/../scripts/wine-run" "$arch" "$bin/vestrel-spell.exe" --winpath
 echo "== host ($arch)"
