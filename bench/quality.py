@@ -13,6 +13,7 @@ kind but multi, whose corrections may also change the grammar (a verb form,
 an ending), and so differ from the written word by more than its spelling.
 
 usage: quality.py [--sample N] [--require | --floor FIRST,FIVE[,SLIPS]]
+                  [--misses OUT.tsv [--counts COUNTS]]
                   ERRORS.tsv VESTREL_COMMAND... [--winpath]
 VESTREL_COMMAND is run with the path of a UTF-8 word file appended, as a
 Windows path (Wine's Z: drive) with --winpath. --sample N takes every N-th
@@ -24,6 +25,11 @@ runs the built-in engine only and fails unless the spelling line gives the
 intended word first at least FIRST% of the time and in the first five at
 least FIVE%, and the keyboard slips (kind typo) first at least SLIPS%
 (a set without slips, such as the words run together, gives two floors).
+--misses writes each pair whose intended word the built-in engine does not
+put first: misspelt, intended, kind, the intended word's place in the list
+(0: not listed) and the first five; with --counts (the lexicon's counts of
+the text), how often the intended word and the first one appear there, which
+tells a miss of the error model from one of the text's word frequencies.
 """
 import os
 import subprocess
@@ -76,9 +82,32 @@ def run(command, words, parse, as_file=None):
     return lists, elapsed
 
 
+def read_counts(path):
+    """How often each form appears in the text, case folded."""
+    seen = {}
+    for line in open(path, encoding='utf-8'):
+        form, _, count = line.rstrip('\n').partition('\t')
+        seen[form.lower()] = seen.get(form.lower(), 0) + int(count)
+    return seen
+
+
+def write_misses(path, pairs, lists, seen):
+    with open(path, 'w', encoding='utf-8') as out:
+        heading = ['misspelt', 'intended', 'kind', 'place', 'first five']
+        out.write('\t'.join(heading + (['intended seen', 'first seen'] if seen is not None else [])) + '\n')
+        for (typed, intended, kind), listed in zip(pairs, lists):
+            if listed[:1] == [intended]:
+                continue
+            place = listed.index(intended) + 1 if intended in listed else 0
+            row = [typed, intended, kind, str(place), ' | '.join(listed[:5])]
+            if seen is not None:
+                row += [str(seen.get(intended.lower(), 0)), str(seen.get(listed[0].lower(), 0)) if listed else '']
+            out.write('\t'.join(row) + '\n')
+
+
 def main():
     args = sys.argv[1:]
-    sample, require, floor = 1, False, None
+    sample, require, floor, misses, counts = 1, False, None, None, None
     while args and args[0].startswith('--'):
         if args[0] == '--sample':
             sample, args = int(args[1]), args[2:]
@@ -86,6 +115,10 @@ def main():
             require, args = True, args[1:]
         elif args[0] == '--floor':
             floor, args = [float(x) for x in args[1].split(',')], args[2:]
+        elif args[0] == '--misses':
+            misses, args = args[1], args[2:]
+        elif args[0] == '--counts':
+            counts, args = args[1], args[2:]
         else:
             sys.exit('quality: unknown option ' + args[0])
     errors, vestrel = args[0], args[1:]
@@ -143,6 +176,8 @@ def main():
     for label, chosen in groups.items():
         line(label, chosen)
     print('%-12s %6s' % ('run time', '') + ''.join(' %16.0fms' % (1000 * t) for _, t in results.values()))
+    if misses and 'vestrel' in results:
+        write_misses(misses, pairs, results['vestrel'][0], read_counts(counts) if counts else None)
     if floor:
         spelling = rates('vestrel', groups['spelling'])
         checks = [('spelling, intended word first >= %g%%' % floor[0], spelling[0] >= floor[0]),

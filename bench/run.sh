@@ -21,7 +21,9 @@ python3 "$here/quality.py" "$errors" "$here/../scripts/wine-run" "$arch" "$bin/v
 real="$here/../../shared/data/real_errors_dev.tsv"
 if [ -f "$real" ]; then
   echo "== suggestion quality on real misspellings ($arch), intended word first / in the first five"
-  python3 "$here/quality.py" "$real" "$here/../scripts/wine-run" "$arch" "$bin/vestrel-spell.exe" --winpath
+  # Its misses, with how often the text shows each intended word, go beside the build.
+  python3 "$here/quality.py" --misses "$VESTREL_BUILD/$arch/real-misses.tsv" --counts "$VESTREL_BUILD/$arch/es_ES.counts" \
+    "$real" "$here/../scripts/wine-run" "$arch" "$bin/vestrel-spell.exe" --winpath
   echo "== keyboard slips' costs learnt from one half of the real misspellings, and from the other"
   python3 "$here/learn_costs.py" "$real"
 else
