@@ -24,6 +24,7 @@ constexpr int kAddedBeside = 90;      // a letter added whose key is beside its 
 constexpr int kNeighbourKey = 90;     // the key beside the meant one
 constexpr int kVowel = 75;            // one vowel for another
 constexpr int kTransposed = 70;       // two neighbouring letters swapped
+constexpr int kSwappedAcross = 90;    // two letters swapped across the one between them (petola, sádabo)
 constexpr int kDoubledSpanish = 45;   // a letter of cc, nn or rr left out or doubled
 constexpr int kDoubled = 70;          // any other letter left out of a pair or doubled
 constexpr int kSilentH = 40;          // an h left out or added before a vowel
@@ -401,6 +402,9 @@ private:
             const uint8_t typed = typedBase_[i], typedBefore = typedBase_[i - 1];
             if (up2 && i >= 2 && typed && typed == meantBefore && typedBefore == meant && typed != typedBefore)
                 cost = std::min(cost, up2[i - 2] + kTransposed);
+            if (j >= 3 && i >= 3 && typed && typed == meantBase_[j - 2] && typedBase_[i - 2] == meant &&
+                typedBefore == meantBefore && typed != meant)
+                cost = std::min(cost, Row(j - 3)[i - 3] + kSwappedAcross);
             for (uint32_t both = meantSpellings & typedSpellings_[i]; both; both &= both - 1) {
                 const Spelling& s = kSpellings[__builtin_ctz(both)];
                 cost = std::min(cost, Row(j - std::strlen(s.meant))[i - std::strlen(s.typed)] + s.cost);
