@@ -15,8 +15,7 @@ The joined forms Hunspell accepts (por que: porque, tan bien: también) are
 written apart, one a line: they are words, and must never be split.
 
 usage: make_runtogether.py TUNE.tsv MEASURE.tsv WORDS.txt [TEXT...]
-TEXT: by default the folders the lexicon's counts are made from (as the
-build names them in CMakeLists.txt).
+TEXT: by default the folders the lexicon's counts are made from.
 TSV lines (with a header, as the real misspellings): misspelt, intended,
 source (text), kind (lower, title or capitals).
 """
@@ -27,10 +26,9 @@ import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'engine'))
 from make_errors import rejected  # noqa: E402
-from make_lexicon import read_text, text_files  # noqa: E402
+from make_lexicon import TEXTS, read_text, text_files  # noqa: E402
 
 PAIRS = 4000  # both halves together
-TEXTS = ['/usr/share/games/fortunes/es', '/usr/share/man/es', '/usr/share/sword/modules/texts/ztext/spaRV1909eb']
 WORD = re.compile(r'[^\W\d_]+')
 # Spanish letters only: a text read in the wrong encoding (Ã³rdenes) is no
 # Spanish.

@@ -7,7 +7,8 @@
 // misplaced, ñ written n, a silent h left out or added, b for v, ll for y, g
 // for j, c, s and z confused, qu for k or cu, a letter doubled or not, the d
 // of -ado dropped, a plural in -s for -es; these cost far less than other
-// edits. A letter left out costs less than one added, and less still the
+// edits. Two letters swapped cost one slip, next to each other or across
+// the letter between them (petola). A letter left out costs less than one added, and less still the
 // key most often missed between two typed consonants (the n of concentrado,
 // the vowel of gustaba); a neighbouring key less than any other. A regular
 // form of an irregular verb (hacido) brings the verb's own (hecho), a stem
