@@ -9,21 +9,11 @@
 #include <string>
 #include <wrl/client.h>
 #include "automation.h"
+#include "tally.h"
 
 using Microsoft::WRL::ComPtr;
 
 namespace {
-
-int passed = 0, failed = 0;
-
-void Expect(bool ok, const std::string& what) {
-    if (ok) {
-        ++passed;
-    } else {
-        ++failed;
-        std::printf("FAILED: %s\n", what.c_str());
-    }
-}
 
 ComPtr<IDispatch> Create(const wchar_t* progId) {
     CLSID clsid{};
@@ -140,6 +130,6 @@ int main() {
         Expect(Let(s.Get(), L"Visible", Ref(VT_BOOL, &hidden)).hr == S_OK, "the window hidden through a variable");
     }
     CoUninitialize();
-    std::printf("late_bound_client: %d passed, %d failed\n", passed, failed);
+    Summary("late_bound_client");
     return failed > 0;
 }

@@ -16,21 +16,11 @@
 #include <cstdio>
 #include <string>
 #include "classes.h"
+#include "tally.h"
 
 using Microsoft::WRL::ComPtr;
 
 namespace {
-
-int passed = 0, failed = 0;
-
-void Expect(bool ok, const std::string& what, HRESULT hr = S_OK) {
-    if (ok) {
-        ++passed;
-        return;
-    }
-    ++failed;
-    std::printf("FAILED: %s (0x%08lX)\n", what.c_str(), static_cast<unsigned long>(hr));
-}
 
 std::wstring ProgId(const ClassCase& c) {
     const std::string name = std::string("Vestrel.") + c.name;
@@ -119,6 +109,6 @@ int wmain(int argc, wchar_t** argv) {
     if (handle != INVALID_HANDLE_VALUE) ReleaseActCtx(handle);
     CoFreeUnusedLibraries();
     OleUninitialize();
-    std::printf("side_by_side: %d passed, %d failed\n", passed, failed);
+    Summary("side_by_side");
     return failed;
 }
