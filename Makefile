@@ -16,6 +16,7 @@ all: build
 setup:
 	@$(STAGE) set-up bash scripts/setup.sh
 	@$(STAGE) "Hunspell source" bash scripts/fetch-hunspell.sh
+	@$(STAGE) "word frequencies" bash scripts/fetch-frequencies.sh
 
 # Everything of both architectures: the DLLs, tools, tests and benchmarks.
 build: setup

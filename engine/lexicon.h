@@ -15,8 +15,10 @@ class Lexicon {
 public:
     // Classes run 0 (a regional form never seen), 1 (any other form never
     // seen), 2 (never seen, but its entry is seen often or has few forms)
-    // .. 30, one a half doubling of how often the form is seen.
+    // .. kMostFrequent, kClassesPerDoubling of them a doubling of how often
+    // the form is seen.
     static constexpr int kMostFrequent = lexicon_format::kMostFrequent;
+    static constexpr int kClassesPerDoubling = lexicon_format::kClassesPerDoubling;
 
     // Reads the file; throws a ComError naming it when it is missing or not
     // a lexicon.

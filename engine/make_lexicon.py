@@ -1,24 +1,34 @@
 #!/usr/bin/env python3
-"""Builds the engine's lexicon from a Hunspell dictionary and Spanish text.
+"""Builds the engine's lexicon from a Hunspell dictionary, Spanish text and
+ranked word lists.
 
 Every form the .aff/.dic pair accepts is expanded, given a frequency class
-from how often it appears in the text, and stored as a minimal acyclic
-automaton: one 32-bit word per edge, letters as Latin-1 bytes, and a word's
-end marked by an edge labelled 1 + its class. The engine reads the file as it
-is, so loading costs one read and checking a word is a walk of its letters.
+from how often it appears in the text and the lists, and stored as a minimal
+acyclic automaton: one 32-bit word per edge, letters as Latin-1 bytes, and a
+word's end marked by an edge labelled 1 + its class. The engine reads the
+file as it is, so loading costs one read and checking a word is a walk of its
+letters.
 
 Forms with characters outside Latin-1 are left to Hunspell at run time.
 Also writes the counts it found (form, count), for the benchmark's word lists.
 
-usage: make_lexicon.py AFF DIC OUT.vlx OUT.counts [TEXT...]
+usage: make_lexicon.py AFF DIC OUT.vlx OUT.counts [--text-weight W]
+                       [--ranked LIST.json=WORDS]... [TEXT...]
 TEXT: folders of sayings (*.fortunes), manual pages (*.gz) and compressed
 SWORD texts (*.bzz beside their *.bzs index); a missing folder is skipped.
 By default, TEXTS: the Spanish text Debian ships whose everyday words the
 counts are for (the programs' help in Spanish skews them toward technical
 words and ranks worse).
+--text-weight: each occurrence in the text counts W times (1 by default).
+--ranked: a JSON list of word forms, the commonest first, counted as a text
+of WORDS running words would count them (see ranked_counts). Forms Hunspell
+does not accept stay out, whatever a list says: the lists give frequency,
+the dictionary says what is a word.
 """
+import argparse
 import gzip
 import html
+import json
 import math
 import os
 import re
@@ -165,20 +175,68 @@ def text_files(folders):
                     yield path
 
 
+def form_of(word, forms):
+    """The form Hunspell would accept a token as, lower case first so that a
+    sentence's first word counts as the common word it is; None for none."""
+    for form in (word.lower(), word, word.capitalize()):
+        if form in forms:
+            return form
+    return None
+
+
 def count_forms(forms, texts):
-    """How often each form appears, a token counted as the form Hunspell
-    would accept it as, lower case first so that a sentence's first word
-    counts as the common word it is."""
+    """How often each form appears in the running text."""
     counts = {}
     token = re.compile(r'[^\W\d_]+')
     for path in text_files(texts):
         for line in read_text(path):
             for word in token.findall(line):
-                for form in (word.lower(), word, word.capitalize()):
-                    if form in forms:
-                        counts[form] = counts.get(form, 0) + 1
-                        break
+                form = form_of(word, forms)
+                if form is not None:
+                    counts[form] = counts.get(form, 0) + 1
     return counts
+
+
+def zipf_fit(ranked, counts):
+    """The text's own Zipf law for a list's ranks: count = scale * rank^-slope.
+    The list's ranks are cut into doublings (1, 2-3, 4-7 ...); in each, the
+    mean count in the text of the forms listed there, those the text never
+    shows counted as 0, against the doubling's middle rank, fitted by least
+    squares on both logarithms. The mean, not a count of the forms the text
+    happens to show, so that the rare ranks are not judged by their lucky
+    forms alone."""
+    points = []
+    low = 1
+    while low <= len(ranked):
+        high = min(2 * low, len(ranked) + 1)
+        mean = sum(counts.get(form, 0) for form in ranked[low - 1:high - 1]) / (high - low)
+        if mean > 0:
+            points.append((math.log(math.sqrt(low * (high - 1))), math.log(mean)))
+        low = high
+    n = len(points)
+    mx = sum(x for x, _ in points) / n
+    my = sum(y for _, y in points) / n
+    slope = -sum((x - mx) * (y - my) for x, y in points) / sum((x - mx) ** 2 for x, _ in points)
+    return math.exp(my + slope * mx), slope
+
+
+def ranked_counts(ranked, counts, words, text_words):
+    """A ranked list's counts on the text's scale: what the text's Zipf law
+    gives each rank, for a text of words running words where the text has
+    text_words. A form listed twice keeps its first rank. Forms shorter than
+    any the list holds (the lists leave out words of one letter: y, a, o)
+    get what the text's own count of them gives a text of that size."""
+    scale, slope = zipf_fit(ranked, counts)
+    factor = words / text_words
+    out = {}
+    for rank, form in enumerate(ranked, 1):
+        if form not in out:
+            out[form] = factor * scale * rank ** -slope
+    shortest = min(len(form) for form in ranked)
+    for form, count in counts.items():
+        if len(form) < shortest:
+            out[form] = factor * count
+    return out, scale, slope
 
 
 def voseo(stem, form):
@@ -202,13 +260,13 @@ def likely_unseen(entries, counts):
 
 
 def frequency_class(count, likely, rare_kind):
-    """Half a doubling a class: 0 for a form the text never shows that is
-    rare by its kind, 1 for any other form it never shows, 2 for one that is
-    likely all the same, then from 3 one class for each half doubling of the
-    count."""
-    if count < 1:
+    """0 for a form neither the text nor a list shows that is rare by its
+    kind, 1 for any other form never shown, 2 for one that is likely all the
+    same, then from 3 (a count of 1 or less) one class for each
+    1 / CLASSES_PER_DOUBLING of a doubling of the count."""
+    if count <= 0:
         return 0 if rare_kind else 2 if likely else 1
-    return min(MAX_CLASS, 3 + int(2 * math.log2(count)))
+    return min(MAX_CLASS, 3 + max(0, int(FORMAT['kClassesPerDoubling'] * math.log2(count))))
 
 
 class Node:
@@ -282,15 +340,42 @@ def serialise(root):
     return words
 
 
+def ranked_list(argument):
+    path, _, words = argument.rpartition('=')
+    if not path or not words.isdigit():
+        raise argparse.ArgumentTypeError('--ranked takes LIST.json=WORDS')
+    return path, int(words)
+
+
 def main():
-    aff, dic, out, counts_out, *texts = sys.argv[1:]
-    texts = texts or TEXTS
-    entries = read_entries(aff, dic)
+    parser = argparse.ArgumentParser(description='Builds the lexicon.')
+    parser.add_argument('aff')
+    parser.add_argument('dic')
+    parser.add_argument('out')
+    parser.add_argument('counts_out')
+    parser.add_argument('texts', nargs='*')
+    parser.add_argument('--text-weight', type=float, default=1.0)
+    parser.add_argument('--ranked', type=ranked_list, action='append', default=[])
+    args = parser.parse_args()
+    entries = read_entries(args.aff, args.dic)
     forms = set().union(*(forms for _, forms in entries))
     # Hunspell also accepts a word of mixed case (iOS, McDonald) in capitals.
     forms |= {form.upper() for form in forms if form[1:] != form[1:].lower() and form != form.upper()}
-    counts = count_forms(forms, texts)
-    likely = likely_unseen(entries, counts)
+    counts = count_forms(forms, args.texts or TEXTS)
+    text_words = sum(counts.values())
+    merged = {form: count * args.text_weight for form, count in counts.items()}
+    for path, words in args.ranked:
+        listed = []
+        for word in json.load(open(path, encoding='utf-8')):
+            form = form_of(word, forms) if isinstance(word, str) else None
+            if form is not None:
+                listed.append(form)
+        added, scale, slope = ranked_counts(listed, counts, words, text_words)
+        print('make_lexicon: %s: %d forms, count %.0f * rank^-%.3f in the text, weighted as %d words'
+              % (os.path.basename(path), len(added), scale, slope, words))
+        for form, count in added.items():
+            merged[form] = merged.get(form, 0) + count
+    likely = likely_unseen(entries, merged)
     regional = {form for stem, forms in entries for form in forms if voseo(stem, form)}
     keys = []
     for form in forms:
@@ -300,16 +385,16 @@ def main():
             continue
         if any(b < FORMAT['kFirstLetter'] for b in letters):
             continue
-        cls = frequency_class(counts.get(form, 0), form in likely, form in regional)
+        cls = frequency_class(merged.get(form, 0), form in likely, form in regional)
         keys.append(letters + bytes([1 + cls]))
     keys.sort()
     edges = serialise(build_automaton(keys))
-    with open(out, 'wb') as file:
+    with open(args.out, 'wb') as file:
         file.write(FORMAT['kMagic'] + struct.pack('<III', len(edges), FORMAT['kRoot'], len(keys)))
         file.write(struct.pack('<%dI' % len(edges), *edges))
-    with open(counts_out, 'w', encoding='utf-8') as file:
-        for form, count in sorted(counts.items(), key=lambda item: (-item[1], item[0])):
-            file.write('%s\t%d\n' % (form, count))
+    with open(args.counts_out, 'w', encoding='utf-8') as file:
+        for form, count in sorted(merged.items(), key=lambda item: (-item[1], item[0])):
+            file.write('%s\t%d\n' % (form, max(1, round(count))))
 
 
 if __name__ == '__main__':

@@ -46,9 +46,9 @@ constexpr int kName = 20;             // more for a capitalised name when the wr
 constexpr int kRarity = 6;            // each halving of how often a word is seen
 constexpr int kUnlikely = 25;         // more for a form never seen, of a rare entry with many forms
 // Words run together:
-constexpr int kSplit = 140;           // a space left out
-constexpr int kShortWord = 15;        // a word of two letters as a piece: seen 64 times or more
-constexpr int kSetPhrase = 25;        // the first two of three pieces: seen 1,400 times or more
+constexpr int kSplit = 100;           // a space left out
+constexpr int kShortWord = 21;        // a word of two letters as a piece: a count of 512 or more
+constexpr int kSetPhrase = 31;        // the first two of three pieces: a count of 16,000 or more
 constexpr int kKnownPhrase = 80;      // less for a set phrase (a pesar, por lo tanto)
 constexpr int kSplitMargin = 60;      // how far behind the best word found a split may rank
 // The walk of the lexicon:
@@ -78,9 +78,11 @@ const Table kBase = [] {
     return t;
 }();
 
-// Frequency classes are half a doubling apart; a form never seen of a rare
-// entry with many forms pays more besides.
-int Rarity(int cls) { return kRarity * (Lexicon::kMostFrequent - cls) / 2 + (cls <= 1 ? kUnlikely : 0); }
+// kRarity for each halving of a word's frequency, below the commonest; a
+// form never seen of a rare entry with many forms pays more besides.
+int Rarity(int cls) {
+    return kRarity * (Lexicon::kMostFrequent - cls) / Lexicon::kClassesPerDoubling + (cls <= 1 ? kUnlikely : 0);
+}
 
 bool IsCapital(wchar_t c) { return IsLetter(c) && Lower(static_cast<uint8_t>(c)) != c; }
 bool NoCapitals(std::wstring_view word) { return std::none_of(word.begin(), word.end(), IsCapital); }

@@ -2,8 +2,8 @@
 # dist.sh: the packages for Windows users.
 #  build/vestrel-VERSION.zip: both DLLs (stripped) with the Spanish
 #  dictionary files beside each, the register and unregister scripts, the
-#  documentation, the examples, the C++ header and the licences of Hunspell
-#  and of the dictionary; beside each DLL its assembly manifest
+#  documentation, the examples, the C++ header, the licences of Hunspell
+#  and of the dictionary and the notice of the word frequencies; beside each DLL its assembly manifest
 #  (Vestrel.Component.manifest), for hosts that use it without registering it.
 #  build/vestrel-VERSION-x86.msi and build/vestrel-VERSION-x64.msi: Windows
 #  Installer packages of the same files for the whole machine (the 32-bit
@@ -35,6 +35,13 @@ for f in COPYING COPYING.LESSER COPYING.MPL license.hunspell license.myspell; do
 done
 cp "$hunspell/debian/copyright" "$stage/licences/hunspell.debian-copyright.txt"
 cp /usr/share/doc/hunspell-es/copyright "$stage/licences/es_ES.copyright.txt"
+# The word frequencies' sources, then the notices of the package they come from.
+{
+  cat "$root/package/word-frequencies.txt"
+  for f in NOTICE.md THIRD_PARTY_LICENSES.md LICENSE.txt; do
+    printf '\n-- %s --\n\n' "$f"; cat "$VESTREL_BUILD/third_party/es-frequencies/$f"; echo
+  done
+} >"$stage/licences/es_ES.word-frequencies.txt"
 # The Windows Installer packages and the assembly manifests carry what each
 # DLL's DllRegisterServer writes, read by running it. Where this machine runs no 32-bit programs the
 # 32-bit DLL's registration is the 64-bit one's with the type library's

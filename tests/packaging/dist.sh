@@ -59,6 +59,7 @@ else
 fi
 check "the 64-bit DLL used through its manifest, unregistered" side_by_side x86_64
 check "  and still nothing registered" fails key "HKLM\\$progid"
+check "the licences and the word frequencies' notice are in the package" licences "$package/licences"
 check "the examples, scripts and read-me have Windows line ends" crlf "$package"/*.cmd "$package/README.txt" \
   "$package"/examples/*
 check "the C++ example builds from the package with the guide's MinGW-w64 line" \

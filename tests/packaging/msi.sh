@@ -141,7 +141,7 @@ check32 "the 32-bit DLL registers what the 64-bit one does, its type library as 
 check "another product's key and file" other
 check "installs silently" msiexec /i "$x86"
 check "its files are in Program Files (x86)" installed "$programs32"
-check "the licences are installed" test -f "$(unix "$programs32")/licences/es_ES.copyright.txt"
+check "the licences and the word frequencies' notice are installed" licences "$(unix "$programs32")/licences"
 check "its registry is what the DLL registers" registered "i686:$programs32"
 check "Programs and Features lists it once" one_product "Vestrel $version (32 bits) $version Vestrel"
 check "its upgrade code finds it" detected x86 "$version"
@@ -172,7 +172,7 @@ check "it replaced the 32-bit package" one_product "Vestrel $version (64 bits) $
 check "its upgrade code finds it, and not the 32-bit one's" detected x64 "$version"
 check "the 64-bit DLL is in Program Files" installed "$programs"
 check "the 32-bit DLL is in Program Files (x86)" installed "$programs32"
-check "the licences are installed" test -f "$(unix "$programs")/licences/es_ES.copyright.txt"
+check "the licences and the word frequencies' notice are installed" licences "$(unix "$programs")/licences"
 check "its registry is what both DLLs register" registered "i686:$programs32" "x86_64:$programs"
 check32 "every class from the 32-bit script host" classes i686 ok
 check "every class from the 64-bit script host" classes x86_64 ok
@@ -226,7 +226,7 @@ check "another product's key and file" other
 check "installs silently" msiexec /i "$user"
 check "the 64-bit DLL is in the user's Programs folder" installed "$mine\x64"
 check "the 32-bit DLL beside it" installed "$mine\x86"
-check "the licences are installed" test -f "$(unix "$mine")/licences/es_ES.copyright.txt"
+check "the licences and the word frequencies' notice are installed" licences "$(unix "$mine")/licences"
 check "its registry is what both DLLs register, in the user's classes" registered "i686:$mine\x86" "x86_64:$mine\x64"
 check "nothing machine-wide" clean HKLM
 check "its upgrade code finds it" detected usuario "$version"

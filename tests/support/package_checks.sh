@@ -11,6 +11,18 @@ fresh_prefix() {
   VESTREL_WINEPREFIX=$WINEPREFIX bash "$make"
 }
 
+# licences FOLDER: the licences of Hunspell and of the dictionary, and the
+# notice naming where the word frequencies come from, under their licences.
+licences() {
+  local notice=$1/es_ES.word-frequencies.txt phrase
+  test -f "$1/es_ES.copyright.txt" && test -f "$1/hunspell.COPYING.txt" || return 1
+  for phrase in 'OpenSubtitles 2024' 'OPUS' 'Open Data Commons Attribution License (ODC-BY)' 'Spanish Wikipedia' \
+      '@zxcvbn-ts/language-es-es, version 4.1.2' 'MIT licence' 'Any redistribution of this package must retain this notice' \
+      'Permission is hereby granted'; do
+    grep -qF "$phrase" "$notice" || { echo "$notice does not say: $phrase"; return 1; }
+  done
+}
+
 # example ARCH SCRIPT: the VBScript example under that script host; its own
 # closing lines say what it did (cscript writes in the console's OEM code page).
 example() {
