@@ -533,9 +533,12 @@ private:
         return true;
     }
 
-    // A word of one letter does not end one: a stray last vowel is a slip
-    // (escribido), not a conjunction with nothing after it.
-    static bool Ends(const Piece& last) { return last.letters.size() > 1; }
+    // A vowel alone does not end one: a stray last vowel is a slip
+    // (escribido), not a conjunction with nothing after it. A last y is the
+    // conjunction (jugadory: jugador y): a slip would rather add a vowel.
+    static bool Ends(const Piece& last) {
+        return last.letters.size() > 1 || last.letters[0] == 'y' || last.letters[0] == 'Y';
+    }
 
     static void Add(std::vector<Found>& found, int worst, std::initializer_list<const Piece*> pieces) {
         std::string letters, folded;

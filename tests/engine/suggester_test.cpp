@@ -1,8 +1,10 @@
 // The suggester on its own, linked with the engine's library: the table of
-// slips (tests/engine/slips.tsv) must get the word meant first, and the same
+// slips (tests/engine/slips.tsv) must get the word meant first (or among the
+// first five, where the table says so), and the same
 // word the same list.
 #include <windows.h>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -53,7 +55,12 @@ TEST(Suggester, SpanishSlipsPutTheIntendedWordFirst) {
         SCOPED_TRACE(slip.line);
         const std::vector<std::wstring> words = vestrel::engine::Suggest(TheLexicon(), slip.typed);
         ASSERT_FALSE(words.empty());
-        EXPECT_EQ(words[0], slip.meant);
+        if (slip.meant[0] == L'~') {
+            const auto five = words.begin() + static_cast<std::ptrdiff_t>(std::min<size_t>(words.size(), 5));
+            EXPECT_NE(std::find(words.begin(), five, slip.meant.substr(1)), five) << "not among the first five";
+        } else {
+            EXPECT_EQ(words[0], slip.meant);
+        }
         EXPECT_EQ(vestrel::engine::Suggest(TheLexicon(), slip.typed), words) << "the same word, the same list";
     }
 }
