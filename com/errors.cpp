@@ -1,11 +1,23 @@
 #include "com/errors.h"
 #include <oleauto.h>
+#include <cassert>
 #include <wrl/client.h>
 #include "com/unique_handle.h"
 
 namespace vestrel {
 
+HRESULT AsFailure(HRESULT hr) noexcept {
+    assert(FAILED(hr) && "a failure reported with a success code");
+    return FAILED(hr) ? hr : E_UNEXPECTED;
+}
+
+HRESULT LastError() noexcept {
+    const DWORD error = GetLastError();
+    return error == ERROR_SUCCESS ? E_FAIL : AsFailure(HRESULT_FROM_WIN32(error));
+}
+
 HRESULT Fail(HRESULT hr, const std::wstring& description, REFGUID iid) noexcept {
+    hr = AsFailure(hr);
     Microsoft::WRL::ComPtr<ICreateErrorInfo> create;
     if (SUCCEEDED(CreateErrorInfo(&create))) {
         create->SetGUID(iid);

@@ -19,14 +19,22 @@ constexpr HRESULT kTypeMismatch = static_cast<HRESULT>(0x800A000D);
 constexpr HRESULT kOverflow = static_cast<HRESULT>(0x800A0006);
 constexpr HRESULT kDivisionByZero = static_cast<HRESULT>(0x800A000B);
 
-// Stores the error info of this thread (source "Vestrel") and returns hr.
+// A failure is never reported as a success: a success code handed in as a
+// failure (a bug) becomes E_UNEXPECTED, and stops a debug build.
+HRESULT AsFailure(HRESULT hr) noexcept;
+// The HRESULT of the Win32 call that has just failed: its last error, or
+// E_FAIL where it left none (a window that a hook or WM_CREATE refused).
+HRESULT LastError() noexcept;
+
+// Stores the error info of this thread (source "Vestrel") and returns hr,
+// always a failure.
 HRESULT Fail(HRESULT hr, const std::wstring& description, REFGUID iid = GUID_NULL) noexcept;
 
 class ComError {
 public:
     // A failure whose error info the failing callee has already set.
-    explicit ComError(HRESULT hr) noexcept : hr_(hr) {}
-    ComError(HRESULT hr, std::wstring description) : hr_(hr), description_(std::move(description)) {}
+    explicit ComError(HRESULT hr) noexcept : hr_(AsFailure(hr)) {}
+    ComError(HRESULT hr, std::wstring description) : hr_(AsFailure(hr)), description_(std::move(description)) {}
     HRESULT Result() const noexcept { return hr_; }
     const std::wstring& Description() const noexcept { return description_; }
 

@@ -19,7 +19,7 @@ std::wstring Path() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length = GetModuleFileNameW(instance, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) throw ComError(HRESULT_FROM_WIN32(GetLastError()), L"No se pudo leer la ruta de Vestrel.");
+        if (length == 0) throw ComError(LastError(), L"No se pudo leer la ruta de Vestrel.");
         if (length < path.size()) {
             path.resize(length);
             return path;

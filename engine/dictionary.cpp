@@ -42,7 +42,7 @@ std::string AnsiPath(const std::wstring& path) {
 void RequireReadable(const std::wstring& path) {
     const UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     if (!file)
-        throw ComError(HRESULT_FROM_WIN32(GetLastError()), L"No se puede leer el diccionario de español " + path +
+        throw ComError(LastError(), L"No se puede leer el diccionario de español " + path +
                                                                L". Reinstale Vestrel con sus archivos de diccionario.");
 }
 

@@ -40,7 +40,7 @@ Lexicon::Lexicon(const std::wstring& path) {
     UniqueFile file(
         CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file) {
-        throw ComError(HRESULT_FROM_WIN32(GetLastError()),
+        throw ComError(LastError(),
                        L"No se puede leer el diccionario de español " + path +
                            L". Reinstale Vestrel con sus archivos de diccionario.");
     }

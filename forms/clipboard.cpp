@@ -38,7 +38,7 @@ private:
 void ReplaceText(const std::wstring& text) {
     OpenedClipboard opened;
     if (!EmptyClipboard())
-        throw ComError(HRESULT_FROM_WIN32(GetLastError()), L"No se pudo vaciar el portapapeles.");
+        throw ComError(LastError(), L"No se pudo vaciar el portapapeles.");
     // The text ends at its first NUL, as every reader of CF_UNICODETEXT takes it.
     const size_t length = wcsnlen(text.c_str(), text.size());
     UniqueGlobal memory(GlobalAlloc(GMEM_MOVEABLE, (length + 1) * sizeof(wchar_t)));
@@ -51,7 +51,7 @@ void ReplaceText(const std::wstring& text) {
         target[length] = L'\0';
     }
     if (!SetClipboardData(CF_UNICODETEXT, memory.get()))
-        throw ComError(HRESULT_FROM_WIN32(GetLastError()), L"No se pudo poner el texto en el portapapeles.");
+        throw ComError(LastError(), L"No se pudo poner el texto en el portapapeles.");
     memory.release();  // the clipboard owns it now
 }
 

@@ -31,7 +31,7 @@ Control::Control(Form& form, const wchar_t* windowClass, DWORD style, DWORD exSt
                               container ? container->Handle() : form.Handle(),
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), module::Instance(), nullptr);
     if (!window_)
-        throw ComError(HRESULT_FROM_WIN32(GetLastError()), L"No se pudo crear un control de la ventana de Vestrel.");
+        throw ComError(LastError(), L"No se pudo crear un control de la ventana de Vestrel.");
     SetWindowSubclass(window_, &Control::SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
     brush_.reset(CreateSolidBrush(ToRgb(back_)));
     SetFont(font);
@@ -132,7 +132,7 @@ std::wstring Control::Text() const { return WindowText(window_); }
 
 void Control::SetText(const std::wstring& text) {
     if (!SetWindowTextW(window_, text.c_str()))
-        throw ComError(HRESULT_FROM_WIN32(GetLastError()), L"No se pudo escribir el texto del control.");
+        throw ComError(LastError(), L"No se pudo escribir el texto del control.");
 }
 
 void Control::SetFont(const Font& font) {
@@ -259,7 +259,7 @@ void Control::Recreate(DWORD removeStyle, DWORD addStyle) {
     HWND fresh = CreateWindowExW(exStyle, type, Text().c_str(), style, r.left, r.top, r.right - r.left,
                                  r.bottom - r.top, GetParent(old), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)),
                                  module::Instance(), nullptr);
-    if (!fresh) throw ComError(HRESULT_FROM_WIN32(GetLastError()), L"No se pudo cambiar el estilo del control.");
+    if (!fresh) throw ComError(LastError(), L"No se pudo cambiar el estilo del control.");
     SetWindowPos(fresh, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SendMessageW(fresh, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_.get()), FALSE);
     CarryOver(old, fresh);

@@ -26,7 +26,7 @@ ATOM RegisterFormClass(WNDPROC procedure) {
         type.lpszClassName = kFormClass;
         const ATOM registered = RegisterClassExW(&type);
         if (!registered && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-            throw ComError(HRESULT_FROM_WIN32(GetLastError()), L"No se pudo registrar la clase de ventana de Vestrel.");
+            throw ComError(LastError(), L"No se pudo registrar la clase de ventana de Vestrel.");
         return registered;
     }();
     return atom;
@@ -77,7 +77,7 @@ Form::Form(const std::wstring& caption, float clientWidth, float clientHeight, O
     window_ = CreateWindowExW(kFormExStyle, kFormClass, caption.c_str(), kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                               frame.cx, frame.cy, nullptr, nullptr, module::Instance(), this);
     if (!window_)
-        throw ComError(HRESULT_FROM_WIN32(GetLastError()), L"No se pudo crear la ventana de Vestrel.");
+        throw ComError(LastError(), L"No se pudo crear la ventana de Vestrel.");
     module::Lock();
     FirstFormOnThread();
     // A host aware of each monitor's density: the window's own monitor.
@@ -289,7 +289,7 @@ void Form::SetToolTip(HWND control, const std::wstring& text) {
         toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
                                     module::Instance(), nullptr);
-        if (!toolTips_) throw ComError(HRESULT_FROM_WIN32(GetLastError()), L"No se pudo crear la información sobre herramientas.");
+        if (!toolTips_) throw ComError(LastError(), L"No se pudo crear la información sobre herramientas.");
     }
     TOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
@@ -355,7 +355,7 @@ void Form::SetTop(float twips) {
 
 void Form::SetIconResource(int id) {
     HICON big = static_cast<HICON>(LoadImageW(module::Instance(), MAKEINTRESOURCEW(id), IMAGE_ICON, 32, 32, 0));
-    if (!big) throw ComError(HRESULT_FROM_WIN32(GetLastError()), L"No se encontró el icono de Vestrel.");
+    if (!big) throw ComError(LastError(), L"No se encontró el icono de Vestrel.");
     SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
     SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(big));
     icon_.reset(big);

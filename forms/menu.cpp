@@ -9,7 +9,7 @@ MenuItem::MenuItem(Form& owner, std::wstring caption, std::vector<MenuItem*> ite
 
 HMENU MenuItem::Build(std::vector<MenuItem*>& commands, const MenuItem* defaultItem) const {
     UniqueHandle<HMENU, DestroyMenu> menu(CreatePopupMenu());
-    if (!menu) throw ComError(HRESULT_FROM_WIN32(GetLastError()), L"No se pudo crear el menú.");
+    if (!menu) throw ComError(LastError(), L"No se pudo crear el menú.");
     for (MenuItem* item : items_) {
         if (!item->visible_) continue;
         BOOL added;
@@ -26,7 +26,7 @@ HMENU MenuItem::Build(std::vector<MenuItem*>& commands, const MenuItem* defaultI
             added = AppendMenuW(menu.get(), MF_STRING | (item->enabled_ ? 0 : MF_GRAYED), id, item->caption_.c_str());
             if (added && item == defaultItem) SetMenuDefaultItem(menu.get(), id, FALSE);
         }
-        if (!added) throw ComError(HRESULT_FROM_WIN32(GetLastError()), L"No se pudo crear el menú.");
+        if (!added) throw ComError(LastError(), L"No se pudo crear el menú.");
     }
     return menu.release();
 }

@@ -54,7 +54,7 @@ Picture::Picture(HBITMAP bitmap) noexcept {
 Picture Picture::FromResource(int id) {
     HBITMAP bitmap = LoadBitmapResource(id);
     if (!bitmap)
-        throw ComError(HRESULT_FROM_WIN32(GetLastError()),
+        throw ComError(LastError(),
                        L"No se encontró el mapa de bits " + std::to_wstring(id) + L" de Vestrel.");
     Picture picture(bitmap);
     picture.id_ = id;

@@ -6,6 +6,7 @@
 #include <cguid.h>
 #include <oleauto.h>
 #include <wrl/client.h>
+#include "automation.h"
 #include "classes.h"
 #include "vestrel_h.h"
 
@@ -119,6 +120,33 @@ TEST_F(Server, AFailingMemberRaisesANamedAutomationError) {
     SysFreeString(exception.bstrDescription);
     SysFreeString(exception.bstrHelpFile);
     // The window it loaded goes with the test.
+    for (HWND w = FindWindowW(L"VestrelForm", nullptr); w; w = FindWindowW(L"VestrelForm", nullptr))
+        SendMessageW(w, WM_CLOSE, 0, 0);
+}
+
+// A window the system refuses, as a hook, desktop heap exhaustion or a
+// failing WM_CREATE refuses it (leaving no last error), fails the call that
+// needed it with its text instead of reporting success; once windows can be
+// made again, the next call shows the window.
+LRESULT CALLBACK RefuseWindows(int code, WPARAM w, LPARAM l) {
+    return code == HCBT_CREATEWND ? 1 : CallNextHookEx(nullptr, code, w, l);
+}
+
+TEST_F(Server, AWindowTheSystemRefusesFailsTheCallThatNeededIt) {
+    ComPtr<IDispatch> spelling;
+    ASSERT_EQ(Factory(CLSID_Spelling)->CreateInstance(nullptr, IID_IDispatch, &spelling), S_OK);
+    HHOOK hook = SetWindowsHookExW(WH_CBT, RefuseWindows, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    const CallResult refused = Call(spelling.Get(), L"Show");
+    UnhookWindowsHookEx(hook);
+    EXPECT_TRUE(FAILED(refused.hr));
+    EXPECT_NE(refused.description.find(L"No se pudo crear"), std::wstring::npos) << refused.description;
+    EXPECT_EQ(refused.source, L"Vestrel");
+    EXPECT_EQ(FindWindowW(L"VestrelForm", nullptr), nullptr);
+    EXPECT_EQ(Call(spelling.Get(), L"Show").hr, S_OK);
+    const HWND shown = FindWindowW(L"VestrelForm", L"Vestrel");
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(IsWindowVisible(shown));
     for (HWND w = FindWindowW(L"VestrelForm", nullptr); w; w = FindWindowW(L"VestrelForm", nullptr))
         SendMessageW(w, WM_CLOSE, 0, 0);
 }
