@@ -10,8 +10,11 @@ Timer::Timer(Form& form, unsigned intervalMs, bool enabled)
     Apply();
 }
 
+// A timer lives on its form's window. Once the window is gone (after
+// WM_NCDESTROY its handle is null) there is nothing to kill or set: with a
+// null window the calls would act on the thread's own timers, a host's.
 Timer::~Timer() {
-    KillTimer(form_.Handle(), id_);
+    if (const HWND window = form_.Handle()) KillTimer(window, id_);
     form_.Remove(this);
 }
 
@@ -27,8 +30,10 @@ void Timer::SetEnabled(bool enabled) {
 
 // An interval of 0 stops the timer, whatever Enabled says.
 void Timer::Apply() {
-    if (enabled_ && interval_ > 0) SetTimer(form_.Handle(), id_, interval_, nullptr);
-    else KillTimer(form_.Handle(), id_);
+    const HWND window = form_.Handle();
+    if (!window) return;
+    if (enabled_ && interval_ > 0) SetTimer(window, id_, interval_, nullptr);
+    else KillTimer(window, id_);
 }
 
 // A tick whose handler lets events run does not tick again inside itself.
