@@ -11,9 +11,9 @@ HRESULT AsFailure(HRESULT hr) noexcept {
     return FAILED(hr) ? hr : E_UNEXPECTED;
 }
 
-HRESULT LastError() noexcept {
+HRESULT LastError(HRESULT fallback) noexcept {
     const DWORD error = GetLastError();
-    return error == ERROR_SUCCESS ? E_FAIL : AsFailure(HRESULT_FROM_WIN32(error));
+    return error == ERROR_SUCCESS ? AsFailure(fallback) : HRESULT_FROM_WIN32(error);
 }
 
 HRESULT Fail(HRESULT hr, const std::wstring& description, REFGUID iid) noexcept {

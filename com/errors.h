@@ -23,8 +23,8 @@ constexpr HRESULT kDivisionByZero = static_cast<HRESULT>(0x800A000B);
 // failure (a bug) becomes E_UNEXPECTED, and stops a debug build.
 HRESULT AsFailure(HRESULT hr) noexcept;
 // The HRESULT of the Win32 call that has just failed: its last error, or
-// E_FAIL where it left none (a window that a hook or WM_CREATE refused).
-HRESULT LastError() noexcept;
+// fallback where it left none (a window that a hook or WM_CREATE refused).
+HRESULT LastError(HRESULT fallback = E_FAIL) noexcept;
 
 // Stores the error info of this thread (source "Vestrel") and returns hr,
 // always a failure.

@@ -263,7 +263,7 @@ def frequency_class(count, likely, rare_kind):
     """0 for a form neither the text nor a list shows that is rare by its
     kind, 1 for any other form never shown, 2 for one that is likely all the
     same, then from 3 (a count of 1 or less) one class for each
-    1 / CLASSES_PER_DOUBLING of a doubling of the count."""
+    1 / kClassesPerDoubling (lexicon_format.h) of a doubling of the count."""
     if count <= 0:
         return 0 if rare_kind else 2 if likely else 1
     return min(MAX_CLASS, 3 + max(0, int(FORMAT['kClassesPerDoubling'] * math.log2(count))))

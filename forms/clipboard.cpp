@@ -21,7 +21,7 @@ public:
             if (OpenClipboard(owner_.get())) return;
             Sleep(10);
         }
-        throw ComError(HRESULT_FROM_WIN32(GetLastError() ? GetLastError() : ERROR_ACCESS_DENIED),
+        throw ComError(LastError(HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED)),
                        L"No se pudo abrir el portapapeles: otro programa lo está usando.");
     }
     // Closed before its owner window goes.

@@ -276,11 +276,8 @@ void Form::SetWindowState(WindowState state) {
 
 void Form::SetRegion(HRGN region, bool redraw) {
     UniqueHandle<HRGN, DeleteObject> owned(region);
-    if (!SetWindowRgn(window_, region, redraw)) {
-        const DWORD error = GetLastError();
-        throw ComError(HRESULT_FROM_WIN32(error ? error : ERROR_INVALID_PARAMETER),
-                       L"No se pudo dar su contorno a la ventana.");
-    }
+    if (!SetWindowRgn(window_, region, redraw))
+        throw ComError(LastError(HRESULT_FROM_WIN32(ERROR_INVALID_PARAMETER)), L"No se pudo dar su contorno a la ventana.");
     owned.release();  // the window system owns it now
 }
 

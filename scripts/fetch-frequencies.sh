@@ -13,11 +13,7 @@ integrity=sha512-zFCgmyqi/VBsn1KWoM/SqZU1g+mNwgLHq5LRunw6zrsEjn6ZnhSC/wopxdSFgII
 dest=$VESTREL_BUILD/third_party/es-frequencies
 [ "$(cat "$dest/.integrity" 2>/dev/null)" = "$integrity" ] && exit 0
 
-step=
-hint=
-on() { step=$1; hint=$2; }
-failed() { echo "setup: $step failed (exit $1): $hint" >&2; exit "$1"; }
-trap 'status=$?; [ -z "$step" ] || failed "$status"' ERR
+source "$(dirname "$0")/steps.sh"
 
 if ! command -v npm >/dev/null; then
   [ "$(id -u)" -eq 0 ] || { echo "setup: npm is missing; run as root to install it" >&2; exit 1; }

@@ -22,13 +22,7 @@ packages=(
 )
 src_list=$apt_dir/sources.list.d/vestrel-deb-src.sources
 
-step=
-hint=
-# on STEP HINT: what is being done now, and what to do when it fails.
-on() { step=$1; hint=$2; }
-# failed STATUS: the one line that names the step and what to do, and out.
-failed() { echo "setup: $step failed (exit $1): $hint" >&2; exit "$1"; }
-trap 'status=$?; [ -z "$step" ] || failed "$status"' ERR
+source "$(dirname "$0")/steps.sh"
 
 # The apt entry files of each kind in the configuration folder; any of them
 # may be absent (Debian's container images have deb822 entries only).
