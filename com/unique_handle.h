@@ -67,6 +67,9 @@ private:
     void* data_;
 };
 
+// A window not yet handed to the object that will own it (DestroyWindow).
+using UniqueWindow = UniqueHandle<HWND, DestroyWindow>;
+
 // A memory device context (CreateCompatibleDC).
 using MemoryDC = UniqueHandle<HDC, DeleteDC>;
 

@@ -25,17 +25,24 @@ Control::Control(Form& form, const wchar_t* windowClass, DWORD style, DWORD exSt
                  const Placement& placement, Colors colors, const Font& font, Control* container)
     : form_(form), twips_(placement), id_(form.NextId()), back_(colors.back), fore_(colors.fore) {
     const Density& d = form.GetDensity();
-    window_ = CreateWindowExW(exStyle, windowClass, L"", WS_CHILD | WS_CLIPSIBLINGS | style,
-                              d.PixelsX(placement.left), d.PixelsY(placement.top),
-                              d.PixelsX(placement.width), d.PixelsY(placement.height),
-                              container ? container->Handle() : form.Handle(),
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), module::Instance(), nullptr);
-    if (!window_)
-        throw ComError(LastError(), L"No se pudo crear un control de la ventana de Vestrel.");
-    SetWindowSubclass(window_, &Control::SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
-    brush_.reset(CreateSolidBrush(ToRgb(back_)));
+    // The window stays in the guard's hands until the object is whole: a
+    // step that throws takes it down, and the subclass, which points at this
+    // object, is set only once nothing else can fail.
+    UniqueWindow window(CreateWindowExW(exStyle, windowClass, L"", WS_CHILD | WS_CLIPSIBLINGS | style,
+                                        d.PixelsX(placement.left), d.PixelsY(placement.top),
+                                        d.PixelsX(placement.width), d.PixelsY(placement.height),
+                                        container ? container->Handle() : form.Handle(),
+                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), module::Instance(), nullptr));
+    if (!window) throw ComError(LastError(), L"No se pudo crear un control de la ventana de Vestrel.");
+    window_ = window.get();
+    brush_.reset(SolidBrush(back_));
     SetFont(font);
     form_.Add(this);
+    if (!SetWindowSubclass(window_, &Control::SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this))) {
+        form_.Remove(this);
+        throw ComError(E_OUTOFMEMORY, L"No se pudo crear un control de la ventana de Vestrel.");
+    }
+    window.release();
 }
 
 Control::~Control() {
@@ -256,16 +263,19 @@ void Control::Recreate(DWORD removeStyle, DWORD addStyle) {
     const DWORD style = (static_cast<DWORD>(GetWindowLongW(old, GWL_STYLE)) & ~removeStyle) | addStyle;
     const DWORD exStyle = static_cast<DWORD>(GetWindowLongW(old, GWL_EXSTYLE));
     const bool focused = GetFocus() == old;
-    HWND fresh = CreateWindowExW(exStyle, type, Text().c_str(), style, r.left, r.top, r.right - r.left,
-                                 r.bottom - r.top, GetParent(old), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)),
-                                 module::Instance(), nullptr);
-    if (!fresh) throw ComError(LastError(), L"No se pudo cambiar el estilo del control.");
+    UniqueWindow made(CreateWindowExW(exStyle, type, Text().c_str(), style, r.left, r.top, r.right - r.left,
+                                      r.bottom - r.top, GetParent(old),
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), module::Instance(), nullptr));
+    if (!made) throw ComError(LastError(), L"No se pudo cambiar el estilo del control.");
+    const HWND fresh = made.get();
     SetWindowPos(fresh, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SendMessageW(fresh, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_.get()), FALSE);
     CarryOver(old, fresh);
+    if (!SetWindowSubclass(fresh, &Control::SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this)))
+        throw ComError(E_OUTOFMEMORY, L"No se pudo cambiar el estilo del control.");
+    made.release();
     RemoveWindowSubclass(old, &Control::SubclassProc, 0);
     window_ = fresh;
-    SetWindowSubclass(fresh, &Control::SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
     if (focused) ::SetFocus(fresh);
     // The tool tip control keeps a tool, and its text, for every window given
     // one until it is taken back: the old window's goes with it.

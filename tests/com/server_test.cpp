@@ -126,29 +126,70 @@ TEST_F(Server, AFailingMemberRaisesANamedAutomationError) {
 
 // A window the system refuses, as a hook, desktop heap exhaustion or a
 // failing WM_CREATE refuses it (leaving no last error), fails the call that
-// needed it with its text instead of reporting success; once windows can be
-// made again, the next call shows the window.
-LRESULT CALLBACK RefuseWindows(int code, WPARAM w, LPARAM l) {
-    return code == HCBT_CREATEWND ? 1 : CallNextHookEx(nullptr, code, w, l);
+// needed it with its text instead of reporting success, and leaves nothing
+// of the half-made load behind; once windows can be made again, the next
+// call shows the window. Each window of the load is refused in turn.
+thread_local int windowsSeen = 0;
+thread_local int windowToRefuse = 0;
+
+bool IsFormWindow(HWND window) {
+    wchar_t name[32] = {};
+    return window && GetClassNameW(window, name, 32) && wcscmp(name, L"VestrelForm") == 0;
+}
+
+// Only the component's windows count: a form, or a window on one. The
+// system's own (an input method's window) are let through.
+LRESULT CALLBACK RefuseOneWindow(int code, WPARAM w, LPARAM l) {
+    if (code == HCBT_CREATEWND) {
+        const HWND parent = reinterpret_cast<CBT_CREATEWNDW*>(l)->lpcs->hwndParent;
+        if (IsFormWindow(reinterpret_cast<HWND>(w)) || (parent && IsFormWindow(GetAncestor(parent, GA_ROOT))))
+            if (++windowsSeen == windowToRefuse) return 1;
+    }
+    return CallNextHookEx(nullptr, code, w, l);
+}
+
+BOOL CALLBACK CountWindow(HWND, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+int ThreadWindows() {
+    int count = 0;
+    EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
+    return count;
 }
 
 TEST_F(Server, AWindowTheSystemRefusesFailsTheCallThatNeededIt) {
     ComPtr<IDispatch> spelling;
     ASSERT_EQ(Factory(CLSID_Spelling)->CreateInstance(nullptr, IID_IDispatch, &spelling), S_OK);
-    HHOOK hook = SetWindowsHookExW(WH_CBT, RefuseWindows, nullptr, GetCurrentThreadId());
-    ASSERT_NE(hook, nullptr);
-    const CallResult refused = Call(spelling.Get(), L"Show");
-    UnhookWindowsHookEx(hook);
-    EXPECT_TRUE(FAILED(refused.hr));
-    EXPECT_NE(refused.description.find(L"No se pudo crear"), std::wstring::npos) << refused.description;
-    EXPECT_EQ(refused.source, L"Vestrel");
-    EXPECT_EQ(FindWindowW(L"VestrelForm", nullptr), nullptr);
-    EXPECT_EQ(Call(spelling.Get(), L"Show").hr, S_OK);
+    const int before = ThreadWindows();
+    int refused = 0;
+    for (windowToRefuse = 1;; ++windowToRefuse) {
+        SCOPED_TRACE("window " + std::to_string(windowToRefuse));
+        windowsSeen = 0;
+        HHOOK hook = SetWindowsHookExW(WH_CBT, RefuseOneWindow, nullptr, GetCurrentThreadId());
+        ASSERT_NE(hook, nullptr);
+        const CallResult shown = Call(spelling.Get(), L"Show");
+        UnhookWindowsHookEx(hook);
+        if (windowsSeen < windowToRefuse) {  // the load made fewer windows: none was refused
+            EXPECT_EQ(shown.hr, S_OK);
+            break;
+        }
+        ++refused;
+        EXPECT_TRUE(FAILED(shown.hr));
+        EXPECT_NE(shown.description.find(L"No se pudo crear"), std::wstring::npos) << shown.description;
+        EXPECT_EQ(shown.source, L"Vestrel");
+        EXPECT_EQ(FindWindowW(L"VestrelForm", nullptr), nullptr);
+        EXPECT_EQ(ThreadWindows(), before);
+        ASSERT_LT(windowToRefuse, 100);
+    }
+    EXPECT_GE(refused, 10);  // the form and its controls
     const HWND shown = FindWindowW(L"VestrelForm", L"Vestrel");
     ASSERT_NE(shown, nullptr);
     EXPECT_TRUE(IsWindowVisible(shown));
     for (HWND w = FindWindowW(L"VestrelForm", nullptr); w; w = FindWindowW(L"VestrelForm", nullptr))
         SendMessageW(w, WM_CLOSE, 0, 0);
+    EXPECT_EQ(ThreadWindows(), before);
 }
 
 }  // namespace
