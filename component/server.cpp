@@ -16,6 +16,7 @@
 #include "com/type_library.h"
 #include "component/spelling.h"
 #include "engine/dictionary.h"
+#include "forms/form.h"
 
 namespace vestrel {
 namespace {
@@ -66,11 +67,11 @@ using namespace vestrel;
 
 extern "C" {
 
+// Thread notifications stay on: a host thread that ends takes its forms
+// with it, and the static runtime frees its thread-local storage.
 BOOL WINAPI DllMain(HINSTANCE dll, DWORD reason, LPVOID) {
-    if (reason == DLL_PROCESS_ATTACH) {
-        module::Attach(dll);
-        DisableThreadLibraryCalls(dll);
-    }
+    if (reason == DLL_PROCESS_ATTACH) module::Attach(dll);
+    if (reason == DLL_THREAD_DETACH) forms::Form::UnloadThreadForms();
     return TRUE;
 }
 

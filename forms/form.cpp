@@ -1,5 +1,6 @@
 #include "forms/form.h"
 #include <algorithm>
+#include <mutex>
 #include <commctrl.h>
 #include <olectl.h>
 #include "com/errors.h"
@@ -32,12 +33,15 @@ ATOM RegisterFormClass(WNDPROC procedure) {
     return atom;
 }
 
+// Every live form of the process, newest first, each with its thread. Not
+// thread-local storage: the runtime frees that before the DLL hears that a
+// thread ends, and the thread's end must still find its forms.
+std::mutex formsMutex;
+Form* allForms = nullptr;
+
 // Hosts run their own message loops, which know nothing of our forms. A
 // hook on each thread with forms gives them what a dialog loop would: Tab
 // moves the focus, Enter presses the default button.
-thread_local HHOOK keyboardHook = nullptr;
-thread_local int formsOnThread = 0;
-
 LRESULT CALLBACK KeyboardHook(int code, WPARAM wParam, LPARAM lParam) noexcept {
     if (code == HC_ACTION && wParam == PM_REMOVE) {
         MSG* message = reinterpret_cast<MSG*>(lParam);
@@ -46,19 +50,7 @@ LRESULT CALLBACK KeyboardHook(int code, WPARAM wParam, LPARAM lParam) noexcept {
             if (Form::FromHandle(root) && IsDialogMessageW(root, message)) message->message = WM_NULL;
         }
     }
-    return CallNextHookEx(keyboardHook, code, wParam, lParam);
-}
-
-void FirstFormOnThread() {
-    if (formsOnThread++ == 0)
-        keyboardHook = SetWindowsHookExW(WH_GETMESSAGE, KeyboardHook, nullptr, GetCurrentThreadId());
-}
-
-void LastFormOnThreadGone() {
-    if (--formsOnThread == 0 && keyboardHook) {
-        UnhookWindowsHookEx(keyboardHook);
-        keyboardHook = nullptr;
-    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 }  // namespace
@@ -74,17 +66,70 @@ Form::Form(const std::wstring& caption, float clientWidth, float clientHeight, O
       brush_(SolidBrush(back)) {
     RegisterFormClass(&Form::WindowProc);
     SIZE frame = FrameSize();
-    window_ = CreateWindowExW(kFormExStyle, kFormClass, caption.c_str(), kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                              frame.cx, frame.cy, nullptr, nullptr, module::Instance(), this);
-    if (!window_)
-        throw ComError(LastError(), L"No se pudo crear la ventana de Vestrel.");
-    module::Lock();
-    FirstFormOnThread();
+    // The window stays in the guard's hands until the form is whole; the
+    // module lock and the keyboard hook, which the destructor gives back,
+    // are taken last.
+    UniqueWindow window(CreateWindowExW(kFormExStyle, kFormClass, caption.c_str(), kFormStyle, CW_USEDEFAULT,
+                                        CW_USEDEFAULT, frame.cx, frame.cy, nullptr, nullptr, module::Instance(), this));
+    if (!window) throw ComError(LastError(), L"No se pudo crear la ventana de Vestrel.");
     // A host aware of each monitor's density: the window's own monitor.
-    if (const Density own = Density::Of(window_); !(own == density_)) {
+    if (const Density own = Density::Of(window.get()); !(own == density_)) {
         density_ = own;
         frame = FrameSize();
-        SetWindowPos(window_, nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(window.get(), nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    window.release();  // window_ holds it since WM_NCCREATE
+    module::Lock();
+    JoinThread();
+}
+
+// The first form of a thread sets the thread's keyboard hook, the last one
+// to go takes it down; the forms between share it.
+void Form::JoinThread() noexcept {
+    std::lock_guard<std::mutex> lock(formsMutex);
+    for (Form* form = allForms; form && !hook_; form = form->next_)
+        if (form->thread_ == thread_) hook_ = form->hook_;
+    if (!hook_) hook_ = SetWindowsHookExW(WH_GETMESSAGE, KeyboardHook, nullptr, thread_);
+    next_ = allForms;
+    if (next_) next_->previous_ = this;
+    allForms = this;
+}
+
+void Form::LeaveThread() noexcept {
+    std::lock_guard<std::mutex> lock(formsMutex);
+    if (previous_) previous_->next_ = next_;
+    else allForms = next_;
+    if (next_) next_->previous_ = previous_;
+    for (Form* form = allForms; form; form = form->next_)
+        if (form->thread_ == thread_) return;
+    if (hook_) UnhookWindowsHookEx(hook_);
+}
+
+// Windows destroys the windows of a thread that ends without sending them
+// a message, and would leave their objects, GDI objects and module lock
+// behind: the thread's forms are unloaded while it can still run them.
+void Form::UnloadThreadForms() noexcept {
+    const DWORD thread = GetCurrentThreadId();
+    for (;;) {
+        Form* form = nullptr;
+        {
+            std::lock_guard<std::mutex> lock(formsMutex);
+            for (form = allForms; form && form->thread_ != thread; form = form->next_) {}
+        }
+        if (!form) return;
+        // The per-thread instance is not told: its storage may already be
+        // gone, and nothing on this thread asks for the form again.
+        form->detach_ = nullptr;
+        // An idle loaded form goes with its unload; one that an event holds
+        // (the thread ends inside it) or whose unload step failed goes now.
+        const bool idle = form->depth_ == 0, loaded = !form->unloaded_;
+        bool gone = false;
+        try {
+            if (loaded) form->Unload();
+            gone = idle && loaded;
+        } catch (...) {
+        }
+        if (!gone) delete form;
     }
 }
 
@@ -105,8 +150,11 @@ void Form::ChangeDensity(const Density& density, POINT at) {
 }
 
 Form::~Form() {
+    // A form that fails to load goes here too: its window is not one
+    // destroyed from outside.
+    unloaded_ = true;
     if (window_) DestroyWindow(window_);
-    LastFormOnThreadGone();
+    LeaveThread();
     module::Unlock();
 }
 
@@ -167,6 +215,24 @@ void Form::EndMoveLoop() noexcept {
     if (moving_ == 0) return;
     SendMessageW(window_, WM_CANCELMODE, 0, 0);
     PostThreadMessageW(GetCurrentThreadId(), WM_KEYDOWN, VK_ESCAPE, 0);
+}
+
+// Something outside the component destroyed the window (a host tidying
+// its windows, an add-in at shutdown): the form counts as unloaded. The
+// unload step runs while the controls still exist, the per-thread instance
+// forgets the form so that the next access loads a fresh one, and the
+// object goes with its window.
+void Form::DestroyedFromOutside() noexcept {
+    unloaded_ = true;
+    orphaned_ = true;
+    try {
+        FormEvent event(*this);
+        OnUnload();
+    } catch (...) {
+        ReportFailure();
+    }
+    if (detach_) detach_();
+    EndMoveLoop();
 }
 
 void Form::Leave() noexcept {
@@ -499,10 +565,16 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     }
     auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!form || form->window_ != window) return DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_DESTROY && !form->unloaded_) form->DestroyedFromOutside();
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         form->window_ = nullptr;
-        return DefWindowProcW(window, message, wParam, lParam);
+        const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
+        if (form->orphaned_) {
+            if (form->depth_ == 0) delete form;
+            else form->deletePending_ = true;
+        }
+        return result;
     }
     FormEvent event(*form);
     try {

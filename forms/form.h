@@ -84,6 +84,8 @@ public:
 
     // The form that owns a window, or nullptr.
     static Form* FromHandle(HWND window) noexcept;
+    // Unloads and destroys the calling thread's forms, as its end must.
+    static void UnloadThreadForms() noexcept;
     // Shows the user the failure of an event handler in flight (called from
     // a catch block); events have no caller to return it to.
     static void ReportFailure() noexcept;
@@ -132,6 +134,10 @@ private:
     int TabIndexOf(const Control* control) const;
     void MoveInTabOrder(Control* control, int index);
     void EndMoveLoop() noexcept;
+    void DestroyedFromOutside() noexcept;
+    // The list of live forms, and the thread's keyboard hook with the first.
+    void JoinThread() noexcept;
+    void LeaveThread() noexcept;
     void Enter() noexcept { ++depth_; }
     void Leave() noexcept;
 
@@ -159,6 +165,13 @@ private:
     int moving_ = 0;
     bool unloaded_ = false;
     bool deletePending_ = false;
+    // Destroyed from outside: the object goes with its window.
+    bool orphaned_ = false;
+    // The process's list of forms, and the thread's keyboard hook.
+    const DWORD thread_ = GetCurrentThreadId();
+    HHOOK hook_ = nullptr;
+    Form* previous_ = nullptr;
+    Form* next_ = nullptr;
     // Set by the per-thread instance: forgets the form when it unloads.
     std::function<void()> detach_;
 };

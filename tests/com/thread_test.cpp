@@ -150,4 +150,36 @@ TEST_F(Threads, AMarshalledObjectIsCalledOnItsOwnThread) {
     EXPECT_EQ(Entries()[0], L"hombre");
 }
 
+// A host thread that shows the windows and ends, having closed them or not
+// (a .NET worker, a test runner): its forms go with it, and once the host
+// has let every object go the DLL may be unloaded.
+TEST_F(Threads, AThreadThatEndsTakesItsWindowsWithIt) {
+    auto canUnloadNow = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>((void*)GetProcAddress(Dll(), "DllCanUnloadNow"));
+    ASSERT_NE(canUnloadNow, nullptr);
+    for (const bool close : {false, true}) {
+        SCOPED_TRACE(close ? "closed before it ends" : "left open");
+        std::vector<HWND> shown;
+        std::thread host([&] {
+            CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+            {
+                ComPtr<IDispatch> spelling;
+                factory_->CreateInstance(nullptr, IID_IDispatch, &spelling);
+                Call(spelling.Get(), L"Show");
+                Call(spelling.Get(), L"About");
+                Put(Call(spelling.Get(), L"SendToForm").Object(), L"Text", Str(L"casa"));
+                shown = Forms();
+                if (close) CloseForms();
+            }
+            CoUninitialize();
+        });
+        host.join();
+        EXPECT_EQ(shown.size(), 2u);
+        for (HWND window : shown) EXPECT_FALSE(IsWindow(window));
+    }
+    spelling_.Reset();
+    factory_.Reset();
+    CloseForms();
+    EXPECT_EQ(canUnloadNow(), S_OK);
+}
+
 }  // namespace

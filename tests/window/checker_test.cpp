@@ -237,6 +237,41 @@ TEST_F(Checker, CloseButtonUnloadsTheWindowsAndTheNextShowIsFresh) {
     EXPECT_FALSE(GetWindowLongW(StatusLabel(), GWL_STYLE) & WS_VISIBLE);
 }
 
+// A host or an add-in that destroys the windows itself: each counts as
+// unloaded, and the next call of any object loads a fresh one, as after a
+// close. The word box object held from before reaches the fresh window.
+TEST_F(Checker, AWindowDestroyedFromOutsideCountsAsUnloaded) {
+    ASSERT_EQ(Call(spelling_.Get(), L"Show").hr, S_OK);
+    SetWord(L"cancion");
+    ASSERT_EQ(Check(), S_OK);
+    const CallResult held = Call(spelling_.Get(), L"SendToForm");
+    ASSERT_NE(held.Object(), nullptr);
+    for (const bool shown : {true, false}) {
+        SCOPED_TRACE(shown ? "shown" : "hidden");
+        const HWND first = Window();
+        ASSERT_TRUE(DestroyWindow(first));
+        EXPECT_FALSE(IsWindow(first));
+        EXPECT_EQ(FormWithCaption(kAbout), nullptr) << "the about window goes with the checker";
+        EXPECT_EQ(Get(spelling_.Get(), L"Visible").Long(), 0);
+        EXPECT_NE(Window(), first);
+        if (shown) EXPECT_EQ(Call(spelling_.Get(), L"Show").hr, S_OK);
+        else EXPECT_EQ(Put(spelling_.Get(), L"Visible", Int(-1)).hr, S_OK);
+        EXPECT_EQ(Get(spelling_.Get(), L"Visible").Long(), -1);
+        EXPECT_TRUE(IsWindowVisible(Window()));
+        EXPECT_EQ(Put(held.Object(), L"Text", Str(L"cancion")).hr, S_OK);
+        EXPECT_EQ(TextOf(WordBox()), L"cancion");
+        EXPECT_EQ(Check(), S_OK);
+        EXPECT_FALSE(Entries().empty());
+    }
+    // The about window alone.
+    const HWND about = FormWithCaption(kAbout);
+    ASSERT_NE(about, nullptr);
+    ASSERT_TRUE(DestroyWindow(about));
+    EXPECT_EQ(Call(spelling_.Get(), L"About").hr, S_OK);
+    EXPECT_TRUE(IsWindowVisible(FormWithCaption(kAbout)));
+    EXPECT_TRUE(IsWindowVisible(Window()));
+}
+
 TEST_F(Checker, WordBoxMembersOfTheSpellingObject) {
     SetWord(L"  hola  ");
     CallResult text = Get(spelling_.Get(), L"DeleteText");
