@@ -95,9 +95,13 @@ STDMETHODIMP SpellingObject::Spelling() noexcept {
     return Guarded([this] { Check(); });
 }
 
+// The check quits the engine it created itself: a host's event that ran
+// while its message box was open may have put another engine in mLib, or
+// none.
 void SpellingObject::Check() {
     AboutInstance::Get().Show();
-    if (check::Run(mLib, check::Origin::Call)) QuitHeldEngine();
+    if (const Microsoft::WRL::ComPtr<IDispatch> engine = check::Run(mLib, check::Origin::Call))
+        engine_adapter::Quit(engine.Get());
 }
 
 }  // namespace vestrel

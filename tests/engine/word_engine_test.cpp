@@ -1,6 +1,7 @@
 // The checker against the word processor's server: a recording stand-in is
 // registered as Word.Application, and the calls it receives are compared
 // with the orders the checker must make them in.
+#include <algorithm>
 #include "checker_fixture.h"
 
 namespace {
@@ -210,6 +211,64 @@ TEST_F(WordEngine, ClosingTheWindowDuringASlowCallIsSafe) {
     EXPECT_FALSE(IsWindow(window));
     Behave(L"documents=1;suggestions=casa");
     ASSERT_EQ(Check(), S_OK);
+}
+
+// A host's timer that runs while the confirmation box is open: it clears
+// mLib or runs a check of its own through the same object. The box is
+// answered from the timer, after what it does, so it stays open meanwhile.
+struct DuringTheBox {
+    IDispatch* spelling = nullptr;
+    bool check = false;  // a nested check; otherwise mLib set to Nothing
+    HWND outer = nullptr;
+    HRESULT nested = E_PENDING;
+};
+DuringTheBox* duringTheBox = nullptr;
+
+BOOL CALLBACK FindBox(HWND window, LPARAM found) {
+    wchar_t type[16] = {};
+    GetClassNameW(window, type, 16);
+    if (wcscmp(type, L"#32770") == 0 && IsWindowVisible(window) && window != duringTheBox->outer)
+        *reinterpret_cast<HWND*>(found) = window;
+    return TRUE;
+}
+
+void CALLBACK TimerDuringTheBox(HWND, UINT, UINT_PTR id, DWORD) {
+    DuringTheBox& host = *duringTheBox;
+    HWND box = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&box));
+    if (!box) return;
+    if (!host.outer) {
+        host.outer = box;
+        host.nested = host.check ? Call(host.spelling, L"Spelling").hr
+                                 : Invoke(host.spelling, L"mLib", DISPATCH_PROPERTYPUTREF, {Of(VT_DISPATCH)}).hr;
+        KillTimer(nullptr, id);
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    } else {
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);  // the nested check's own box
+    }
+}
+
+// The check quits the engine it created, whatever the host did to mLib
+// while its box was open; a nested check works as any other.
+TEST_F(WordEngine, ACheckQuitsItsOwnEngineWhateverHappenedMeanwhile) {
+    boxes_.reset();  // the timer answers the boxes
+    for (const bool check : {false, true}) {
+        SCOPED_TRACE(check ? "nested check" : "mLib set to Nothing");
+        SetWord(L"casa");
+        Behave(L"documents=1;correct=1");
+        DuringTheBox host{spelling_.Get(), check};
+        duringTheBox = &host;
+        ASSERT_NE(SetTimer(nullptr, 0, 10, TimerDuringTheBox), 0u);
+        EXPECT_EQ(Check(), S_OK);
+        duringTheBox = nullptr;
+        EXPECT_NE(host.outer, nullptr);
+        EXPECT_EQ(host.nested, S_OK);
+        const std::vector<std::wstring> calls = Log();
+        const auto count = [&](const wchar_t* call) { return std::count(calls.begin(), calls.end(), call); };
+        EXPECT_EQ(count(L"create"), check ? 2 : 1);
+        EXPECT_EQ(count(L"Application.Quit(3 omitted)"), count(L"create")) << "every engine created is told to quit";
+        EXPECT_EQ(Get(spelling_.Get(), L"mLib").Object() != nullptr, check);
+    }
 }
 
 TEST_F(WordEngine, ForcedBuiltInEngineIgnoresTheRegisteredServer) {
