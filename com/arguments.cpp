@@ -1,6 +1,7 @@
 #include "com/arguments.h"
 #include <wrl/client.h>
 #include "com/errors.h"
+#include "com/type_desc.h"
 
 namespace vestrel {
 
@@ -32,12 +33,11 @@ bool TakesObject(ITypeInfo* info, const TYPEDESC& type) {
     default: return false;
     }
     Microsoft::WRL::ComPtr<ITypeInfo> named;
-    TYPEATTR* attributes = nullptr;
-    if (FAILED(info->GetRefTypeInfo(type.hreftype, &named)) || FAILED(named->GetTypeAttr(&attributes))) return true;
-    const bool takes = attributes->typekind == TKIND_ALIAS ? TakesObject(named.Get(), attributes->tdescAlias)
-                                                          : attributes->typekind != TKIND_ENUM;
-    named->ReleaseTypeAttr(attributes);
-    return takes;
+    ThrowIfFailed(info->GetRefTypeInfo(type.hreftype, &named));
+    TypeAttr attributes;
+    ThrowIfFailed(named->GetTypeAttr(attributes.put(named.Get())));
+    return attributes->typekind == TKIND_ALIAS ? TakesObject(named.Get(), attributes->tdescAlias)
+                                               : attributes->typekind != TKIND_ENUM;
 }
 
 bool IsObject(const VARIANT& value) { return value.vt == VT_DISPATCH || value.vt == VT_UNKNOWN; }
@@ -46,11 +46,11 @@ bool IsObject(const VARIANT& value) { return value.vt == VT_DISPATCH || value.vt
 
 std::vector<MemberShape> MemberShapes(ITypeInfo* info) {
     std::vector<MemberShape> shapes;
-    TYPEATTR* attributes = nullptr;
-    if (FAILED(info->GetTypeAttr(&attributes))) return shapes;
+    TypeAttr attributes;
+    ThrowIfFailed(info->GetTypeAttr(attributes.put(info)));
     for (UINT i = 0; i < attributes->cFuncs; ++i) {
-        FUNCDESC* function = nullptr;
-        if (FAILED(info->GetFuncDesc(i, &function))) continue;
+        FuncDesc function;
+        ThrowIfFailed(info->GetFuncDesc(i, function.put(info)));
         // INVOKE_FUNC, _PROPERTYGET, _PROPERTYPUT and _PROPERTYPUTREF are the
         // DISPATCH_ flags of the same names.
         MemberShape shape{function->memid, static_cast<WORD>(function->invkind), 0, 0, 0};
@@ -63,9 +63,7 @@ std::vector<MemberShape> MemberShapes(ITypeInfo* info) {
             if (!TakesObject(info, parameter.tdesc)) shape.plain |= 1ul << p;
         }
         if (function->cParamsOpt != -1) shapes.push_back(shape);
-        info->ReleaseFuncDesc(function);
     }
-    info->ReleaseTypeAttr(attributes);
     return shapes;
 }
 

@@ -22,6 +22,8 @@ struct MemberShape {
     unsigned long byReference;  // bit i: parameter i is an out parameter
     unsigned long plain;        // bit i: parameter i takes a value, never an object
 };
+// Every member's, in the order of the type information; throws ComError
+// with the HRESULT of a reading that fails.
 std::vector<MemberShape> MemberShapes(ITypeInfo* info);
 
 // A call's DISPPARAMS with every argument taken by value, except those for

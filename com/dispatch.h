@@ -25,14 +25,14 @@ public:
         *info = nullptr;
         if (index != 0) return DISP_E_BADINDEX;
         HRESULT hr = LoadInfo();
-        if (SUCCEEDED(hr)) info_.CopyTo(info);
+        if (SUCCEEDED(hr)) interface_->info.CopyTo(info);
         return hr;
     }
     STDMETHODIMP GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID,
                                DISPID* ids) noexcept override {
         if (riid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
         HRESULT hr = LoadInfo();
-        return FAILED(hr) ? hr : info_->GetIDsOfNames(names, count, ids);
+        return FAILED(hr) ? hr : interface_->info->GetIDsOfNames(names, count, ids);
     }
     STDMETHODIMP Invoke(DISPID id, REFIID riid, LCID, WORD flags, DISPPARAMS* params,
                         VARIANT* result, EXCEPINFO* exception, UINT* argError) noexcept override {
@@ -40,16 +40,17 @@ public:
         HRESULT hr = OnOwnThread();
         if (FAILED(hr)) return AsException(hr, exception);
         hr = LoadInfo();
+        if (FAILED(hr)) return AsException(hr, exception);
         const MemberShape* shape = nullptr;
-        if (SUCCEEDED(hr)) hr = CheckArguments(id, flags, params, shape);
+        hr = CheckArguments(id, flags, params, shape);
         if (FAILED(hr)) return hr;
         // The member sees each argument as its value, whichever way the
         // host held it.
         std::optional<ArgumentsByValue> arguments;
         hr = Boundary([&] { arguments.emplace(*params, shape); });
         if (FAILED(hr)) return AsException(hr, exception);
-        return info_->Invoke(static_cast<Interface*>(this), id, flags, arguments->get(), result, exception,
-                             argError);
+        return interface_->info->Invoke(static_cast<Interface*>(this), id, flags, arguments->get(), result,
+                                        exception, argError);
     }
     STDMETHODIMP InterfaceSupportsErrorInfo(REFIID riid) noexcept override {
         return riid == __uuidof(Interface) ? S_OK : S_FALSE;
@@ -94,23 +95,20 @@ private:
         if (!params || (params->cArgs > 0 && !params->rgvarg) || params->cNamedArgs > params->cArgs ||
             (params->cNamedArgs > 0 && !params->rgdispidNamedArgs))
             return E_INVALIDARG;
-        for (const MemberShape& member : Shapes(info_.Get()))
+        for (const MemberShape& member : interface_->shapes)
             if (member.id == id && (flags & member.kind)) {
                 shape = &member;
                 return params->cArgs <= member.count ? S_OK : DISP_E_BADPARAMCOUNT;
             }
         return S_OK;  // no such member: the type library's Invoke says so
     }
-    // Read once for the interface.
-    static const std::vector<MemberShape>& Shapes(ITypeInfo* info) {
-        static const std::vector<MemberShape> shapes = MemberShapes(info);
-        return shapes;
-    }
 
+    // The interface's type description and member table, shared by every
+    // object of the interface.
     HRESULT LoadInfo() noexcept {
-        return info_ ? S_OK : type_library::InfoOf(__uuidof(Interface), &info_);
+        return interface_ ? S_OK : type_library::InterfaceOf(__uuidof(Interface), interface_);
     }
-    Microsoft::WRL::ComPtr<ITypeInfo> info_;
+    std::shared_ptr<const type_library::InterfaceType> interface_;
     const DWORD thread_ = GetCurrentThreadId();
 };
 

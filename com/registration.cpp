@@ -5,6 +5,7 @@
 #include <wrl/client.h>
 #include "com/errors.h"
 #include "com/module.h"
+#include "com/type_desc.h"
 #include "com/type_library.h"
 #include "com/unique_handle.h"
 #include "com/variant.h"
@@ -125,10 +126,9 @@ Library Describe(std::span<const CLSID* const> clsids) {
         HREFTYPE reference = 0;
         ThrowIfFailed(coclass->GetRefTypeOfImplType(0, &reference));
         ThrowIfFailed(coclass->GetRefTypeInfo(reference, &dual));
-        TYPEATTR* type = nullptr;
-        ThrowIfFailed(dual->GetTypeAttr(&type));
+        TypeAttr type;
+        ThrowIfFailed(dual->GetTypeAttr(type.put(dual.Get())));
         names.iid = type->guid;
-        dual->ReleaseTypeAttr(type);
         ThrowIfFailed(dual->GetDocumentation(MEMBERID_NIL, name.put(), nullptr, nullptr, nullptr));
         names.dualName = FromBstr(name.get());
         result.classes.push_back(std::move(names));

@@ -13,6 +13,9 @@ std::mutex cacheMutex;
 // destructor running under the loader lock.
 ITypeLib* cached[2] = {};
 
+std::mutex interfacesMutex;
+std::vector<std::shared_ptr<const InterfaceType>>* interfaces = nullptr;
+
 }  // namespace
 
 HRESULT Get(ITypeLib** library, Library which) noexcept {
@@ -52,7 +55,42 @@ HRESULT InfoOf(REFGUID guid, ITypeInfo** info) noexcept {
     return hr;
 }
 
+HRESULT InterfaceOf(REFIID iid, std::shared_ptr<const InterfaceType>& found) noexcept {
+    found.reset();
+    {
+        std::lock_guard<std::mutex> lock(interfacesMutex);
+        if (interfaces)
+            for (const auto& known : *interfaces)
+                if (known->iid == iid) {
+                    found = known;
+                    return S_OK;
+                }
+    }
+    Microsoft::WRL::ComPtr<ITypeInfo> info;
+    const HRESULT hr = InfoOf(iid, &info);
+    if (FAILED(hr)) return Fail(hr, L"No se encontró la descripción de tipos de una interfaz de Vestrel.");
+    return Boundary([&] {
+        auto read = std::make_shared<InterfaceType>(InterfaceType{iid, info, {}});
+        try {
+            read->shapes = MemberShapes(info.Get());
+        } catch (...) {
+            const Failure failure = CurrentFailure();
+            throw ComError(failure.hr, L"No se pudo leer la descripción de tipos de Vestrel (" +
+                                           HexCode(failure.hr) + L").");
+        }
+        std::lock_guard<std::mutex> lock(interfacesMutex);
+        if (!interfaces) interfaces = new std::vector<std::shared_ptr<const InterfaceType>>();
+        interfaces->push_back(read);
+        found = std::move(read);
+    });
+}
+
 void Drop() noexcept {
+    {
+        std::lock_guard<std::mutex> lock(interfacesMutex);
+        delete interfaces;
+        interfaces = nullptr;
+    }
     std::lock_guard<std::mutex> lock(cacheMutex);
     for (ITypeLib*& library : cached) {
         if (library) library->Release();

@@ -11,11 +11,15 @@
 #include <map>
 #include <string>
 #include <vector>
+#include "com/type_desc.h"
 #include "com/utf8.h"
 #include "com/variant.h"
 
 using Microsoft::WRL::ComPtr;
 using vestrel::FromBstr;
+using vestrel::FuncDesc;
+using vestrel::TypeAttr;
+using vestrel::VarDesc;
 using vestrel::Utf8;
 
 namespace {
@@ -29,28 +33,9 @@ void Check(HRESULT hr, const wchar_t* what) {
     if (FAILED(hr)) throw Failure{what, hr};
 }
 
-// Owns what ITypeInfo hands out by pointer and wants back by call.
-template <typename T, void (STDMETHODCALLTYPE ITypeInfo::*Release)(T*)>
-class Held {
-public:
-    Held(ITypeInfo* info, T* value) : info_(info), value_(value) {}
-    ~Held() { (info_->*Release)(value_); }
-    Held(const Held&) = delete;
-    Held& operator=(const Held&) = delete;
-    const T* operator->() const { return value_; }
-    const T& operator*() const { return *value_; }
-
-private:
-    ITypeInfo* info_;
-    T* value_;
-};
-using TypeAttr = Held<TYPEATTR, &ITypeInfo::ReleaseTypeAttr>;
-using FuncDesc = Held<FUNCDESC, &ITypeInfo::ReleaseFuncDesc>;
-using VarDesc = Held<VARDESC, &ITypeInfo::ReleaseVarDesc>;
-
-TYPEATTR* Attr(ITypeInfo* info) {
-    TYPEATTR* attr = nullptr;
-    Check(info->GetTypeAttr(&attr), L"GetTypeAttr");
+TypeAttr Attr(ITypeInfo* info) {
+    TypeAttr attr;
+    Check(info->GetTypeAttr(attr.put(info)), L"GetTypeAttr");
     return attr;
 }
 
@@ -140,13 +125,12 @@ std::wstring Accessor(INVOKEKIND kind) {
 
 // The members of an interface (the vtable half of a dual one), in vtable order.
 std::vector<Member> Members(ITypeInfo* info) {
-    const TypeAttr attr(info, Attr(info));
+    const TypeAttr attr = Attr(info);
     std::vector<Member> members;
     std::map<std::pair<MEMBERID, bool>, size_t> seen;  // (id, is a method)
     for (UINT i = 0; i < attr->cFuncs; ++i) {
-        FUNCDESC* raw = nullptr;
-        Check(info->GetFuncDesc(i, &raw), L"GetFuncDesc");
-        const FuncDesc func(info, raw);
+        FuncDesc func;
+        Check(info->GetFuncDesc(i, func.put(info)), L"GetFuncDesc");
         const bool method = func->invkind == INVOKE_FUNC;
         auto [where, fresh] = seen.try_emplace({func->memid, method}, members.size());
         if (fresh) {
@@ -192,7 +176,7 @@ std::vector<Member> Members(ITypeInfo* info) {
 // The vtable half of a dual interface; an interface that is not dual is its own.
 // Its flags (automation-compatible among them) join the dispatch half's.
 ComPtr<ITypeInfo> VtableHalf(ITypeInfo* info) {
-    const TypeAttr attr(info, Attr(info));
+    const TypeAttr attr = Attr(info);
     ComPtr<ITypeInfo> half = info;
     if (attr->typekind == TKIND_DISPATCH && (attr->wTypeFlags & TYPEFLAG_FDUAL)) {
         HREFTYPE ref = 0;
@@ -226,10 +210,10 @@ public:
 
     // owner names the members in the enumerations' "used by" lists.
     void Interface(ITypeInfo* info, const std::wstring& heading, const std::wstring& owner) {
-        const TypeAttr attr(info, Attr(info));
+        const TypeAttr attr = Attr(info);
         out_ += L"### " + heading + L"\n\n";
         const ComPtr<ITypeInfo> half = VtableHalf(info);
-        const TypeAttr halfAttr(half.Get(), Attr(half.Get()));
+        const TypeAttr halfAttr = Attr(half.Get());
         out_ += L"Interface `" + Name(info) + L"`, IID `" + Guid(attr->guid) + L"`";
         const std::wstring flags = Flags(attr->wTypeFlags | halfAttr->wTypeFlags);
         out_ += flags.empty() ? L".\n\n" : L": " + flags + L".\n\n";
@@ -259,12 +243,11 @@ public:
     }
 
     void Enumeration(ITypeInfo* info) {
-        const TypeAttr attr(info, Attr(info));
+        const TypeAttr attr = Attr(info);
         std::vector<std::wstring> values;
         for (UINT i = 0; i < attr->cVars; ++i) {
-            VARDESC* raw = nullptr;
-            Check(info->GetVarDesc(i, &raw), L"GetVarDesc");
-            const VarDesc var(info, raw);
+            VarDesc var;
+            Check(info->GetVarDesc(i, var.put(info)), L"GetVarDesc");
             vestrel::Variant number;
             Check(VariantChangeType(number.put(), var->lpvarValue, 0, VT_BSTR), L"VariantChangeType");
             values.push_back(L"`" + Name(info, var->memid) + L"` = " + FromBstr(number.get().bstrVal));
@@ -294,7 +277,7 @@ std::vector<ComPtr<ITypeInfo>> OfKind(ITypeLib* library, TYPEKIND kind) {
 }
 
 ComPtr<ITypeInfo> DefaultInterface(ITypeInfo* coclass) {
-    const TypeAttr attr(coclass, Attr(coclass));
+    const TypeAttr attr = Attr(coclass);
     for (UINT i = 0; i < attr->cImplTypes; ++i) {
         INT flags = 0;
         Check(coclass->GetImplTypeFlags(i, &flags), L"GetImplTypeFlags");
@@ -339,7 +322,7 @@ std::wstring Document(const std::wstring& dll) {
     const auto classes = OfKind(library.Get(), TKIND_COCLASS);
     out += L"## Classes\n\n| Class | ProgID | CLSID | Interface | Flags |\n|---|---|---|---|---|\n";
     for (const auto& coclass : classes) {
-        const TypeAttr attr(coclass.Get(), Attr(coclass.Get()));
+        const TypeAttr attr = Attr(coclass.Get());
         const std::wstring className = Name(coclass.Get());
         out += L"| `" + className + L"` | `" + libraryName + L"." + className + L"` | `" + Guid(attr->guid) +
                L"` | `" + Name(DefaultInterface(coclass.Get()).Get()) + L"` | " + Flags(attr->wTypeFlags) + L" |\n";

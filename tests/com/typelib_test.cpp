@@ -8,6 +8,8 @@
 #include <map>
 #include <string>
 #include <vector>
+#include "com/arguments.h"
+#include "com/errors.h"
 
 using Microsoft::WRL::ComPtr;
 
@@ -298,6 +300,107 @@ TEST_F(TypeLibrary, EveryEnumerationIs32BitWithItsMembers) {
         ASSERT_EQ(actual.count(name), 1u);
         std::vector<std::pair<std::wstring, int>> expected(members.begin(), members.end());
         EXPECT_EQ(actual[name], expected);
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// A real interface's type description that fails one chosen call, and
+// counts the descriptions it hands out against those given back.
+class FailingTypeInfo : public ITypeInfo {
+public:
+    enum Call { None, TypeAttribute, Function, Reference };
+    FailingTypeInfo(ITypeInfo* real, Call failing, int after) : real_(real), failing_(failing), after_(after) {}
+    int outstanding = 0;
+
+    STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
+        if (riid != IID_IUnknown && riid != IID_ITypeInfo) return *out = nullptr, E_NOINTERFACE;
+        *out = this;
+        return S_OK;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return 2; }
+    STDMETHODIMP_(ULONG) Release() override { return 1; }
+    STDMETHODIMP GetTypeAttr(TYPEATTR** a) override {
+        if (Fails(TypeAttribute)) return E_OUTOFMEMORY;
+        const HRESULT hr = real_->GetTypeAttr(a);
+        outstanding += SUCCEEDED(hr);
+        return hr;
+    }
+    STDMETHODIMP GetFuncDesc(UINT i, FUNCDESC** f) override {
+        if (Fails(Function)) return TYPE_E_ELEMENTNOTFOUND;
+        const HRESULT hr = real_->GetFuncDesc(i, f);
+        outstanding += SUCCEEDED(hr);
+        return hr;
+    }
+    STDMETHODIMP GetRefTypeInfo(HREFTYPE h, ITypeInfo** t) override {
+        return Fails(Reference) ? TYPE_E_CANTLOADLIBRARY : real_->GetRefTypeInfo(h, t);
+    }
+    STDMETHODIMP_(void) ReleaseTypeAttr(TYPEATTR* a) override { --outstanding, real_->ReleaseTypeAttr(a); }
+    STDMETHODIMP_(void) ReleaseFuncDesc(FUNCDESC* f) override { --outstanding, real_->ReleaseFuncDesc(f); }
+    STDMETHODIMP GetTypeComp(ITypeComp** c) override { return real_->GetTypeComp(c); }
+    STDMETHODIMP GetVarDesc(UINT i, VARDESC** v) override { return real_->GetVarDesc(i, v); }
+    STDMETHODIMP GetNames(MEMBERID m, BSTR* n, UINT c, UINT* g) override { return real_->GetNames(m, n, c, g); }
+    STDMETHODIMP GetRefTypeOfImplType(UINT i, HREFTYPE* h) override { return real_->GetRefTypeOfImplType(i, h); }
+    STDMETHODIMP GetImplTypeFlags(UINT i, INT* f) override { return real_->GetImplTypeFlags(i, f); }
+    STDMETHODIMP GetIDsOfNames(LPOLESTR* n, UINT c, MEMBERID* m) override { return real_->GetIDsOfNames(n, c, m); }
+    STDMETHODIMP Invoke(PVOID o, MEMBERID m, WORD f, DISPPARAMS* p, VARIANT* r, EXCEPINFO* e, UINT* a) override {
+        return real_->Invoke(o, m, f, p, r, e, a);
+    }
+    STDMETHODIMP GetDocumentation(MEMBERID m, BSTR* n, BSTR* d, DWORD* c, BSTR* h) override {
+        return real_->GetDocumentation(m, n, d, c, h);
+    }
+    STDMETHODIMP GetDllEntry(MEMBERID m, INVOKEKIND k, BSTR* d, BSTR* n, WORD* o) override {
+        return real_->GetDllEntry(m, k, d, n, o);
+    }
+    STDMETHODIMP AddressOfMember(MEMBERID m, INVOKEKIND k, PVOID* p) override { return real_->AddressOfMember(m, k, p); }
+    STDMETHODIMP CreateInstance(IUnknown* u, REFIID r, PVOID* o) override { return real_->CreateInstance(u, r, o); }
+    STDMETHODIMP GetMops(MEMBERID m, BSTR* b) override { return real_->GetMops(m, b); }
+    STDMETHODIMP GetContainingTypeLib(ITypeLib** l, UINT* i) override { return real_->GetContainingTypeLib(l, i); }
+    STDMETHODIMP_(void) ReleaseVarDesc(VARDESC* v) override { real_->ReleaseVarDesc(v); }
+
+private:
+    bool Fails(Call call) { return call == failing_ && after_-- == 0; }
+    ITypeInfo* real_;
+    Call failing_;
+    int after_;
+};
+
+// The member table of an interface whose type description cannot be read
+// whole is no table: the reading fails with the HRESULT of the call that
+// failed, and gives back every description it was handed.
+TEST_F(TypeLibrary, MemberShapesFailWhenTheTypeDescriptionCannotBeRead) {
+    ComPtr<ITypeInfo> real;
+    for (UINT i = 0; i < lib_->GetTypeInfoCount() && !real; ++i) {
+        ComPtr<ITypeInfo> info;
+        if (SUCCEEDED(lib_->GetTypeInfo(i, &info)) && NameOf(info.Get()) == L"_BarTitle") real = info;
+    }
+    ASSERT_NE(real, nullptr);
+    FailingTypeInfo whole(real.Get(), FailingTypeInfo::None, 0);
+    EXPECT_GE(vestrel::MemberShapes(&whole).size(), 24u);  // twelve properties, get and let each
+    EXPECT_EQ(whole.outstanding, 0);
+    const struct {
+        const char* name;
+        FailingTypeInfo::Call call;
+        int after;
+        HRESULT hr;
+    } kFailures[] = {
+        {"the interface's attributes", FailingTypeInfo::TypeAttribute, 0, E_OUTOFMEMORY},
+        {"the first member", FailingTypeInfo::Function, 0, TYPE_E_ELEMENTNOTFOUND},
+        {"a later member", FailingTypeInfo::Function, 7, TYPE_E_ELEMENTNOTFOUND},
+        {"a parameter's named type", FailingTypeInfo::Reference, 0, TYPE_E_CANTLOADLIBRARY},
+    };
+    for (const auto& c : kFailures) {
+        FailingTypeInfo failing(real.Get(), c.call, c.after);
+        HRESULT hr = S_OK;
+        try {
+            vestrel::MemberShapes(&failing);
+        } catch (const vestrel::ComError& error) {
+            hr = error.Result();
+        }
+        EXPECT_EQ(hr, c.hr) << c.name;
+        EXPECT_EQ(failing.outstanding, 0) << c.name;
     }
 }
 
