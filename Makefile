@@ -9,7 +9,7 @@ FUZZ_CASES ?= 100000
 STAGE := bash scripts/stage.sh
 RUNNING_ARCHS := bash -c 'source scripts/env.sh; running_archs'
 
-.PHONY: all setup build prefix register test demo docs screenshots dist bench fuzz stress clean
+.PHONY: all setup build prefix register test demo docs screenshots dist bench fuzz fuzz-engine stress clean
 
 all: build
 
@@ -57,6 +57,12 @@ fuzz: build prefix
 	  VESTREL_FUZZ_CASES=$(FUZZ_CASES) bash scripts/with-display.sh bash scripts/wine-run $$a $(BUILD)/$$a/bin/fuzz_test.exe || exit 1; \
 	done
 
+# The engine's platform-free part natively, under libFuzzer and the
+# sanitizers: each target for FUZZ_SECONDS from its seed corpus.
+FUZZ_SECONDS ?= 300
+fuzz-engine: build
+	@FUZZ_SECONDS=$(FUZZ_SECONDS) bash scripts/fuzz-engine.sh run
+
 # Several apartments checking at once, STRESS_ROUNDS rounds, each architecture.
 STRESS_ROUNDS ?= 60
 stress: build prefix
@@ -65,4 +71,4 @@ stress: build prefix
 	done
 
 clean:
-	rm -rf $(BUILD)/i686 $(BUILD)/x86_64 $(BUILD)/lexicon $(BUILD)/logs
+	rm -rf $(BUILD)/i686 $(BUILD)/x86_64 $(BUILD)/lexicon $(BUILD)/logs $(BUILD)/native

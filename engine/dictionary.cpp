@@ -46,6 +46,33 @@ void RequireReadable(const std::wstring& path) {
                                                                L". Reinstale Vestrel con sus archivos de diccionario.");
 }
 
+[[noreturn]] void DamagedFile(const std::wstring& path) {
+    throw ComError(E_FAIL, L"El diccionario de español " + path + L" está dañado o no se pudo leer.");
+}
+
+// The lexicon file, read whole; a file that is missing or not a lexicon is
+// refused with its name.
+Lexicon ReadLexicon(const std::wstring& path) {
+    const UniqueFile file(
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file)
+        throw ComError(LastError(), L"No se puede leer el diccionario de español " + path +
+                                        L". Reinstale Vestrel con sus archivos de diccionario.");
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 ||
+        static_cast<unsigned long long>(size.QuadPart) > Lexicon::kLargestFile)
+        DamagedFile(path);
+    std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
+    DWORD read = 0;
+    if (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) || read != bytes.size())
+        DamagedFile(path);
+    try {
+        return Lexicon(bytes);
+    } catch (const Lexicon::Damaged&) {
+        DamagedFile(path);
+    }
+}
+
 std::mutex loadMutex;
 // Kept once loaded, so that each check's new engine object does not load it
 // again; a pointer, so no static destructor runs under the loader lock.
@@ -53,7 +80,7 @@ std::shared_ptr<Dictionary>* kept = nullptr;
 
 }  // namespace
 
-Dictionary::Dictionary(const std::wstring& folder) : lexicon_(folder + kLexicon) {
+Dictionary::Dictionary(const std::wstring& folder) : lexicon_(ReadLexicon(folder + kLexicon)) {
     const std::wstring aff = folder + kBaseName + L".aff", dic = folder + kBaseName + L".dic";
     RequireReadable(aff);
     RequireReadable(dic);
@@ -67,7 +94,7 @@ Hunspell& Dictionary::Fallback() {
     // Hunspell says nothing of a file it could not parse; a dictionary that
     // does not know the commonest Spanish word did not load.
     if (!hunspell->spell(std::string("de")))
-        throw ComError(E_FAIL, L"El diccionario de español " + files_[2] + L" está dañado o no se pudo leer.");
+        DamagedFile(files_[2]);
     hunspell_ = std::move(hunspell);
     return *hunspell_;
 }

@@ -1,9 +1,6 @@
 #include "engine/lexicon.h"
-#include <windows.h>
 #include <algorithm>
 #include <cstring>
-#include "com/errors.h"
-#include "com/unique_handle.h"
 
 namespace vestrel::engine {
 namespace {
@@ -16,10 +13,6 @@ struct Header {
     char magic[kMagicSize];
     uint32_t edges, root, words;  // words: for tools; the engine needs no count
 };
-
-[[noreturn]] void Damaged(const std::wstring& path) {
-    throw ComError(E_FAIL, L"El diccionario de español " + path + L" está dañado o no se pudo leer.");
-}
 
 bool IsUpper(uint8_t c) noexcept { return (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7); }
 
@@ -36,31 +29,24 @@ bool IsLetter(wchar_t c) noexcept {
     return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z') || (c >= 0xC0 && c <= 0xFF && c != 0xD7 && c != 0xF7);
 }
 
-Lexicon::Lexicon(const std::wstring& path) {
-    UniqueFile file(
-        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!file) {
-        throw ComError(LastError(),
-                       L"No se puede leer el diccionario de español " + path +
-                           L". Reinstale Vestrel con sus archivos de diccionario.");
-    }
+Lexicon::Lexicon(std::string_view bytes) {
     Header header{};
-    DWORD read = 0;
-    if (!ReadFile(file.get(), &header, sizeof header, &read, nullptr) || read != sizeof header ||
-        std::memcmp(header.magic, kMagic, kMagicSize) != 0 || header.edges < 2 ||
-        header.edges >= (1u << kTargetBits) || header.root == 0 || header.root >= header.edges)
-        Damaged(path);
+    if (bytes.size() < sizeof header) throw Damaged();
+    std::memcpy(&header, bytes.data(), sizeof header);
+    if (std::memcmp(header.magic, kMagic, kMagicSize) != 0 || header.edges < 2 ||
+        header.edges >= (1u << kTargetBits) || header.root == 0 || header.root >= header.edges ||
+        bytes.size() - sizeof header < size_t{header.edges} * sizeof(uint32_t))
+        throw Damaged();
     edges_.resize(header.edges);
-    const DWORD bytes = header.edges * sizeof(uint32_t);
-    if (!ReadFile(file.get(), edges_.data(), bytes, &read, nullptr) || read != bytes) Damaged(path);
+    std::memcpy(edges_.data(), bytes.data() + sizeof header, edges_.size() * sizeof(uint32_t));
     // Every target must be a node inside the file and the last edge must
     // close its node, so that no walk can leave the array.
-    if (!(edges_.back() & kLastEdge)) Damaged(path);
+    if (!(edges_.back() & kLastEdge)) throw Damaged();
     for (size_t i = 1; i < edges_.size(); ++i)
-        if ((edges_[i] >> kTargetShift) >= header.edges) Damaged(path);
+        if ((edges_[i] >> kTargetShift) >= header.edges) throw Damaged();
     root_ = header.root;
     // A lexicon that does not know the commonest Spanish word is not one.
-    if (ClassOf("de") < 0) Damaged(path);
+    if (ClassOf("de") < 0) throw Damaged();
 }
 
 Lexicon::Node Lexicon::Step(Node node, uint8_t letter) const noexcept {

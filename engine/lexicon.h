@@ -3,7 +3,9 @@
 // each word ending in an edge that carries its frequency class. Loading is
 // one read of the file; a check is a walk of the word's letters.
 #pragma once
+#include <cstddef>
 #include <cstdint>
+#include <exception>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,9 +22,15 @@ public:
     static constexpr int kMostFrequent = lexicon_format::kMostFrequent;
     static constexpr int kClassesPerDoubling = lexicon_format::kClassesPerDoubling;
 
-    // Reads the file; throws a ComError naming it when it is missing or not
-    // a lexicon.
-    explicit Lexicon(const std::wstring& path);
+    // The largest file a lexicon can be: its header and every edge a target
+    // can name.
+    static constexpr size_t kLargestFile = 16 + (size_t{1} << lexicon_format::kTargetBits) * 4;
+    // What the bytes of a file that is not a whole lexicon throw.
+    class Damaged : public std::exception {};
+
+    // Takes a lexicon file's bytes (which it copies); throws Damaged unless
+    // every walk of them stays inside them.
+    explicit Lexicon(std::string_view bytes);
 
     // Word: a form the dictionary accepts. NotWord: letters only, and no form
     // fits them in any capitalisation the dictionary allows. Unsure: digits,

@@ -19,6 +19,7 @@ packages=(
   fortunes-es manpages-es sword-text-sparv
   wspanish nuspell aspell aspell-es
   wixl mono-mcs libmono-microsoft-csharp4.0-cil xdotool
+  clang libclang-rt-14-dev
 )
 src_list=$apt_dir/sources.list.d/vestrel-deb-src.sources
 

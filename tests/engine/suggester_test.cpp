@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -25,7 +26,10 @@ const vestrel::engine::Lexicon& TheLexicon() {
         wchar_t path[MAX_PATH];
         GetModuleFileNameW(nullptr, path, MAX_PATH);
         std::wstring folder(path);
-        return vestrel::engine::Lexicon(folder.substr(0, folder.find_last_of(L'\\') + 1) + L"es_ES.vlx");
+        std::ifstream file(std::filesystem::path(folder.substr(0, folder.find_last_of(L'\\') + 1) + L"es_ES.vlx"),
+                           std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        return vestrel::engine::Lexicon(bytes);
     }();
     return lexicon;
 }
