@@ -1,8 +1,6 @@
 #include "forms/form.h"
 #include <algorithm>
-#include <mutex>
 #include <commctrl.h>
-#include <olectl.h>
 #include "com/errors.h"
 #include "com/module.h"
 #include "forms/command_button.h"
@@ -33,42 +31,17 @@ ATOM RegisterFormClass(WNDPROC procedure) {
     return atom;
 }
 
-// Every live form of the process, newest first, each with its thread. Not
-// thread-local storage: the runtime frees that before the DLL hears that a
-// thread ends, and the thread's end must still find its forms.
-std::mutex formsMutex;
-Form* allForms = nullptr;
-
-// Hosts run their own message loops, which know nothing of our forms. A
-// hook on each thread with forms gives them what a dialog loop would: Tab
-// moves the focus, Enter presses the default button.
-LRESULT CALLBACK KeyboardHook(int code, WPARAM wParam, LPARAM lParam) noexcept {
-    if (code == HC_ACTION && wParam == PM_REMOVE) {
-        MSG* message = reinterpret_cast<MSG*>(lParam);
-        if (message->message >= WM_KEYFIRST && message->message <= WM_KEYLAST && message->hwnd) {
-            HWND root = GetAncestor(message->hwnd, GA_ROOT);
-            if (Form::FromHandle(root) && IsDialogMessageW(root, message)) message->message = WM_NULL;
-        }
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-}  // namespace
-
-namespace {
 // No system frame: the forms draw their own chrome.
 constexpr DWORD kFormStyle = WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kFormExStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
 }  // namespace
 
 Form::Form(const std::wstring& caption, float clientWidth, float clientHeight, OLE_COLOR back)
-    : density_(Density::Screen()), clientWidth_(clientWidth), clientHeight_(clientHeight), back_(back),
-      brush_(SolidBrush(back)) {
+    : density_(Density::Screen()), clientWidth_(clientWidth), clientHeight_(clientHeight), background_(back) {
     RegisterFormClass(&Form::WindowProc);
     SIZE frame = FrameSize();
     // The window stays in the guard's hands until the form is whole; the
-    // module lock and the keyboard hook, which the destructor gives back,
-    // are taken last.
+    // module lock, which the destructor gives back, is taken last.
     UniqueWindow window(CreateWindowExW(kFormExStyle, kFormClass, caption.c_str(), kFormStyle, CW_USEDEFAULT,
                                         CW_USEDEFAULT, frame.cx, frame.cy, nullptr, nullptr, module::Instance(), this));
     if (!window) throw ComError(LastError(), L"No se pudo crear la ventana de Vestrel.");
@@ -80,43 +53,13 @@ Form::Form(const std::wstring& caption, float clientWidth, float clientHeight, O
     }
     window.release();  // window_ holds it since WM_NCCREATE
     module::Lock();
-    JoinThread();
-}
-
-// The first form of a thread sets the thread's keyboard hook, the last one
-// to go takes it down; the forms between share it.
-void Form::JoinThread() noexcept {
-    std::lock_guard<std::mutex> lock(formsMutex);
-    for (Form* form = allForms; form && !hook_; form = form->next_)
-        if (form->thread_ == thread_) hook_ = form->hook_;
-    if (!hook_) hook_ = SetWindowsHookExW(WH_GETMESSAGE, KeyboardHook, nullptr, thread_);
-    next_ = allForms;
-    if (next_) next_->previous_ = this;
-    allForms = this;
-}
-
-void Form::LeaveThread() noexcept {
-    std::lock_guard<std::mutex> lock(formsMutex);
-    if (previous_) previous_->next_ = next_;
-    else allForms = next_;
-    if (next_) next_->previous_ = previous_;
-    for (Form* form = allForms; form; form = form->next_)
-        if (form->thread_ == thread_) return;
-    if (hook_) UnhookWindowsHookEx(hook_);
 }
 
 // Windows destroys the windows of a thread that ends without sending them
 // a message, and would leave their objects, GDI objects and module lock
 // behind: the thread's forms are unloaded while it can still run them.
 void Form::UnloadThreadForms() noexcept {
-    const DWORD thread = GetCurrentThreadId();
-    for (;;) {
-        Form* form = nullptr;
-        {
-            std::lock_guard<std::mutex> lock(formsMutex);
-            for (form = allForms; form && form->thread_ != thread; form = form->next_) {}
-        }
-        if (!form) return;
+    while (Form* form = ThreadForms::NewestOfThisThread()) {
         // The per-thread instance is not told: its storage may already be
         // gone, and nothing on this thread asks for the form again.
         form->detach_ = nullptr;
@@ -144,7 +87,7 @@ void Form::ChangeDensity(const Density& density, POINT at) {
     const SIZE frame = FrameSize();
     SetWindowPos(window_, nullptr, at.x, at.y, frame.cx, frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
     for (Control* control : controls_) control->Rescale();
-    ComposeBackground();
+    background_.Compose(window_, density_);
     OnDensityChanged();
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
@@ -154,7 +97,6 @@ Form::~Form() {
     // destroyed from outside.
     unloaded_ = true;
     if (window_) DestroyWindow(window_);
-    LeaveThread();
     module::Unlock();
 }
 
@@ -174,17 +116,7 @@ void Form::Show() {
     if (GetForegroundWindow() != window_) SetForegroundWindow(window_);
     if (GetActiveWindow() != window_) SetActiveWindow(window_);
     const HWND focus = GetFocus();
-    if (!focus || focus == window_ || GetAncestor(focus, GA_ROOT) != window_) FocusFirst();
-}
-
-// The first control in tab order that can take the focus gets it.
-void Form::FocusFirst() {
-    for (Control* control : tabOrder_) {
-        if (IsWindowVisible(control->Handle()) && IsWindowEnabled(control->Handle())) {
-            ::SetFocus(control->Handle());
-            return;
-        }
-    }
+    if (!focus || focus == window_ || GetAncestor(focus, GA_ROOT) != window_) tabOrder_.FocusFirst();
 }
 
 void Form::Hide() {
@@ -246,89 +178,10 @@ std::wstring Form::Caption() const { return WindowText(window_); }
 
 void Form::SetCaption(const std::wstring& caption) { SetWindowTextW(window_, caption.c_str()); }
 
-void Form::SetBackColor(OLE_COLOR color) {
-    brush_.reset(SolidBrush(color));
-    back_ = color;
-    ComposeBackground();
-}
-
-void Form::SetPicture(Picture picture) {
-    picture_ = std::move(picture);
-    pictureObject_.Reset();
-    brush_.reset(SolidBrush(back_));
-    ComposeBackground();
-}
-
-IPictureDisp* Form::PictureObject() {
-    if (!pictureObject_ && picture_) {
-        PICTDESC description{};
-        description.cbSizeofstruct = sizeof(description);
-        description.picType = PICTYPE_BITMAP;
-        // The picture as the window shows it, so that it keeps its size
-        // in inches when a host sets it on a window again.
-        UniqueHandle<HBITMAP, DeleteObject> copy(static_cast<HBITMAP>(
-            CopyImage(picture_.BitmapOfSize(density_.Scaled(picture_.Size())), IMAGE_BITMAP, 0, 0, 0)));
-        if (!copy) throw ComError(E_OUTOFMEMORY, L"No se pudo copiar la imagen de fondo.");
-        description.bmp.hbitmap = copy.get();
-        const HRESULT hr = OleCreatePictureIndirect(&description, IID_IPictureDisp, TRUE,
-                                                    reinterpret_cast<void**>(pictureObject_.ReleaseAndGetAddressOf()));
-        if (FAILED(hr)) throw ComError(hr, L"No se pudo crear el objeto de la imagen de fondo.");
-        copy.release();  // the picture object owns it now
-    }
-    return pictureObject_.Get();
-}
-
-void Form::SetPictureObject(IPictureDisp* picture) {
-    Microsoft::WRL::ComPtr<IPictureDisp> kept(picture);
-    picture_ = Picture();
-    pictureObject_ = kept;
-    brush_.reset(SolidBrush(back_));
-    ComposeBackground();
-}
-
-// With a picture the background brush is one client-sized pattern: the
-// back colour with the picture drawn at the top left, so that transparent
-// controls align their part of it.
-void Form::ComposeBackground() {
-    Microsoft::WRL::ComPtr<IPicture> object;
-    if (pictureObject_) pictureObject_.As(&object);
-    if (picture_ || object) {
-        RECT client{};
-        GetClientRect(window_, &client);
-        UniqueHandle<HBITMAP, DeleteObject> composed;
-        MemoryDC memory;
-        {
-            WindowDC screen(window_);
-            composed.reset(CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
-            memory.reset(CreateCompatibleDC(screen.get()));
-        }
-        if (!composed || !memory) throw ComError(E_OUTOFMEMORY, L"No se pudo preparar el fondo de la ventana.");
-        const HDC dc = memory.get();
-        {
-            Selected selected(dc, composed.get());
-            FillRect(dc, &client, brush_.get());
-            if (object) {
-                // At its own size, from the top left, as the design picture.
-                OLE_XSIZE_HIMETRIC width = 0;
-                OLE_YSIZE_HIMETRIC height = 0;
-                object->get_Width(&width);
-                object->get_Height(&height);
-                const int w = MulDiv(width, density_.X(), 2540);
-                const int h = MulDiv(height, density_.Y(), 2540);
-                if (w > 0 && h > 0) object->Render(dc, 0, 0, w, h, 0, height, width, -height, nullptr);
-            } else {
-                picture_.Draw(dc, client, false, density_);
-            }
-        }  // the bitmap leaves the memory context before it becomes a brush
-        HBRUSH pattern = CreatePatternBrush(composed.get());
-        if (!pattern) throw ComError(E_OUTOFMEMORY, L"No se pudo preparar el fondo de la ventana.");
-        brush_.reset(pattern);
-        background_ = std::move(composed);
-    } else {
-        background_.reset();
-    }
-    InvalidateRect(window_, nullptr, TRUE);
-}
+void Form::SetBackColor(OLE_COLOR color) { background_.SetBackColor(color, window_, density_); }
+void Form::SetPicture(Picture picture) { background_.SetPicture(std::move(picture), window_, density_); }
+IPictureDisp* Form::PictureObject() { return background_.PictureObject(density_); }
+void Form::SetPictureObject(IPictureDisp* picture) { background_.SetPictureObject(picture, window_, density_); }
 
 void Form::SetWindowState(WindowState state) {
     if (unloaded_) return;
@@ -424,40 +277,6 @@ void Form::SetIconResource(int id) {
     icon_.reset(big);
 }
 
-void Form::SetTabOrder(std::initializer_list<Control*> order) {
-    tabOrder_.assign(order);
-    ApplyTabOrder(HWND_TOP);
-}
-
-void Form::ApplyTabOrder(HWND above) {
-    HWND previous = above;
-    for (Control* control : tabOrder_) {
-        SetWindowPos(control->Handle(), previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        previous = control->Handle();
-    }
-}
-
-int Form::TabIndexOf(const Control* control) const {
-    const auto at = std::find(tabOrder_.begin(), tabOrder_.end(), control);
-    return at == tabOrder_.end() ? -1 : static_cast<int>(at - tabOrder_.begin());
-}
-
-// An index past the end puts the control last, as forms do.
-void Form::MoveInTabOrder(Control* control, int index) {
-    // The order keeps its place among the other windows: it starts below
-    // the window that is above the first of its controls now.
-    HWND above = HWND_TOP;
-    for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        const Control* owner = ControlOf(child);
-        if (owner && TabIndexOf(owner) >= 0) break;
-        above = child;
-    }
-    tabOrder_.erase(std::remove(tabOrder_.begin(), tabOrder_.end(), control), tabOrder_.end());
-    const size_t place = std::min(static_cast<size_t>(index), tabOrder_.size());
-    tabOrder_.insert(tabOrder_.begin() + static_cast<std::ptrdiff_t>(place), control);
-    ApplyTabOrder(above);
-}
-
 void Form::SetDefaultButton(Control& button) {
     defaultId_ = button.Id();
     SendMessageW(button.Handle(), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
@@ -465,7 +284,7 @@ void Form::SetDefaultButton(Control& button) {
 
 void Form::Remove(Control* control) {
     controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
-    tabOrder_.erase(std::remove(tabOrder_.begin(), tabOrder_.end(), control), tabOrder_.end());
+    tabOrder_.Remove(control);
 }
 
 void Form::Remove(Timer* timer) { timers_.erase(std::remove(timers_.begin(), timers_.end(), timer), timers_.end()); }
@@ -497,7 +316,7 @@ LRESULT Form::Message(UINT message, WPARAM wParam, LPARAM lParam) {
         RECT client;
         GetClientRect(window_, &client);
         SetBrushOrgEx(reinterpret_cast<HDC>(wParam), 0, 0, nullptr);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, brush_.get());
+        FillRect(reinterpret_cast<HDC>(wParam), &client, background_.Brush());
         return 1;
     }
     case WM_CTLCOLORSTATIC:
@@ -541,7 +360,7 @@ LRESULT Form::Message(UINT message, WPARAM wParam, LPARAM lParam) {
             if (focus && IsChild(window_, focus)) lastFocus_ = focus;
         } else {
             if (lastFocus_ && IsWindow(lastFocus_) && IsChild(window_, lastFocus_)) ::SetFocus(lastFocus_);
-            else FocusFirst();
+            else tabOrder_.FocusFirst();
             return 0;
         }
         break;

@@ -12,7 +12,10 @@
 #include <wrl/client.h>
 #include "com/unique_handle.h"
 #include "forms/control.h"
+#include "forms/form_background.h"
 #include "forms/picture.h"
+#include "forms/tab_order.h"
+#include "forms/thread_forms.h"
 
 namespace vestrel::forms {
 
@@ -42,10 +45,10 @@ public:
 
     std::wstring Caption() const;
     void SetCaption(const std::wstring& caption);
-    OLE_COLOR BackColor() const noexcept { return back_; }
+    OLE_COLOR BackColor() const noexcept { return background_.BackColor(); }
     // What the form's background is painted with: its back colour with its
     // picture at the top left, as a brush aligned with the client area.
-    HBRUSH BackgroundBrush() const noexcept { return brush_.get(); }
+    HBRUSH BackgroundBrush() const noexcept { return background_.Brush(); }
     void SetBackColor(OLE_COLOR color);
     void SetPicture(Picture picture);
     // The background picture as an OLE picture object (one made from the
@@ -103,7 +106,7 @@ protected:
     virtual LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
     // The tab order: the first control gets the focus when the form is shown.
-    void SetTabOrder(std::initializer_list<Control*> order);
+    void SetTabOrder(std::initializer_list<Control*> order) { tabOrder_.Set(order); }
     // The button that Enter presses wherever the focus is (another button
     // with the focus takes Enter itself).
     void SetDefaultButton(Control& button);
@@ -117,7 +120,6 @@ private:
 
     void Add(Control* control) { controls_.push_back(control); }
     void SetToolTip(HWND control, const std::wstring& text);
-    void ComposeBackground();
     // Lays the window and its controls out at density, at the place given
     // in pixels of the screen.
     void ChangeDensity(const Density& density, POINT at);
@@ -127,17 +129,10 @@ private:
     int NextId() noexcept { return nextId_++; }
     void Add(Timer* timer) { timers_.push_back(timer); }
     void Remove(Timer* timer);
-    void FocusFirst();
-    // Lays the tab order's controls in that order among the form's windows,
-    // which is the order Tab follows.
-    void ApplyTabOrder(HWND above);
-    int TabIndexOf(const Control* control) const;
-    void MoveInTabOrder(Control* control, int index);
+    int TabIndexOf(const Control* control) const noexcept { return tabOrder_.IndexOf(control); }
+    void MoveInTabOrder(Control* control, int index) { tabOrder_.Move(control, index, window_); }
     void EndMoveLoop() noexcept;
     void DestroyedFromOutside() noexcept;
-    // The list of live forms, and the thread's keyboard hook with the first.
-    void JoinThread() noexcept;
-    void LeaveThread() noexcept;
     void Enter() noexcept { ++depth_; }
     void Leave() noexcept;
 
@@ -147,17 +142,12 @@ private:
     Density density_;
     // The client area's design size in twips.
     float clientWidth_, clientHeight_;
-    OLE_COLOR back_;
-    UniqueHandle<HBRUSH, DeleteObject> brush_;
+    FormBackground background_;
     UniqueHandle<HICON, DestroyIcon> icon_;
-    Picture picture_;
-    Microsoft::WRL::ComPtr<IPictureDisp> pictureObject_;
-    // The back colour with the picture on it, behind brush_.
-    UniqueHandle<HBITMAP, DeleteObject> background_;
     HWND toolTips_ = nullptr;
     std::vector<Control*> controls_;
     std::vector<Timer*> timers_;
-    std::vector<Control*> tabOrder_;
+    TabOrder tabOrder_;
     HWND lastFocus_ = nullptr;
     int defaultId_ = 0;
     int nextId_ = 100;
@@ -167,11 +157,7 @@ private:
     bool deletePending_ = false;
     // Destroyed from outside: the object goes with its window.
     bool orphaned_ = false;
-    // The process's list of forms, and the thread's keyboard hook.
-    const DWORD thread_ = GetCurrentThreadId();
-    HHOOK hook_ = nullptr;
-    Form* previous_ = nullptr;
-    Form* next_ = nullptr;
+    ThreadForms thread_{*this};
     // Set by the per-thread instance: forgets the form when it unloads.
     std::function<void()> detach_;
 };
