@@ -109,8 +109,4 @@ Lexicon::Verdict Lexicon::Check(std::wstring_view word) const {
     return found == kUnsure ? Verdict::Unsure : found >= 0 ? Verdict::Word : Verdict::NotWord;
 }
 
-int Lexicon::ClassOfWord(std::wstring_view word) const {
-    return std::max(Find(word), -1);
-}
-
 }  // namespace vestrel::engine

@@ -37,8 +37,6 @@ public:
     // punctuation or letters beyond Latin-1, which the lexicon does not hold.
     enum class Verdict { Word, NotWord, Unsure };
     Verdict Check(std::wstring_view word) const;
-    // The frequency class of the word as Check accepts it, or -1.
-    int ClassOfWord(std::wstring_view word) const;
 
     // Edges are walked by the suggestion search as well.
     using Node = uint32_t;  // index of a node's first edge; 0 has none

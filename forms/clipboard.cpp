@@ -55,13 +55,4 @@ void ReplaceText(const std::wstring& text) {
     memory.release();  // the clipboard owns it now
 }
 
-std::wstring Text() {
-    OpenedClipboard opened;
-    HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    const GlobalLocked locked(data);
-    const auto* text = static_cast<const wchar_t*>(locked.get());
-    if (!text) return {};
-    return std::wstring(text, wcsnlen(text, GlobalSize(data) / sizeof(wchar_t)));
-}
-
 }  // namespace vestrel::forms::clipboard

@@ -7,6 +7,5 @@ namespace vestrel::forms::clipboard {
 // Empties the clipboard and puts text on it. Throws a ComError when another
 // program keeps the clipboard open.
 void ReplaceText(const std::wstring& text);
-std::wstring Text();
 
 }  // namespace vestrel::forms::clipboard

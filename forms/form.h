@@ -25,7 +25,7 @@ class Timer;
 enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
 
 // Flags of PopupMenu, as Windows' own for TrackPopupMenu.
-constexpr int kPopupLeftAlign = 0, kPopupRightButton = 2, kPopupCenterAlign = 4, kPopupRightAlign = 8;
+constexpr int kPopupRightButton = 2, kPopupCenterAlign = 4;
 
 class Form {
 public:
