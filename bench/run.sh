@@ -5,7 +5,9 @@
 #  - suggestion quality beside Debian's native Hunspell, Nuspell and Aspell,
 #    on that set, on the real misspellings beside the project, per kind, and
 #    on words run together (made from the text the lexicon's counts come from);
-#  - the host's view: Spelling.Spelling end to end and many checks' growth.
+#  - the host's view: Spelling.Spelling end to end and many checks' growth;
+#  - the soak: as many windows created, shown and closed, and checks, beside
+#    a plain window with the same kinds of controls, memory every 1,000.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../scripts/env.sh"
@@ -37,3 +39,5 @@ echo "== words run together ($arch), the words meant first / in the first five"
 python3 "$here/quality.py" "$VESTREL_BUILD/$arch/runtogether.tsv" "$here/../scripts/wine-run" "$arch" "$bin/vestrel-spell.exe" --winpath
 echo "== host ($arch)"
 bash "$here/../scripts/with-display.sh" "$(wine_for "$arch")" "$bin/bench.exe" "$(winpath "$here/words.txt")" "$checks"
+echo "== soak ($arch)"
+bash "$here/../scripts/with-display.sh" "$(wine_for "$arch")" "$bin/soak.exe" "$checks"

@@ -143,7 +143,6 @@ private:
     // The client area's design size in twips.
     float clientWidth_, clientHeight_;
     FormBackground background_;
-    UniqueHandle<HICON, DestroyIcon> icon_;
     HWND toolTips_ = nullptr;
     std::vector<Control*> controls_;
     std::vector<Timer*> timers_;

@@ -223,6 +223,11 @@ TEST_F(Checker, CloseButtonUnloadsTheWindowsAndTheNextShowIsFresh) {
     SetWord(L"cancion");
     ASSERT_EQ(Check(), S_OK);
     HWND first = Window();
+    // Its icon is the process's one: every load shows the same.
+    const auto icon = [](HWND window, WPARAM which) { return SendMessageW(window, WM_GETICON, which, 0); };
+    const LRESULT big = icon(first, ICON_BIG), small = icon(first, ICON_SMALL);
+    EXPECT_NE(big, 0);
+    EXPECT_NE(small, 0);
     ASSERT_NE(FormWithCaption(kAbout), nullptr);
     SendMessageW(CloseButton(), BM_CLICK, 0, 0);
     Pump();
@@ -232,6 +237,8 @@ TEST_F(Checker, CloseButtonUnloadsTheWindowsAndTheNextShowIsFresh) {
 
     ASSERT_EQ(Call(spelling_.Get(), L"Show").hr, S_OK);
     EXPECT_NE(Window(), first);
+    EXPECT_EQ(icon(Window(), ICON_BIG), big);
+    EXPECT_EQ(icon(Window(), ICON_SMALL), small);
     EXPECT_EQ(TextOf(WordBox()), L"");
     EXPECT_TRUE(Entries().empty());
     EXPECT_FALSE(GetWindowLongW(StatusLabel(), GWL_STYLE) & WS_VISIBLE);
