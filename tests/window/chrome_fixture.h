@@ -5,6 +5,7 @@
 #pragma once
 #include <cstdio>
 #include <fstream>
+#include <atomic>
 #include <functional>
 #include <sstream>
 #include <thread>
@@ -130,16 +131,18 @@ protected:
     }
     // Presses at a spot with the right button and reports the menu.
     MenuSeen RightPress(const Spot& spot, wchar_t choose = 0) {
-        Pump(50);  // nothing of earlier input left to end the menu
+        Pump();  // nothing of earlier input left to end the menu
         seen = {};
         chooseKey = choose;
         // The probe also ends a control's own context menu (the word box
         // has one), which a release may open.
         const UINT_PTR timer = SetTimer(nullptr, 0, 20, MenuProbe);
+        // The menu's loop runs inside the press (and a control's own inside
+        // the release); the probe has ended it when each returns.
         Press(spot, 2);
-        Pump(100);
+        Pump();
         Release(At(spot), 2);
-        Pump(100);
+        Pump();
         KillTimer(nullptr, timer);
         duringMenu = nullptr;
         return seen;
@@ -167,30 +170,56 @@ struct DragSeen {
     bool endedByRelease = false;
 };
 
-// A user on another thread presses at start, moves and lets go, while the
-// window system runs its move loop on this thread.
-inline DragSeen DragFrom(POINT start) {
+// Waits, on a thread that is not the windows' own, for what the window
+// system shows of them; false if it still does not hold after limit, which
+// no healthy run comes near.
+inline bool WaitFor(const std::function<bool()>& holds, DWORD limit = 10000) {
+    for (const DWORD start = GetTickCount(); !holds(); Sleep(5))
+        if (GetTickCount() - start > limit) return false;
+    return true;
+}
+
+// Whether the thread runs the window system's move loop, and for which window.
+inline bool InMoveLoop(DWORD thread, HWND* moved = nullptr) {
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof(gui);
+    GetGUIThreadInfo(thread, &gui);
+    if (moved) *moved = gui.hwndMoveSize;
+    return (gui.flags & GUI_INMOVESIZE) != 0;
+}
+
+inline bool CursorAt(POINT at) {
+    POINT now{};
+    GetCursorPos(&now);
+    return now.x == at.x && now.y == at.y;
+}
+
+// A user on another thread presses at start, moves and lets go (once
+// letGo holds, when given), while the window system runs its move loop on
+// this thread; each step waits for the one before to be seen (the cursor
+// there, the move loop started or ended, or the window pressed gone).
+inline DragSeen DragFrom(POINT start, const std::function<bool()>& letGo = {}) {
     const DWORD ui = GetCurrentThreadId();
+    const HWND pressed = GetAncestor(WindowFromPoint(start), GA_ROOT);
     DragSeen drag;
-    std::thread user([start, ui, &drag] {
+    std::atomic<bool> done{false};
+    std::thread user([&] {
+        const POINT to{start.x + 30, start.y + 20};
         SendMouse(start, 0);
-        Sleep(100);
+        WaitFor([&] { return CursorAt(start); });
         SendMouse(start, MOUSEEVENTF_LEFTDOWN);
-        Sleep(200);
-        GUITHREADINFO gui{};
-        gui.cbSize = sizeof(gui);
-        GetGUIThreadInfo(ui, &gui);
-        drag.moving = (gui.flags & GUI_INMOVESIZE) != 0;
-        drag.moved = gui.hwndMoveSize;
-        SendMouse({start.x + 30, start.y + 20}, 0);
-        Sleep(100);
-        SendMouse({start.x + 30, start.y + 20}, MOUSEEVENTF_LEFTUP);
-        Sleep(200);
-        GetGUIThreadInfo(ui, &gui);
-        drag.endedByRelease = (gui.flags & GUI_INMOVESIZE) == 0;
+        drag.moving = WaitFor([&] { return InMoveLoop(ui, &drag.moved) || !IsWindow(pressed); }) && IsWindow(pressed);
+        SendMouse(to, 0);
+        WaitFor([&] { return CursorAt(to); });
+        if (letGo) WaitFor(letGo);
+        SendMouse(to, MOUSEEVENTF_LEFTUP);
+        drag.endedByRelease = WaitFor([&] { return !InMoveLoop(ui); });
+        done = true;
     });
-    for (int i = 0; i < 16; ++i) Pump(50);
+    while (!done) {
+        Pump();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
     user.join();
     return drag;
 }
-

@@ -240,8 +240,10 @@ TEST_F(Chrome, ClosingFromInsideAMessageBoxIsSafe) {
 }
 
 HWND closeButton;
-// A host's timer that closes the checker with its close button.
-void CALLBACK CloseOnce(HWND, UINT, UINT_PTR id, DWORD) {
+// A host's timer that closes the checker with its close button once the
+// user is dragging it.
+void CALLBACK CloseWhileMoving(HWND, UINT, UINT_PTR id, DWORD) {
+    if (!InMoveLoop(GetCurrentThreadId())) return;
     KillTimer(nullptr, id);
     SendMessageW(closeButton, BM_CLICK, 0, 0);
 }
@@ -255,9 +257,8 @@ TEST_F(Chrome, ClosingFromInsideTheMoveLoopIsSafe) {
     closeButton = CloseButton();
     POINT start{static_cast<LONG>(kTitle.x / 15), static_cast<LONG>(kTitle.y / 15)};
     ClientToScreen(dragged, &start);
-    // The press comes at 100 ms, the close at 250 ms, the release later.
-    const UINT_PTR timer = SetTimer(nullptr, 0, 250, CloseOnce);
-    DragFrom(start);
+    const UINT_PTR timer = SetTimer(nullptr, 0, 10, CloseWhileMoving);
+    DragFrom(start, [dragged] { return !IsWindow(dragged); });
     KillTimer(nullptr, timer);
     EXPECT_FALSE(IsWindow(dragged));
     EXPECT_EQ(Call(spelling_.Get(), L"Show").hr, S_OK);
