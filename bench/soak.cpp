@@ -103,6 +103,13 @@ std::vector<size_t> Curve(int rounds, const std::function<void()>& round) {
     return samples;
 }
 
+// A round that failed ends the soak with what the component said.
+[[noreturn]] void Failed(HRESULT hr, const std::wstring& description) {
+    std::printf("soak: a round failed with 0x%08lX: %ls\n", static_cast<unsigned long>(hr), description.c_str());
+    std::fflush(stdout);
+    std::exit(1);
+}
+
 void Print(const char* what, const std::vector<size_t>& samples) {
     std::printf("%-34s", what);
     for (size_t kib : samples) std::printf(" %7zu", kib);
@@ -110,6 +117,7 @@ void Print(const char* what, const std::vector<size_t>& samples) {
                                                          (static_cast<double>(samples.size() - 1) * kEvery)
                                                    : 0;
     std::printf("   %+.0f KiB / 1,000\n", perThousand);
+    std::fflush(stdout);
 }
 
 }  // namespace
@@ -141,9 +149,10 @@ int main(int argc, char** argv) {
         if (curves.find(shown ? 's' : 'h') == std::string::npos) continue;
         Print(shown ? "Spelling created, shown, closed" : "Spelling created, loaded hidden, closed", Curve(rounds, [&] {
                   IDispatch* spelling = nullptr;
-                  factory->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(&spelling));
-                  if (shown) Call(spelling, L"Show");
-                  else Get(spelling, L"Visible");
+                  const HRESULT made = factory->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(&spelling));
+                  if (made != S_OK) Failed(made, L"CreateInstance");
+                  const CallResult loaded = shown ? Call(spelling, L"Show") : Get(spelling, L"Visible");
+                  if (loaded.hr != S_OK) Failed(loaded.hr, loaded.description);
                   Pump();
                   CloseForms();
                   spelling->Release();
@@ -159,7 +168,8 @@ int main(int argc, char** argv) {
     CallResult box = Call(spelling, L"SendToForm");
     Put(box.Object(), L"Text", Str(L"ortografia"));
     Print("check of a misspelt word", Curve(rounds, [&] {
-              Call(spelling, L"Spelling");
+              const CallResult checked = Call(spelling, L"Spelling");
+              if (checked.hr != S_OK) Failed(checked.hr, checked.description);
               Pump();
           }));
     CloseForms();
