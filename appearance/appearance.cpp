@@ -9,8 +9,7 @@ namespace vestrel::appearance {
 Variant PlainValue(const VARIANT& value) {
     Variant plain = ByValue(value);
     const VARTYPE type = plain.get().vt & VT_TYPEMASK;
-    if (type == VT_DISPATCH || type == VT_UNKNOWN)
-        throw ComError(kTypeMismatch, L"No coinciden los tipos: se esperaba un valor, no un objeto.");
+    if (type == VT_DISPATCH || type == VT_UNKNOWN) RefuseObjectForValue();
     return plain;
 }
 

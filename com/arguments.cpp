@@ -21,6 +21,10 @@ Variant ByValue(const VARIANT& value) {
     return plain;
 }
 
+void RefuseObjectForValue() {
+    throw ComError(kTypeMismatch, L"No coinciden los tipos: se esperaba un valor, no un objeto.");
+}
+
 namespace {
 
 // Whether a parameter of this type can receive an object: a variant, an
@@ -89,7 +93,7 @@ ArgumentsByValue::ArgumentsByValue(const DISPPARAMS& params, const MemberShape* 
                 ByValue(params.rgvarg[i]).Detach(&value);
                 if (known && (plain >> parameter & 1) && IsObject(value)) {
                     VariantClear(&value);
-                    throw ComError(kTypeMismatch, L"No coinciden los tipos: se esperaba un valor, no un objeto.");
+                    RefuseObjectForValue();
                 }
             }
             values_.push_back(value);

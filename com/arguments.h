@@ -14,6 +14,10 @@ namespace vestrel {
 // reference to nothing, or to another reference, is refused (ComError).
 Variant ByValue(const VARIANT& value);
 
+// The type mismatch an object given for a value raises: automation would
+// take its default member, a number or a text the host never meant.
+[[noreturn]] void RefuseObjectForValue();
+
 // What a member declares of its parameters, from its type information.
 struct MemberShape {
     DISPID id;

@@ -115,7 +115,7 @@ TEST_F(Server, AFailingMemberRaisesANamedAutomationError) {
     EXPECT_STREQ(exception.bstrSource, L"Vestrel");
     ASSERT_NE(exception.bstrDescription, nullptr);
     EXPECT_NE(std::wstring(exception.bstrDescription).find(L"No coinciden los tipos"), std::wstring::npos);
-    EXPECT_EQ(exception.scode, static_cast<HRESULT>(0x800A000D));
+    EXPECT_EQ(exception.scode, kTypeMismatch);
     SysFreeString(exception.bstrSource);
     SysFreeString(exception.bstrDescription);
     SysFreeString(exception.bstrHelpFile);

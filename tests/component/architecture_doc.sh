@@ -4,12 +4,14 @@
 # graph of the targets of this architecture's configuration.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
+source "$root/scripts/env.sh"
 arch=$1
+build=$VESTREL_BUILD/$arch
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cmake -S "$root" -B "$work/build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$arch.cmake" \
-      --graphviz="$work/targets.dot" >"$work/configure.log" 2>&1 || { cat "$work/configure.log"; exit 1; }
-python3 "$root/scripts/layers.py" "$work/targets.dot" > "$work/drawn.txt"
+# The graph scripts/build.sh had CMake write when it configured this build.
+[ -f "$build/graph/targets.dot" ] || { echo "FAILED: $build/graph/targets.dot is missing: build with scripts/build.sh"; exit 1; }
+python3 "$root/scripts/layers.py" "$build/graph/targets.dot" > "$work/drawn.txt"
 sed -n '/^<!-- layers -->$/,/^<!-- \/layers -->$/p' "$root/docs/architecture.md" | sed '1,2d;$d' | sed '$d' > "$work/shown.txt"
 if ! diff -u "$work/shown.txt" "$work/drawn.txt"; then
   echo "FAILED: docs/architecture.md does not show the layers the build links (above: page, then build)"
@@ -18,7 +20,7 @@ fi
 # And it names where every test is: each test of the build, by its name or
 # by a file of tests/ that it runs, and every folder of tests/, in the
 # section on the tests.
-(cd "$work/build" && ctest --show-only=json-v1) > "$work/tests.json" 2>/dev/null ||
+(cd "$build" && ctest --show-only=json-v1) > "$work/tests.json" 2>/dev/null ||
   { echo "FAILED: the build's tests could not be listed"; exit 1; }
 python3 - "$root/docs/architecture.md" "$work/tests.json" "$root/tests" <<'PY' || exit 1
 import json, os, re, sys

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -37,36 +38,51 @@ const vestrel::engine::Lexicon& TheLexicon() {
 struct Slip {
     std::wstring typed, meant;
     std::string line;
+    int number;  // the line's in the table
 };
 
-std::vector<Slip> Slips() {
+std::vector<Slip> ReadSlips() {
     const char* path = getenv("VESTREL_SLIPS");
     std::ifstream table(path ? path : "");
     std::vector<Slip> slips;
+    int number = 0;
     for (std::string line; std::getline(table, line);) {
+        ++number;
         if (line.empty() || line[0] == '#') continue;
         const size_t tab = line.find('\t'), end = line.find('\t', tab + 1);
         if (tab == std::string::npos) continue;
-        slips.push_back({Wide(line.substr(0, tab)), Wide(line.substr(tab + 1, end - tab - 1)), line});
+        slips.push_back({Wide(line.substr(0, tab)), Wide(line.substr(tab + 1, end - tab - 1)), line, number});
     }
     return slips;
 }
 
-TEST(Suggester, SpanishSlipsPutTheIntendedWordFirst) {
-    const std::vector<Slip> slips = Slips();
-    ASSERT_GE(slips.size(), 30u) << "the table was not found in VESTREL_SLIPS";
-    for (const Slip& slip : slips) {
-        SCOPED_TRACE(slip.line);
-        const std::vector<std::wstring> words = vestrel::engine::Suggest(TheLexicon(), slip.typed);
-        ASSERT_FALSE(words.empty());
-        if (slip.meant[0] == L'~') {
-            const auto five = words.begin() + static_cast<std::ptrdiff_t>(std::min<size_t>(words.size(), 5));
-            EXPECT_NE(std::find(words.begin(), five, slip.meant.substr(1)), five) << "not among the first five";
-        } else {
-            EXPECT_EQ(words[0], slip.meant);
-        }
-        EXPECT_EQ(vestrel::engine::Suggest(TheLexicon(), slip.typed), words) << "the same word, the same list";
-    }
+// Each row of the table is a test of its own, named by its line number
+// and its letters, so that one can be run alone and a bad one hides none.
+class Slips : public ::testing::TestWithParam<Slip> {};
+
+TEST(Suggester, TheTableOfSlipsIsFound) {
+    EXPECT_GE(ReadSlips().size(), 30u) << "the table was not found in VESTREL_SLIPS";
 }
+
+TEST_P(Slips, GetTheIntendedWordFirst) {
+    const Slip& slip = GetParam();
+    SCOPED_TRACE(slip.line);
+    const std::vector<std::wstring> words = vestrel::engine::Suggest(TheLexicon(), slip.typed);
+    ASSERT_FALSE(words.empty());
+    if (slip.meant[0] == L'~') {
+        const auto five = words.begin() + static_cast<std::ptrdiff_t>(std::min<size_t>(words.size(), 5));
+        EXPECT_NE(std::find(words.begin(), five, slip.meant.substr(1)), five) << "not among the first five";
+    } else {
+        EXPECT_EQ(words[0], slip.meant);
+    }
+    EXPECT_EQ(vestrel::engine::Suggest(TheLexicon(), slip.typed), words) << "the same word, the same list";
+}
+
+INSTANTIATE_TEST_SUITE_P(Spanish, Slips, ::testing::ValuesIn(ReadSlips()),
+                         [](const ::testing::TestParamInfo<Slip>& row) {
+                             std::string name = "line" + std::to_string(row.param.number) + "_";
+                             for (const wchar_t c : row.param.typed) name += c < 0x80 && std::isalnum(c) ? static_cast<char>(c) : '_';
+                             return name;
+                         });
 
 }  // namespace

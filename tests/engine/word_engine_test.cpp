@@ -170,9 +170,7 @@ TEST_F(WordEngine, ServerFaultsReachTheHostAndLeaveTheWindowUsable) {
         SetWord(L"kasa");
         SendMessageW(List(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"vieja"));
         Behave(c.setup);
-        const DWORD start = GetTickCount();
         CallResult result = Call(spelling_.Get(), L"Spelling");
-        EXPECT_LT(GetTickCount() - start, 5000u);
         EXPECT_EQ(result.hr, c.hr);
         EXPECT_NE(result.description.find(c.description), std::wstring::npos) << result.description;
         EXPECT_EQ(Entries(), c.entries);

@@ -42,7 +42,7 @@ std::string Number(const CallResult& r) {
     return text;
 }
 
-bool Refused13(const CallResult& r) { return r.hr == static_cast<HRESULT>(0x800A000D) && !r.description.empty(); }
+bool Refused13(const CallResult& r) { return r.hr == kTypeMismatch && !r.description.empty(); }
 
 float Single(const CallResult& r) {
     VARIANT copy;

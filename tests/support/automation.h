@@ -7,6 +7,12 @@
 #include <string>
 #include <vector>
 
+// The automation errors hosts number: 6 (overflow), 13 (type mismatch),
+// 91 (object variable not set).
+constexpr HRESULT kOverflow = static_cast<HRESULT>(0x800A0006);
+constexpr HRESULT kTypeMismatch = static_cast<HRESULT>(0x800A000D);
+constexpr HRESULT kObjectNotSet = static_cast<HRESULT>(0x800A005B);
+
 struct CallResult {
     HRESULT hr = S_OK;
     VARIANT value{};

@@ -137,7 +137,7 @@ TEST_F(AboutWindow, TicksForUnloadedWindowsDoNothing) {
     PostMessageW(checker, WM_TIMER, status[0], 0);
     for (UINT_PTR id : timers_) PostMessageW(about_, WM_TIMER, id, 0);
     SendMessageW(CloseButton(), BM_CLICK, 0, 0);
-    Pump(50);
+    Pump();
     EXPECT_FALSE(IsWindow(checker));
     EXPECT_FALSE(IsWindow(about_));
 
@@ -149,7 +149,7 @@ TEST_F(AboutWindow, TicksForUnloadedWindowsDoNothing) {
     Pump();
     PostMessageW(CloseButton(), BM_CLICK, 0, 0);
     Tick(1);
-    Pump(50);
+    Pump();
     EXPECT_TRUE(Forms().empty());
     SetWord(L"ombre");
     EXPECT_EQ(Check(), S_OK);
@@ -157,7 +157,7 @@ TEST_F(AboutWindow, TicksForUnloadedWindowsDoNothing) {
 
 TEST_F(AboutWindow, ItsTitleDragsItToo) {
     SetForegroundWindow(about_);
-    Pump(100);
+    ASSERT_TRUE(PumpUntil([this] { return GetForegroundWindow() == about_; }));
     POINT start{2500 / 15, 250 / 15};
     ClientToScreen(about_, &start);
     DragSeen drag = DragFrom(start);

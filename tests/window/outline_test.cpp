@@ -89,7 +89,7 @@ TEST(Outline, ZeroTwipsPerPixelIsAnErrorNotARegion) {
             BuildRegion(1.0f, 1.0f, 0, 0, x, y);
             ADD_FAILURE() << "no error";
         } catch (const vestrel::ComError& e) {
-            EXPECT_EQ(e.Result(), static_cast<HRESULT>(0x800A000B));
+            EXPECT_EQ(e.Result(), vestrel::kDivisionByZero);
         }
     }
     // A scale that leaves the 32-bit range overflows instead of wrapping.
