@@ -389,12 +389,16 @@ def main():
         keys.append(letters + bytes([1 + cls]))
     keys.sort()
     edges = serialise(build_automaton(keys))
-    with open(args.out, 'wb') as file:
+    # Each file is written beside its place and then put there whole: two
+    # builds making the lexicon at once never leave a half-written one.
+    with open(args.out + '.part%d' % os.getpid(), 'wb') as file:
         file.write(FORMAT['kMagic'] + struct.pack('<III', len(edges), FORMAT['kRoot'], len(keys)))
         file.write(struct.pack('<%dI' % len(edges), *edges))
-    with open(args.counts_out, 'w', encoding='utf-8') as file:
+    with open(args.counts_out + '.part%d' % os.getpid(), 'w', encoding='utf-8') as file:
         for form, count in sorted(merged.items(), key=lambda item: (-item[1], item[0])):
             file.write('%s\t%d\n' % (form, max(1, round(count))))
+    os.replace(args.out + '.part%d' % os.getpid(), args.out)
+    os.replace(args.counts_out + '.part%d' % os.getpid(), args.counts_out)
 
 
 if __name__ == '__main__':

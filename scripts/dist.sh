@@ -34,7 +34,7 @@ for f in COPYING COPYING.LESSER COPYING.MPL license.hunspell license.myspell; do
   cp "$hunspell/$f" "$stage/licences/hunspell.$f.txt"
 done
 cp "$hunspell/debian/copyright" "$stage/licences/hunspell.debian-copyright.txt"
-cp /usr/share/doc/hunspell-es/copyright "$stage/licences/es_ES.copyright.txt"
+cp "$VESTREL_BUILD/i686/bin/es_ES.copyright.txt" "$stage/licences/es_ES.copyright.txt"
 # The word frequencies' sources, then the notices of the package they come from.
 {
   cat "$root/package/word-frequencies.txt"
