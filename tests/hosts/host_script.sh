@@ -20,7 +20,9 @@ trap 'rm -rf "$work"' EXIT
 bash "$(dirname "$0")/../../scripts/register.sh" "$arch" >/dev/null 2>&1 || { echo "registration failed"; exit 1; }
 "$wine" "$bin/answer_boxes.exe" "$(winpath "$work")\\boxes.txt" "$(winpath "$work")\\stop" 60 &
 answerer=$!
-sleep 1
+# The answerer watches from the moment its log exists.
+for _ in $(seq 600); do [ -e "$work/boxes.txt" ] && break; kill -0 "$answerer" 2>/dev/null || break; sleep 0.1; done
+[ -e "$work/boxes.txt" ] || { echo "the box answerer did not start"; exit 1; }
 case $script in
   *.exe) output=$(VESTREL_ENGINE=builtin wine_run "$arch" "$script" "$@") ;;
   *.vbs) output=$(VESTREL_ENGINE=builtin wine_run "$arch" cscript //nologo "$(winpath "$(host_vbs "$script" "$work")")" "$@") ;;
