@@ -1,6 +1,7 @@
 #include "com/arguments.h"
 #include <wrl/client.h>
 #include "com/errors.h"
+#include "com/scope_exit.h"
 #include "com/type_desc.h"
 
 namespace vestrel {
@@ -75,33 +76,33 @@ ArgumentsByValue::ArgumentsByValue(const DISPPARAMS& params, const MemberShape* 
     values_.reserve(params.cArgs);
     names_.assign(params.rgdispidNamedArgs, params.rgdispidNamedArgs + params.cNamedArgs);
     const unsigned long byReference = shape ? shape->byReference : 0, plain = shape ? shape->plain : 0;
-    try {
-        // rgvarg holds the named arguments first, then the positional ones
-        // from the last parameter to the first; a property's new value is
-        // its last parameter.
-        for (UINT i = 0; i < params.cArgs; ++i) {
-            LONG parameter = i < params.cNamedArgs ? params.rgdispidNamedArgs[i] : static_cast<LONG>(params.cArgs - 1 - i);
-            if (parameter == DISPID_PROPERTYPUT && shape) parameter = static_cast<LONG>(shape->count) - 1;
-            const bool known = parameter >= 0 && parameter < 32;
-            VARIANT value;
-            VariantInit(&value);
-            // A kept reference still points at the caller's variable;
-            // clearing it later frees nothing of the caller's.
-            if (known && (byReference >> parameter & 1)) {
-                value = params.rgvarg[i];
-            } else {
-                ByValue(params.rgvarg[i]).Detach(&value);
-                if (known && (plain >> parameter & 1) && IsObject(value)) {
-                    VariantClear(&value);
-                    RefuseObjectForValue();
-                }
-            }
-            values_.push_back(value);
-        }
-    } catch (...) {
+    // A refused argument leaves none of those taken before it.
+    ScopeExit clear([this] {
         for (VARIANT& taken : values_) VariantClear(&taken);
-        throw;
+    });
+    // rgvarg holds the named arguments first, then the positional ones
+    // from the last parameter to the first; a property's new value is
+    // its last parameter.
+    for (UINT i = 0; i < params.cArgs; ++i) {
+        LONG parameter = i < params.cNamedArgs ? params.rgdispidNamedArgs[i] : static_cast<LONG>(params.cArgs - 1 - i);
+        if (parameter == DISPID_PROPERTYPUT && shape) parameter = static_cast<LONG>(shape->count) - 1;
+        const bool known = parameter >= 0 && parameter < 32;
+        VARIANT value;
+        VariantInit(&value);
+        // A kept reference still points at the caller's variable;
+        // clearing it later frees nothing of the caller's.
+        if (known && (byReference >> parameter & 1)) {
+            value = params.rgvarg[i];
+        } else {
+            ByValue(params.rgvarg[i]).Detach(&value);
+            if (known && (plain >> parameter & 1) && IsObject(value)) {
+                VariantClear(&value);
+                RefuseObjectForValue();
+            }
+        }
+        values_.push_back(value);
     }
+    clear.Dismiss();
     params_ = {values_.data(), names_.data(), params.cArgs, params.cNamedArgs};
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 #include <memory>
 #include "com/errors.h"
+#include "com/scope_exit.h"
 #include "forms/form.h"
 
 namespace vestrel::forms {
@@ -18,13 +19,10 @@ public:
             throw ComError(E_UNEXPECTED, L"El formulario se está cargando y todavía no se puede usar.");
         loading_ = true;
         std::unique_ptr<F> form;
-        try {
+        {
+            const ScopeExit loaded([] { loading_ = false; });
             form = std::make_unique<F>();
-        } catch (...) {
-            loading_ = false;
-            throw;
         }
-        loading_ = false;
         form->detach_ = [] { current_ = nullptr; };
         current_ = form.release();
         return *current_;

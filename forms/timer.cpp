@@ -1,5 +1,6 @@
 #include "forms/timer.h"
 #include <windows.h>
+#include "com/scope_exit.h"
 #include "forms/form.h"
 
 namespace vestrel::forms {
@@ -40,13 +41,8 @@ void Timer::Apply() {
 void Timer::Fire() {
     if (!Tick || firing_) return;
     firing_ = true;
-    try {
-        Tick();
-    } catch (...) {
-        firing_ = false;
-        throw;
-    }
-    firing_ = false;
+    const ScopeExit fired([this] { firing_ = false; });
+    Tick();
 }
 
 }  // namespace vestrel::forms
