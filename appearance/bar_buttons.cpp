@@ -19,7 +19,8 @@ float Offset(const VARIANT& value, long offset) {
     by.vt = VT_I4;
     by.lVal = offset < 0 ? -offset : offset;
     Variant result;
-    ThrowIfNotConverted(offset < 0 ? VarSub(&plain, &by, result.put()) : VarAdd(&plain, &by, result.put()));
+    VARIANT* left = const_cast<VARIANT*>(&plain.get());  // read only: the functions take no const
+    ThrowIfNotConverted(offset < 0 ? VarSub(left, &by, result.put()) : VarAdd(left, &by, result.put()));
     return ToSingle(result.get());
 }
 

@@ -23,7 +23,6 @@ public:
         return *this;
     }
 
-    VARIANT* operator&() noexcept { return &value_; }
     const VARIANT& get() const noexcept { return value_; }
     VARIANT* put() noexcept {
         VariantClear(&value_);

@@ -27,14 +27,16 @@ std::vector<Variant> WordAndOmitted(const std::wstring& word, size_t count) {
     return args;
 }
 
-long ToLong(const Variant& value, const wchar_t* name) {
+// An engine's answer to the member name, as a number or as text; an answer
+// of another kind is the engine's fault, told with the member's name.
+long LongAnswer(const Variant& value, const wchar_t* name) {
     Variant converted;
     if (FAILED(Convert(value.get(), VT_I4, converted)))
         throw ComError(DISP_E_TYPEMISMATCH, L"El motor ortográfico devolvió un valor no numérico en " + std::wstring(name) + L".");
     return converted.get().lVal;
 }
 
-std::wstring ToText(const Variant& value, const wchar_t* name) {
+std::wstring TextAnswer(const Variant& value, const wchar_t* name) {
     Variant converted;
     if (FAILED(Convert(value.get(), VT_BSTR, converted)))
         throw ComError(DISP_E_TYPEMISMATCH, L"El motor ortográfico devolvió un valor que no es texto en " + std::wstring(name) + L".");
@@ -45,7 +47,7 @@ std::wstring ToText(const Variant& value, const wchar_t* name) {
 
 long DocumentCount(IDispatch* engine) {
     Variant documents = Engine().Get(engine, L"Documents");
-    return ToLong(Engine().Get(Engine().ObjectOf(documents, L"Documents"), L"Count"), L"Documents.Count");
+    return LongAnswer(Engine().Get(Engine().ObjectOf(documents, L"Documents"), L"Count"), L"Documents.Count");
 }
 
 void AddDocument(IDispatch* engine) {
@@ -54,16 +56,16 @@ void AddDocument(IDispatch* engine) {
 }
 
 bool CheckSpelling(IDispatch* engine, const std::wstring& word) {
-    return ToLong(Engine().Call(engine, L"CheckSpelling", DISPATCH_METHOD, WordAndOmitted(word, 12)), L"CheckSpelling") != 0;
+    return LongAnswer(Engine().Call(engine, L"CheckSpelling", DISPATCH_METHOD, WordAndOmitted(word, 12)), L"CheckSpelling") != 0;
 }
 
 std::vector<std::wstring> Suggestions(IDispatch* engine, const std::wstring& word) {
     Variant found = Engine().Call(engine, L"GetSpellingSuggestions", DISPATCH_METHOD, WordAndOmitted(word, 13));
     IDispatch* collection = Engine().ObjectOf(found, L"GetSpellingSuggestions");
     std::vector<std::wstring> words;
-    if (ToLong(Engine().Get(collection, L"Count"), L"Count") == 0) return words;
+    if (LongAnswer(Engine().Get(collection, L"Count"), L"Count") == 0) return words;
     for (const Variant& item : Engine().Enumerate(collection))
-        words.push_back(ToText(Engine().Get(Engine().ObjectOf(item, L"Item"), L"Name"), L"Name"));
+        words.push_back(TextAnswer(Engine().Get(Engine().ObjectOf(item, L"Item"), L"Name"), L"Name"));
     return words;
 }
 
