@@ -39,11 +39,15 @@ std::string AnsiPath(const std::wstring& path) {
                    L"No se puede abrir el diccionario desde la carpeta de Vestrel: " + path);
 }
 
-void RequireReadable(const std::wstring& path) {
-    const UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+// A dictionary file opened for reading; one that cannot be is refused with
+// its name and what to do.
+UniqueFile OpenDictionaryFile(const std::wstring& path) {
+    UniqueFile file(
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file)
         throw ComError(LastError(), L"No se puede leer el diccionario de español " + path +
-                                                               L". Reinstale Vestrel con sus archivos de diccionario.");
+                                        L". Reinstale Vestrel con sus archivos de diccionario.");
+    return file;
 }
 
 [[noreturn]] void DamagedFile(const std::wstring& path) {
@@ -53,11 +57,7 @@ void RequireReadable(const std::wstring& path) {
 // The lexicon file, read whole; a file that is missing or not a lexicon is
 // refused with its name.
 Lexicon ReadLexicon(const std::wstring& path) {
-    const UniqueFile file(
-        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!file)
-        throw ComError(LastError(), L"No se puede leer el diccionario de español " + path +
-                                        L". Reinstale Vestrel con sus archivos de diccionario.");
+    const UniqueFile file = OpenDictionaryFile(path);
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 ||
         static_cast<unsigned long long>(size.QuadPart) > Lexicon::kLargestFile)
@@ -82,8 +82,8 @@ std::shared_ptr<Dictionary>* kept = nullptr;
 
 Dictionary::Dictionary(const std::wstring& folder) : lexicon_(ReadLexicon(folder + kLexicon)) {
     const std::wstring aff = folder + kBaseName + L".aff", dic = folder + kBaseName + L".dic";
-    RequireReadable(aff);
-    RequireReadable(dic);
+    OpenDictionaryFile(aff);  // Hunspell reads them later, and says nothing of a file it could not open
+    OpenDictionaryFile(dic);
     files_ = {folder + kLexicon, aff, dic};
 }
 

@@ -20,7 +20,8 @@ trap 'rm -rf "$work"' EXIT
 bash "$(dirname "$0")/../../scripts/register.sh" "$arch" >/dev/null 2>&1 || { echo "registration failed"; exit 1; }
 "$wine" "$bin/answer_boxes.exe" "$(winpath "$work")\\boxes.txt" "$(winpath "$work")\\stop" 60 &
 answerer=$!
-# The answerer watches from the moment its log exists.
+# The answerer watches from the moment its log exists, which is looked for
+# every tenth of a second (the file system tells the shell nothing).
 for _ in $(seq 600); do [ -e "$work/boxes.txt" ] && break; kill -0 "$answerer" 2>/dev/null || break; sleep 0.1; done
 [ -e "$work/boxes.txt" ] || { echo "the box answerer did not start"; exit 1; }
 case $script in

@@ -171,8 +171,9 @@ struct DragSeen {
 };
 
 // Waits, on a thread that is not the windows' own, for what the window
-// system shows of them; false if it still does not hold after limit, which
-// no healthy run comes near.
+// system shows of them (asked every 5 ms: nothing tells this thread of a
+// change); false if it still does not hold after limit, which no healthy
+// run comes near.
 inline bool WaitFor(const std::function<bool()>& holds, DWORD limit = 10000) {
     for (const DWORD start = GetTickCount(); !holds(); Sleep(5))
         if (GetTickCount() - start > limit) return false;

@@ -2,6 +2,7 @@
 // code units, as a BSTR holds them (embedded NULs, unpaired surrogates,
 // every Latin-1 letter, any length); the first byte picks the list's limit.
 // The engine's own lexicon is read from VESTREL_LEXICON.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -38,18 +39,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     lexicon.Check(word);
     const std::vector<std::wstring> suggestions = vestrel::engine::Suggest(lexicon, word, limit);
     if (suggestions.size() > limit) std::abort();
-    for (const std::wstring& suggestion : suggestions)
-        if (suggestion.empty() || lexicon.Check(suggestion) == vestrel::engine::Lexicon::Verdict::NotWord) {
-            // A suggestion is a word, or words, the lexicon knows.
-            bool words = true;
-            size_t start = 0;
-            for (size_t end; words && start <= suggestion.size(); start = end + 1) {
-                end = suggestion.find(L' ', start);
-                if (end == std::wstring::npos) end = suggestion.size();
-                words = lexicon.Check(suggestion.substr(start, end - start)) !=
-                        vestrel::engine::Lexicon::Verdict::NotWord;
-            }
-            if (!words) std::abort();
+    // Each suggestion is made of words (more than one where the typed ones
+    // ran together) that the lexicon does not call misspelt.
+    for (const std::wstring& suggestion : suggestions) {
+        if (suggestion.empty()) std::abort();
+        for (size_t start = 0, end; start <= suggestion.size(); start = end + 1) {
+            end = std::min(suggestion.find(L' ', start), suggestion.size());
+            if (lexicon.Check(suggestion.substr(start, end - start)) == vestrel::engine::Lexicon::Verdict::NotWord)
+                std::abort();
         }
+    }
     return 0;
 }
