@@ -113,7 +113,7 @@ TEST_F(Appearance, AlignmentMakesTheBoxAnewKeepingWhatItHeld) {
         SCOPED_TRACE(c.value);
         RECT before{}, after{};
         GetWindowRect(Box(), &before);
-        ASSERT_EQ(Put(word_.Get(), L"Alignment", Int(c.value)).hr, S_OK);
+        EXPECT_EQ(Put(word_.Get(), L"Alignment", Int(c.value)).hr, S_OK);
         EXPECT_EQ(Get(word_.Get(), L"Alignment").Long(), c.value);
         EXPECT_EQ(Style(Box()) & (ES_CENTER | ES_RIGHT), c.style);
         EXPECT_EQ(TextOf(Box()), L"palabra");
@@ -147,8 +147,8 @@ TEST_F(Appearance, AppearanceAndBorderStyleAreTheBoxsFrame) {
     for (Case c : {Case{1, 1, true, false}, Case{0, 1, false, true}, Case{0, 0, false, false}, Case{1, 0, false, false},
                    Case{1, 1, true, false}}) {
         SCOPED_TRACE(c.appearance * 10 + c.border);
-        ASSERT_EQ(Put(word_.Get(), L"Appearance", Int(c.appearance)).hr, S_OK);
-        ASSERT_EQ(Put(word_.Get(), L"BorderStyle", Int(c.border)).hr, S_OK);
+        EXPECT_EQ(Put(word_.Get(), L"Appearance", Int(c.appearance)).hr, S_OK);
+        EXPECT_EQ(Put(word_.Get(), L"BorderStyle", Int(c.border)).hr, S_OK);
         EXPECT_EQ((ExStyle(Box()) & WS_EX_CLIENTEDGE) != 0, c.sunken);
         EXPECT_EQ((Style(Box()) & WS_BORDER) != 0, c.line);
     }
@@ -229,7 +229,7 @@ TEST_F(Appearance, ColoursPassThroughAndArePainted) {
     for (Case c : {Case{L"ForeColor", 0x0000FF}, Case{L"ForeColor", 4}, Case{L"BackColor", 0x00FFFF},
                    Case{L"BackColor", 1}}) {
         SCOPED_TRACE(c.value);
-        ASSERT_EQ(Put(word_.Get(), c.property, Int(c.value)).hr, S_OK);
+        EXPECT_EQ(Put(word_.Get(), c.property, Int(c.value)).hr, S_OK);
         EXPECT_EQ(Get(word_.Get(), c.property).Long(), c.value);
         HDC dc = GetDC(Box());
         SendMessageW(Window(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(Box()));
@@ -314,54 +314,62 @@ TEST_F(Appearance, SuggestionListMovesRestylesAndSendsItsFirstEntry) {
     EXPECT_EQ(TextOf(Box()), L"(Sin sugerencias)");
 }
 
-TEST_F(Appearance, LabelsKeepTheirAlignmentAndForwardTheRest) {
-    struct Case {
-        const CLSID* clsid;
-        const wchar_t* name;
-        const wchar_t* caption;  // nullptr: the status label, which has none
-    };
-    for (Case c : {Case{&CLSID_Label_txtWord, L"Label_txtWord", L"Escriba la palabra "},
-                   Case{&CLSID_Label_Suggestions, L"Label_Suggestions", L"Sugerencias"},
-                   Case{&CLSID_Label_Status, L"Label_Status", nullptr}}) {
-        SCOPED_TRACE(c.name);
-        CloseForms();
-        auto label = NewObject(*c.clsid);
-        EXPECT_EQ(Get(label.Get(), L"Alignment").Long(), 0);
-        EXPECT_EQ(Put(label.Get(), L"Alignment", Int(5)).hr, S_OK);
-        EXPECT_TRUE(Forms().empty());
-        EXPECT_EQ(Get(label.Get(), L"Alignment").Long(), 5);
-        EXPECT_EQ(Get(NewObject(*c.clsid).Get(), L"Alignment").Long(), 0);
+// The three label classes, each a row run on its own.
+struct LabelCase {
+    const CLSID* clsid;
+    const char* name;
+    const wchar_t* caption;  // nullptr: the status label, which has none
+};
+const LabelCase kLabels[] = {
+    {&CLSID_Label_txtWord, "Label_txtWord", L"Escriba la palabra "},
+    {&CLSID_Label_Suggestions, "Label_Suggestions", L"Sugerencias"},
+    {&CLSID_Label_Status, "Label_Status", nullptr},
+};
 
-        auto target = [&] { return c.caption ? Child(L"Static", 0, c.caption) : StatusLabel(); };
-        if (c.caption) {
-            CallResult caption = Get(label.Get(), L"Caption");
-            EXPECT_EQ(caption.value.vt, VT_BSTR);
-            EXPECT_EQ(caption.Text(), c.caption);
-        }
-        ASSERT_NE(target(), nullptr);
-        for (auto [value, style] : {std::pair{2L, SS_RIGHT}, std::pair{1L, SS_CENTER}, std::pair{0L, SS_LEFT}}) {
-            ASSERT_EQ(Put(label.Get(), L"Alignment", Int(value)).hr, S_OK);
-            EXPECT_EQ(Style(target()) & SS_TYPEMASK, static_cast<DWORD>(style)) << value;
-        }
-        ASSERT_EQ(Put(label.Get(), L"ForeColor", Int(0x0000FF)).hr, S_OK);
-        EXPECT_EQ(Get(label.Get(), L"ForeColor").Long(), 0x0000FF);
-        HDC dc = GetDC(target());
-        SendMessageW(Window(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(target()));
-        EXPECT_EQ(GetTextColor(dc), 0x0000FFu);
-        ReleaseDC(target(), dc);
+class Label : public Appearance, public testing::WithParamInterface<LabelCase> {};
 
-        ASSERT_EQ(Put(label.Get(), L"FontItalic", Int(1)).hr, S_OK);
-        CallResult italic = Get(label.Get(), L"FontItalic");
-        EXPECT_EQ(italic.value.vt, VT_BOOL);
-        EXPECT_EQ(italic.value.boolVal, VARIANT_TRUE);
-        LOGFONTW font{};
-        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(target(), WM_GETFONT, 0, 0)), sizeof(font), &font);
-        EXPECT_TRUE(font.lfItalic);
-        EXPECT_EQ(Put(label.Get(), L"FontBold", Null()).hr, kTypeMismatch);
-        ASSERT_EQ(Put(label.Get(), L"Left", Str(L"300")).hr, S_OK);
-        EXPECT_EQ(Get(label.Get(), L"Left").value.fltVal, 300.0f);
+TEST_P(Label, KeepsItsAlignmentAndForwardsTheRest) {
+    const LabelCase& c = GetParam();
+    CloseForms();
+    auto label = NewObject(*c.clsid);
+    EXPECT_EQ(Get(label.Get(), L"Alignment").Long(), 0);
+    EXPECT_EQ(Put(label.Get(), L"Alignment", Int(5)).hr, S_OK);
+    EXPECT_TRUE(Forms().empty());
+    EXPECT_EQ(Get(label.Get(), L"Alignment").Long(), 5);
+    EXPECT_EQ(Get(NewObject(*c.clsid).Get(), L"Alignment").Long(), 0);
+
+    auto target = [&] { return c.caption ? Child(L"Static", 0, c.caption) : StatusLabel(); };
+    if (c.caption) {
+        CallResult caption = Get(label.Get(), L"Caption");
+        EXPECT_EQ(caption.value.vt, VT_BSTR);
+        EXPECT_EQ(caption.Text(), c.caption);
     }
+    ASSERT_NE(target(), nullptr);
+    for (auto [value, style] : {std::pair{2L, SS_RIGHT}, std::pair{1L, SS_CENTER}, std::pair{0L, SS_LEFT}}) {
+        EXPECT_EQ(Put(label.Get(), L"Alignment", Int(value)).hr, S_OK) << value;
+        EXPECT_EQ(Style(target()) & SS_TYPEMASK, static_cast<DWORD>(style)) << value;
+    }
+    ASSERT_EQ(Put(label.Get(), L"ForeColor", Int(0x0000FF)).hr, S_OK);
+    EXPECT_EQ(Get(label.Get(), L"ForeColor").Long(), 0x0000FF);
+    HDC dc = GetDC(target());
+    SendMessageW(Window(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(target()));
+    EXPECT_EQ(GetTextColor(dc), 0x0000FFu);
+    ReleaseDC(target(), dc);
+
+    ASSERT_EQ(Put(label.Get(), L"FontItalic", Int(1)).hr, S_OK);
+    CallResult italic = Get(label.Get(), L"FontItalic");
+    EXPECT_EQ(italic.value.vt, VT_BOOL);
+    EXPECT_EQ(italic.value.boolVal, VARIANT_TRUE);
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(target(), WM_GETFONT, 0, 0)), sizeof(font), &font);
+    EXPECT_TRUE(font.lfItalic);
+    EXPECT_EQ(Put(label.Get(), L"FontBold", Null()).hr, kTypeMismatch);
+    ASSERT_EQ(Put(label.Get(), L"Left", Str(L"300")).hr, S_OK);
+    EXPECT_EQ(Get(label.Get(), L"Left").value.fltVal, 300.0f);
 }
+
+INSTANTIATE_TEST_SUITE_P(Appearance, Label, testing::ValuesIn(kLabels),
+                         [](const testing::TestParamInfo<LabelCase>& row) { return std::string(row.param.name); });
 
 TEST_F(Appearance, StatusLabelSizeAndVisibility) {
     auto status = NewObject(CLSID_Label_Status);
@@ -533,7 +541,7 @@ TEST_F(Appearance, BarTitleRestylesTheTitleAndItsBand) {
         LONG pixels;  // at 96 dpi
     };
     for (Case c : {Case{0, -16}, Case{1, -13}, Case{2, -11}}) {
-        ASSERT_EQ(Put(title.Get(), L"FontSize", Int(c.value)).hr, S_OK);
+        EXPECT_EQ(Put(title.Get(), L"FontSize", Int(c.value)).hr, S_OK) << c.value;
         GetObjectW(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)), sizeof(font), &font);
         EXPECT_EQ(font.lfHeight, c.pixels) << c.value;
     }
