@@ -1,5 +1,10 @@
-// The type library embedded in the DLL, read back as a host reads it,
-// against the published tables of classes, members and enumerations.
+// The type library embedded in the DLL, read back as a host reads it. Its
+// names, identifiers, types and values have one golden, docs/reference.md
+// (the reference test writes it anew from this DLL and compares); here is
+// what a host relies on that the page does not spell out: the library's
+// attributes, creatable classes with one default dual interface, stdcall
+// members in vtable order, exact help texts, 32-bit enumerations, and the
+// member table's reading when a description fails.
 #include "dll.h"
 #include <gtest/gtest.h>
 #include <cguid.h>
@@ -14,98 +19,6 @@
 using Microsoft::WRL::ComPtr;
 
 namespace {
-
-// One member as declared: a property (get + let), an object variable
-// (get + set by reference) or a method; its type names the value.
-enum Kind { Prop, ObjectVar, Method };
-struct Member {
-    const wchar_t* name;
-    int low;  // low byte of the dispatch identifier
-    const wchar_t* type;
-    Kind kind = Prop;
-};
-
-const std::vector<Member> kCommandButton(const wchar_t* color) {
-    return {{L"BackColor", 0x0D, color}, {L"Caption", 0x0C, L"VARIANT"}, {L"Enabled", 0x0B, L"VARIANT_BOOL"},
-            {L"FontName", 0x0A, L"VARIANT"}, {L"Height", 0x09, L"VARIANT"}, {L"Width", 0x08, L"VARIANT"},
-            {L"Left", 0x07, L"VARIANT"}, {L"Top", 0x06, L"VARIANT"}, {L"Picture", 0x05, L"VARIANT"},
-            {L"ToolTipText", 0x04, L"VARIANT"}, {L"Visible", 0x03, L"VARIANT_BOOL"}, {L"FontBold", 0x02, L"VARIANT"},
-            {L"FontItalic", 0x01, L"VARIANT"}, {L"FontUnderline", 0x00, L"VARIANT"}};
-}
-
-const std::vector<Member> kCaptionLabel(const wchar_t* align, const wchar_t* color) {
-    return {{L"Alignment", 0x0A, align}, {L"FontBold", 0x09, L"VARIANT"}, {L"FontItalic", 0x08, L"VARIANT"},
-            {L"Top", 0x07, L"VARIANT"}, {L"Enabled", 0x06, L"VARIANT_BOOL"}, {L"Visible", 0x05, L"VARIANT_BOOL"},
-            {L"ToolTipText", 0x04, L"VARIANT"}, {L"ForeColor", 0x03, color}, {L"Caption", 0x02, L"VARIANT"},
-            {L"FontName", 0x01, L"VARIANT"}, {L"Left", 0x00, L"VARIANT"}};
-}
-
-const std::map<std::wstring, std::vector<Member>> kInterfaces = {
-    {L"_BarButtons",
-     {{L"ButtonHelpVisible", 0x0E, L"VARIANT_BOOL"}, {L"ButtonMinVisible", 0x0D, L"VARIANT_BOOL"},
-      {L"ButtonCloseVisible", 0x0C, L"VARIANT_BOOL"}, {L"BarButtonsTop", 0x0B, L"VARIANT"},
-      {L"BarButtonsLeft", 0x0A, L"VARIANT"}, {L"HelpButtonLeft", 0x09, L"VARIANT"},
-      {L"HelpToolTipText", 0x08, L"VARIANT"}, {L"MinToolTipText", 0x07, L"VARIANT"},
-      {L"CloseToolTipText", 0x06, L"VARIANT"}, {L"HelpTop", 0x05, L"VARIANT"}, {L"HelpFilePath", 0x04, L"VARIANT"},
-      {L"BackColor", 0x03, L"ToolBColor"}, {L"BorderStyle", 0x02, L"BorderS"}, {L"BackStyle", 0x01, L"BStyle"},
-      {L"BorderTBVisible", 0x00, L"VARIANT_BOOL"}}},
-    {L"_BarTitle",
-     {{L"FontSize", 0x0B, L"BTitleSize"}, {L"Caption", 0x0A, L"VARIANT"}, {L"ForeColor", 0x09, L"ConsColor"},
-      {L"FontBold", 0x08, L"VARIANT_BOOL"}, {L"FontItalic", 0x07, L"VARIANT_BOOL"},
-      {L"FontUnderline", 0x06, L"VARIANT_BOOL"}, {L"Alignment", 0x05, L"Title"}, {L"BackColor", 0x04, L"ConsColor"},
-      {L"Enabled", 0x03, L"VARIANT_BOOL"}, {L"ToolTipText", 0x02, L"VARIANT"}, {L"Visible", 0x01, L"VARIANT_BOOL"},
-      {L"FontName", 0x00, L"VARIANT"}}},
-    {L"_Border", {{L"BackColor", 0x01, L"WBColor"}, {L"Picture", 0x00, L"VARIANT"}}},
-    {L"_Check", kCommandButton(L"BKckColor")},
-    {L"_cmdClose", kCommandButton(L"BKColor")},
-    {L"_Label_Status",
-     {{L"Alignment", 0x0B, L"Status"}, {L"FontBold", 0x0A, L"VARIANT"}, {L"FontItalic", 0x09, L"VARIANT"},
-      {L"Top", 0x08, L"VARIANT"}, {L"Enabled", 0x07, L"VARIANT_BOOL"}, {L"Visible", 0x06, L"VARIANT_BOOL"},
-      {L"ToolTipText", 0x05, L"VARIANT"}, {L"ForeColor", 0x04, L"FColorStatus"}, {L"FontName", 0x03, L"VARIANT"},
-      {L"Left", 0x02, L"VARIANT"}, {L"Height", 0x01, L"VARIANT"}, {L"Width", 0x00, L"VARIANT"}}},
-    {L"_Label_Suggestions", kCaptionLabel(L"Suggestions", L"FCSuggestions")},
-    {L"_Label_txtWord", kCaptionLabel(L"posTxtWord", L"FCTxtWord")},
-    {L"_lst_Suggestions",
-     {{L"Top", 0x0B, L"VARIANT"}, {L"Left", 0x0A, L"VARIANT"}, {L"Width", 0x09, L"VARIANT"},
-      {L"Height", 0x08, L"VARIANT"}, {L"BackColor", 0x07, L"lstSuggestionsColor"},
-      {L"ForeColor", 0x06, L"lstSuggestionsColor"}, {L"Appearance", 0x05, L"lstAppeareance"},
-      {L"Enabled", 0x04, L"VARIANT_BOOL"}, {L"FontName", 0x03, L"VARIANT"}, {L"Text", 0x02, L"VARIANT"},
-      {L"ToolTipText", 0x01, L"VARIANT"}, {L"Visible", 0x00, L"VARIANT_BOOL"}, {L"Send", 0x0C, nullptr, Method}}},
-    {L"_Spelling",
-     {{L"mLib", 0x00, L"IDispatch*", ObjectVar}, {L"Show", 0x02, nullptr, Method},
-      {L"SendToForm", 0x03, nullptr, Method}, {L"DeleteText", 0x01, L"VARIANT"},
-      {L"Spelling", 0x04, nullptr, Method}, {L"Visible", 0x00, L"VARIANT_BOOL"}, {L"Unload", 0x05, nullptr, Method},
-      {L"Change", 0x06, nullptr, Method}, {L"About", 0x07, nullptr, Method}}},
-    {L"_txtTWord",
-     {{L"Top", 0x0F, L"VARIANT"}, {L"Left", 0x0E, L"VARIANT"}, {L"Width", 0x0D, L"VARIANT"},
-      {L"Height", 0x0C, L"VARIANT"}, {L"BackColor", 0x0B, L"txtWordColor"}, {L"ForeColor", 0x0A, L"txtWordColor"},
-      {L"Alignment", 0x09, L"posTWord"}, {L"Appearance", 0x08, L"txtAppeareance"},
-      {L"BorderStyle", 0x07, L"txtBorderStyle"}, {L"Enabled", 0x06, L"VARIANT_BOOL"},
-      {L"FontName", 0x05, L"VARIANT"}, {L"Locked", 0x04, L"VARIANT_BOOL"}, {L"MaxLength", 0x03, L"VARIANT"},
-      {L"Text", 0x02, L"VARIANT"}, {L"ToolTipText", 0x01, L"VARIANT"}, {L"Visible", 0x00, L"VARIANT_BOOL"}}},
-};
-
-const std::vector<std::pair<const wchar_t*, int>> kColors = {
-    {L"vbBlack", 0}, {L"vbRed", 1}, {L"vbGreen", 2}, {L"vbYellow", 3},
-    {L"vbBlue", 4}, {L"vbMagenta", 5}, {L"vbCyan", 6}, {L"vbWhite", 7}};
-
-const std::map<std::wstring, std::vector<std::pair<const wchar_t*, int>>> kEnums = {
-    {L"ToolBColor", kColors}, {L"ConsColor", kColors}, {L"WBColor", kColors}, {L"BKckColor", kColors},
-    {L"BKColor", kColors}, {L"FColorStatus", kColors}, {L"FCSuggestions", kColors}, {L"FCTxtWord", kColors},
-    {L"lstSuggestionsColor", kColors}, {L"txtWordColor", kColors},
-    {L"BStyle", {{L"BSTransparent", 0}, {L"Opaque", 1}}},
-    {L"BorderS", {{L"Transparent", 0}, {L"Solid", 1}}},
-    {L"BTitleSize", {{L"Big", 0}, {L"Medium", 1}, {L"Small", 2}}},
-    {L"Title", {{L"posLeft", 0}, {L"posCenter", 1}, {L"posRight", 2}}},
-    {L"Status", {{L"mStatusLeft", 0}, {L"mStatusCenter", 1}, {L"mStatusRight", 2}}},
-    {L"Suggestions", {{L"lstSuggestionsLeft", 0}, {L"lstSuggestionsCenter", 1}, {L"lstSuggestionsRight", 2}}},
-    {L"posTxtWord", {{L"txtWordLeft", 0}, {L"txtWordCenter", 1}, {L"txtWordRight", 2}}},
-    {L"posSuggestions", {{L"Suggestions_Left", 0}, {L"Suggestions_Center", 1}, {L"Suggestions_Right", 2}}},
-    {L"lstAppeareance", {{L"lst_Flat", 0}, {L"lst_3D", 1}}},
-    {L"posTWord", {{L"TWordLeft", 0}, {L"TWordCenter", 1}, {L"TWordRight", 2}}},
-    {L"txtAppeareance", {{L"txt_Flat", 0}, {L"txt_3D", 1}}},
-    {L"txtBorderStyle", {{L"txt_None", 0}, {L"txt_Fixed_Single", 1}}},
-};
 
 std::wstring Text(BSTR b) {
     std::wstring s(b ? b : L"", SysStringLen(b));
@@ -175,22 +88,25 @@ TEST_F(TypeLibrary, ElevenCreatableClassesEachWithOneDefaultDualInterface) {
             info->GetRefTypeOfImplType(0, &ref);
             ASSERT_EQ(info->GetRefTypeInfo(ref, &dual), S_OK);
             EXPECT_EQ(NameOf(dual.Get()), L"_" + name);
-            EXPECT_EQ(kInterfaces.count(L"_" + name), 1u);
         }
         info->ReleaseTypeAttr(a);
     }
     EXPECT_EQ(classes, 11);
 }
 
-TEST_F(TypeLibrary, InterfacesHaveTheirMembersInDeclarationOrder) {
-    for (const auto& [name, members] : kInterfaces) {
+// The members' names, identifiers, kinds, types and slots are those of
+// docs/reference.md, which the reference test holds to this DLL; here each
+// interface is one a Basic host can bind to early: dual, its members
+// stdcall in ascending vtable slots, each property's accessors one pair.
+TEST_F(TypeLibrary, EveryInterfaceIsDualWithItsMembersInVtableOrder) {
+    int interfaces = 0;
+    for (UINT i = 0; i < lib_->GetTypeInfoCount(); ++i) {
+        ComPtr<ITypeInfo> dispatch, info;
+        ASSERT_EQ(lib_->GetTypeInfo(i, &dispatch), S_OK);
+        const std::wstring name = NameOf(dispatch.Get());
+        if (name.empty() || name[0] != L'_') continue;
         SCOPED_TRACE(name);
-        ComPtr<ITypeInfo> info, dispatch;
-        MEMBERID id;
-        USHORT found = 1;
-        std::wstring n = name;
-        ASSERT_EQ(lib_->FindName(n.data(), 0, dispatch.GetAddressOf(), &id, &found), S_OK);
-        ASSERT_EQ(found, 1);
+        ++interfaces;
         // The dual interface itself (the library hands out its dispatch view).
         HREFTYPE ref;
         if (SUCCEEDED(dispatch->GetRefTypeOfImplType(-1, &ref))) dispatch->GetRefTypeInfo(ref, &info);
@@ -204,36 +120,26 @@ TEST_F(TypeLibrary, InterfacesHaveTheirMembersInDeclarationOrder) {
         const UINT functions = a->cFuncs;
         info->ReleaseTypeAttr(a);
 
-        std::vector<std::wstring> expected, actual;
-        for (const Member& m : members) {
-            const std::wstring base = std::wstring(m.name) + L" " +
-                                      std::to_wstring((m.kind == Method ? 0x60030000 : m.kind == ObjectVar ? 0x40030000 : 0x68030000) + m.low);
-            if (m.kind == Method) {
-                expected.push_back(base + L" method");
-            } else {
-                expected.push_back(base + L" get " + m.type + L"*");
-                expected.push_back(base + (m.kind == ObjectVar ? L" putref " : L" put ") + m.type);
-            }
-        }
         SHORT lastOffset = -1;
-        for (UINT i = 0; i < functions; ++i) {
-            FUNCDESC* f = nullptr;
-            ASSERT_EQ(info->GetFuncDesc(i, &f), S_OK);
-            EXPECT_GT(f->oVft, lastOffset);
-            lastOffset = f->oVft;
-            EXPECT_EQ(f->callconv, CC_STDCALL);
-            std::wstring line = NameOf(info.Get(), f->memid) + L" " + std::to_wstring(f->memid);
-            switch (f->invkind) {
-                case INVOKE_FUNC: line += L" method"; break;
-                case INVOKE_PROPERTYGET: line += L" get " + TypeName(info.Get(), f->lprgelemdescParam[0].tdesc); break;
-                case INVOKE_PROPERTYPUT: line += L" put " + TypeName(info.Get(), f->lprgelemdescParam[0].tdesc); break;
-                case INVOKE_PROPERTYPUTREF: line += L" putref " + TypeName(info.Get(), f->lprgelemdescParam[0].tdesc); break;
-            }
-            actual.push_back(line);
-            info->ReleaseFuncDesc(f);
+        std::map<MEMBERID, std::vector<INVOKEKIND>> accessors;
+        for (UINT f = 0; f < functions; ++f) {
+            FUNCDESC* d = nullptr;
+            ASSERT_EQ(info->GetFuncDesc(f, &d), S_OK);
+            EXPECT_GT(d->oVft, lastOffset);
+            lastOffset = d->oVft;
+            EXPECT_EQ(d->callconv, CC_STDCALL);
+            accessors[d->memid].push_back(d->invkind);
+            info->ReleaseFuncDesc(d);
         }
-        EXPECT_EQ(actual, expected);
+        EXPECT_GT(functions, 0u);
+        for (const auto& [id, kinds] : accessors) {
+            const bool method = kinds == std::vector<INVOKEKIND>{INVOKE_FUNC};
+            const bool property = kinds == std::vector<INVOKEKIND>{INVOKE_PROPERTYGET, INVOKE_PROPERTYPUT} ||
+                                  kinds == std::vector<INVOKEKIND>{INVOKE_PROPERTYGET, INVOKE_PROPERTYPUTREF};
+            EXPECT_TRUE(method || property) << NameOf(info.Get(), id);
+        }
     }
+    EXPECT_EQ(interfaces, 11);
 }
 
 TEST_F(TypeLibrary, ShowTakesAnOptionalShortByReferenceAndCarriesHelp) {
@@ -275,32 +181,29 @@ TEST_F(TypeLibrary, ShowTakesAnOptionalShortByReferenceAndCarriesHelp) {
     EXPECT_EQ(about.back(), L' ');
 }
 
-TEST_F(TypeLibrary, EveryEnumerationIs32BitWithItsMembers) {
-    std::map<std::wstring, std::vector<std::pair<std::wstring, int>>> actual;
+// The enumerations' members and values are the reference's; each is a
+// 32-bit long, as Basic declares an Enum, and none is empty.
+TEST_F(TypeLibrary, EveryEnumerationIs32Bit) {
+    int enumerations = 0;
     for (UINT i = 0; i < lib_->GetTypeInfoCount(); ++i) {
         ComPtr<ITypeInfo> info;
         lib_->GetTypeInfo(i, &info);
         TYPEATTR* a = nullptr;
         info->GetTypeAttr(&a);
         if (a->typekind == TKIND_ENUM) {
-            EXPECT_EQ(a->cbSizeInstance, 4u);
-            auto& members = actual[NameOf(info.Get())];
+            ++enumerations;
+            EXPECT_EQ(a->cbSizeInstance, 4u) << NameOf(info.Get());
+            EXPECT_GT(a->cVars, 1u) << NameOf(info.Get());
             for (UINT v = 0; v < a->cVars; ++v) {
                 VARDESC* d = nullptr;
                 info->GetVarDesc(v, &d);
-                members.emplace_back(NameOf(info.Get(), d->memid), V_I4(d->lpvarValue));
+                EXPECT_EQ(d->lpvarValue->vt, VT_I4) << NameOf(info.Get(), d->memid);
                 info->ReleaseVarDesc(d);
             }
         }
         info->ReleaseTypeAttr(a);
     }
-    ASSERT_EQ(actual.size(), 22u);
-    for (const auto& [name, members] : kEnums) {
-        SCOPED_TRACE(name);
-        ASSERT_EQ(actual.count(name), 1u);
-        std::vector<std::pair<std::wstring, int>> expected(members.begin(), members.end());
-        EXPECT_EQ(actual[name], expected);
-    }
+    EXPECT_EQ(enumerations, 22);
 }
 
 }  // namespace
