@@ -11,7 +11,7 @@ shot=$VESTREL_BUILD/demo.png
 shot_taken=
 for arch in ${*:-$(running_archs)}; do
   echo "== $arch host"
-  "$(wine_for "$arch")" "$VESTREL_BUILD/$arch/bin/check_word.exe" ortografia 4 &
+  wine_run "$arch" "$VESTREL_BUILD/$arch/bin/check_word.exe" ortografia 4 &
   host=$!
   if [ -z "$shot_taken" ]; then
     shot_taken=1
@@ -21,6 +21,6 @@ for arch in ${*:-$(running_archs)}; do
   wait $host
   echo "== $arch script host"
   # cscript writes in the console's OEM code page.
-  "$(wine_for "$arch")" cscript //nologo "$(winpath "$here/spelling_host.vbs")" |
+  wine_run "$arch" cscript //nologo "$(winpath "$here/spelling_host.vbs")" |
     iconv -f CP850 -t UTF-8
 done

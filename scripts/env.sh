@@ -15,19 +15,36 @@ WINE64=/usr/lib/wine/wine64
 wine_for() { if [ "$1" = x86_64 ]; then echo "$WINE64"; else echo "$WINE32"; fi; }
 
 # wine_run ARCH PROGRAM [ARGS...]: runs a program with that architecture's
-# loader, its output and errors together on stdout. Now and then, on a busy
-# machine, Wine's loader fails to start a builtin program (cscript) and hands
-# it to start.exe, which says "Application could not be started": the
-# program never ran, so it is started once more.
+# loader, its output and errors together on stdout as they come, and ends
+# with its exit status; a TERM or INT ends the program too. The program
+# writes to a file that tail follows until the program is gone: a pipe
+# would stay open while the prefix's background processes hold it. Now and
+# then, on a busy machine, Wine's loader fails to start a builtin program
+# (cscript, regsvr32) and hands it to start.exe, which says "Application
+# could not be started": the program never ran, so it is started once more
+# and start.exe's words are left out of the output.
 wine_run() {
-  local arch=$1 out status try; shift
+  local arch=$1 out status try program follower; shift
   out=$(mktemp)
   for try in 1 2; do
-    "$(wine_for "$arch")" "$@" >"$out" 2>&1; status=$?
+    : >"$out"
+    "$(wine_for "$arch")" "$@" >"$out" 2>&1 &
+    program=$!
+    { tail -n +1 -s 0.1 -f --pid="$program" "$out" |
+        LC_ALL=C grep --line-buffered -a -v -e '^Application could not be started' -e '^ShellExecuteEx failed'; } &
+    follower=$!
+    trap 'kill "$program" 2>/dev/null' TERM INT
+    # A trapped signal ends the first wait early; the second sees the end.
+    # (Written so that a caller's errexit does not end the function.)
+    status=0; wait "$program" || status=$?
+    if kill -0 "$program" 2>/dev/null; then status=0; wait "$program" || status=$?; fi
+    trap - TERM INT
+    wait "$follower" || true
     grep -q '^Application could not be started' "$out" || break
-    [ "$try" = 2 ] || { echo "Wine did not start $1; starting it again" >&2; sleep 2; }
+    echo "Wine did not start $1$([ "$try" = 1 ] && echo "; starting it again")" >&2
+    [ "$try" = 2 ] || sleep 2
   done
-  cat "$out"; rm -f "$out"
+  rm -f "$out"
   return "$status"
 }
 

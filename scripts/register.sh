@@ -4,4 +4,4 @@
 set -euo pipefail
 source "$(dirname "$0")/env.sh"
 arch=$1; shift
-exec "$(wine_for "$arch")" regsvr32 /s "$@" "$(winpath "$VESTREL_BUILD/$arch/bin/vestrel.dll")"
+wine_run "$arch" regsvr32 /s "$@" "$(winpath "$VESTREL_BUILD/$arch/bin/vestrel.dll")"

@@ -6,7 +6,6 @@ set -euo pipefail
 source "$(dirname "$0")/env.sh"
 out=$VESTREL_ROOT/docs/images
 mkdir -p "$out"
-wine=$(wine_for i686)
 bin=$VESTREL_BUILD/i686/bin
 export VESTREL_ENGINE=builtin
 work=$(mktemp -d)
@@ -14,7 +13,7 @@ work=$(mktemp -d)
 # reads it when they start).
 density() {
   wineserver -k >/dev/null 2>&1 || true
-  "$WINE64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  wine_run x86_64 reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
   wineserver -w
 }
 trap 'density 96; rm -rf "$work"' EXIT
@@ -45,14 +44,14 @@ s.SendToForm.Text = "ortografia"
 s.Spelling
 MsgBox "Vestrel"
 VBS
-"$wine" cscript //nologo "$(winpath "$work/plain.vbs")" &
+wine_run i686 cscript //nologo "$(winpath "$work/plain.vbs")" &
 shoot checker.png Vestrel
 wineserver -k; wait || true
 
 # Restyled by the C++ example through three appearance objects, and the
 # about window each check shows (the example pumps its own messages, so
 # no message box covers it).
-"$wine" "$bin/check_word.exe" ortografia 20 >/dev/null &
+wine_run i686 "$bin/check_word.exe" ortografia 20 >/dev/null &
 shoot restyled.png Vestrel
 shoot about.png " Acerca del Vestrel"
 wineserver -k; wait || true
@@ -60,7 +59,7 @@ wineserver -k; wait || true
 # The same window on a screen of 150 % (144 dpi), as office laptops have,
 # alone: the test's renderer hides the about window, which would cover it.
 density 144
-"$wine" "$bin/density_render.exe" "$(winpath "$work")" dense >/dev/null
+wine_run i686 "$bin/density_render.exe" "$(winpath "$work")" dense >/dev/null
 convert "$work/dense-checker.bmp" -bordercolor black -border 1 -fill none -draw 'color 0,0 floodfill' -shave 1x1 \
   "$out/checker-150.png"
 echo "$out/checker-150.png"

@@ -7,4 +7,4 @@ arch=$1
 out=$2
 bin=$VESTREL_BUILD/$arch/bin
 : >"$out"
-"$(wine_for "$arch")" "$bin/vestrel-typelib-doc.exe" "$(winpath "$bin/vestrel.dll")" "$(winpath "$out")"
+wine_run "$arch" "$bin/vestrel-typelib-doc.exe" "$(winpath "$bin/vestrel.dll")" "$(winpath "$out")"

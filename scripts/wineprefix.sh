@@ -4,11 +4,11 @@ set -euo pipefail
 source "$(dirname "$0")/env.sh"
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$(dirname "$WINEPREFIX")"
-  "$WINE64" wineboot -i >/dev/null 2>&1
+  wine_run x86_64 wineboot -i >/dev/null 2>&1
 fi
 # The virtual display has no window manager: Wine would wait for one to
 # acknowledge every hidden window. Unmanaged windows need no acknowledgement.
 if ! grep -qs '"Managed"="N"' "$WINEPREFIX/user.reg"; then
-  "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  wine_run x86_64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 fi
 wineserver -w

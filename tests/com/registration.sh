@@ -4,28 +4,27 @@
 set -uo pipefail
 source "$(dirname "$0")/../../scripts/env.sh"
 arch=$1
-wine=$(wine_for "$arch")
 dll=$VESTREL_BUILD/$arch/bin/vestrel.dll
 source "$(dirname "$0")/../support/checks.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 script=$(winpath "$(host_vbs "$(dirname "$0")/../hosts/create_all.vbs" "$work")")
-regsvr() { "$wine" regsvr32 /s "$@" "$(winpath "$dll")"; }
+regsvr() { wine_run "$arch" regsvr32 /s "$@" "$(winpath "$dll")"; }
 host() { every_class "$arch" "$script" "$1"; }
-key() { "$wine" reg query "$1" >/dev/null 2>&1; }
+key() { wine_run "$arch" reg query "$1" >/dev/null 2>&1; }
 libkey='Software\Classes\TypeLib\{7436C0BF-413D-4E86-860C-9299F3C8EF6F}'
 
 # The other architecture's registration shares the ProgIDs: it goes first,
 # so this run starts from a prefix where nothing is registered.
 other=$([ "$arch" = x86_64 ] && echo i686 || echo x86_64)
 [ -f "$VESTREL_BUILD/$other/bin/vestrel.dll" ] &&
-  "$(wine_for "$other")" regsvr32 /s /u "$(winpath "$VESTREL_BUILD/$other/bin/vestrel.dll")" >/dev/null 2>&1
+  wine_run "$other" regsvr32 /s /u "$(winpath "$VESTREL_BUILD/$other/bin/vestrel.dll")" >/dev/null 2>&1
 
 # The registry's classes as lines "[key] value", sorted, so two snapshots
 # compare line by line; a changed value shows as a line of its key.
 tmp=$(mktemp -d)
 snapshot() {  # snapshot NAME ROOT
-  "$wine" reg export "$2\\Software\\Classes" "$(winpath "$tmp/$1.reg")" /y >/dev/null 2>&1 || return 1
+  wine_run "$arch" reg export "$2\\Software\\Classes" "$(winpath "$tmp/$1.reg")" /y >/dev/null 2>&1 || return 1
   iconv -f UTF-16LE -t UTF-8 "$tmp/$1.reg" | tr -d '\r' |
     awk '/^\[/ {key=$0; print key; next} NF {print key " " $0}' | LC_ALL=C sort >"$tmp/$1.lines"
 }

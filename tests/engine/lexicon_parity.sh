@@ -18,7 +18,7 @@ counts="$VESTREL_BUILD/$arch/es_ES.counts"
   cut -f1 "$counts" | sed 's/^\(.\)\(.*\)/\1\U\2/'
   cut -f1 "$counts" | sed 's/[aeo]$//; s/ó/o/; s/b/v/; s/^h//; s/ll/y/'
 } | LC_ALL=C.UTF-8 grep -aP '^[A-Za-zÀ-ÖØ-öø-ÿ]+$' | LC_ALL=C sort -u > "$work/words.txt"
-"$(wine_for "$arch")" "$VESTREL_BUILD/$arch/bin/vestrel-spell.exe" -c "$(winpath "$work/words.txt")" "$(winpath "$work/out.txt")" || { echo "FAILED: vestrel-spell"; exit 1; }
+wine_run "$arch" "$VESTREL_BUILD/$arch/bin/vestrel-spell.exe" -c "$(winpath "$work/words.txt")" "$(winpath "$work/out.txt")" || { echo "FAILED: vestrel-spell"; exit 1; }
 grep -a $'\tbad$' "$work/out.txt" | cut -f1 | LC_ALL=C sort > "$work/ours.txt"
 hunspell -d /usr/share/hunspell/es_ES -l < "$work/words.txt" | LC_ALL=C sort -u > "$work/theirs.txt"
 total=$(wc -l < "$work/words.txt")

@@ -12,7 +12,7 @@ trap 'rm -rf "$work"' EXIT
   head -c 1000 /dev/zero | tr '\0' 'a'; printf '\n'
   printf 'pe\0rro\n'
 } > "$work/words.txt"
-"$(wine_for "$arch")" "$VESTREL_BUILD/$arch/bin/vestrel-spell.exe" "$(winpath "$work/words.txt")" "$(winpath "$work/out.txt")"
+wine_run "$arch" "$VESTREL_BUILD/$arch/bin/vestrel-spell.exe" "$(winpath "$work/words.txt")" "$(winpath "$work/out.txt")"
 status=$?
 passed=0 failed=0
 expect() {  # expect LINE-NUMBER PATTERN WHAT
@@ -36,7 +36,7 @@ for damage in truncated scrambled missing; do
     scrambled) { head -c 16 "$VESTREL_BUILD/$arch/bin/es_ES.vlx"; head -c 700000 /dev/urandom; } > "$work/copy/es_ES.vlx" ;;
     missing) rm -f "$work/copy/es_ES.vlx" ;;
   esac
-  message=$("$(wine_for "$arch")" "$work/copy/vestrel-spell.exe" "$(winpath "$work/words.txt")" "$(winpath "$work/damaged.txt")" 2>&1)
+  message=$(wine_run "$arch" "$work/copy/vestrel-spell.exe" "$(winpath "$work/words.txt")" "$(winpath "$work/damaged.txt")" 2>&1)
   code=$?
   if [ "$code" -eq 1 ] && grep -q 'diccionario de español' <<<"$message" && [ ! -s "$work/damaged.txt" ]; then
     passed=$((passed + 1))

@@ -22,7 +22,7 @@ rm -rf "$out"; mkdir -p "$out"
 # render NAME DPI [TOLD]: the windows at DPI, told of TOLD when given.
 render() {
   wineserver -k >/dev/null 2>&1; wineserver -w
-  "$WINE64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$2" /f >/dev/null 2>&1 &&
+  wine_run x86_64 reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$2" /f >/dev/null 2>&1 &&
     wine_run "$arch" "$bin/density_render.exe" "$(winpath "$out")" "$1" ${3:-} || return 1
   local window
   for window in checker about; do convert "$out/$1-$window.bmp" "$out/$1-$window.png" || return 1; done

@@ -50,7 +50,7 @@ user_picks() {
     xdotool mousemove $((left + 256)) $((top + 100)) click 1
 }
 out=$(mktemp)
-VESTREL_ENGINE=builtin "$(wine_for "$arch")" "$VESTREL_BUILD/$arch/bin/check_word.exe" ortografia wait >"$out" 2>&1 &
+VESTREL_ENGINE=builtin wine_run "$arch" "$VESTREL_BUILD/$arch/bin/check_word.exe" ortografia wait >"$out" 2>&1 &
 host=$!
 user_picks "$out"
 for i in $(seq 120); do kill -0 "$host" 2>/dev/null || break; sleep 0.5; done

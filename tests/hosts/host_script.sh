@@ -14,11 +14,10 @@ arch=$1
 script=$2
 shift 2
 bin=$VESTREL_BUILD/$arch/bin
-wine=$(wine_for "$arch")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 bash "$(dirname "$0")/../../scripts/register.sh" "$arch" >/dev/null 2>&1 || { echo "registration failed"; exit 1; }
-"$wine" "$bin/answer_boxes.exe" "$(winpath "$work")\\boxes.txt" "$(winpath "$work")\\stop" 60 &
+wine_run "$arch" "$bin/answer_boxes.exe" "$(winpath "$work")\\boxes.txt" "$(winpath "$work")\\stop" 60 &
 answerer=$!
 # The answerer watches from the moment its log exists, which is looked for
 # every tenth of a second (the file system tells the shell nothing).

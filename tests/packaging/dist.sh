@@ -23,7 +23,7 @@ fresh_prefix || { echo "FAILED: no fresh prefix"; exit 1; }
 # script NAME: one of the package's scripts, as cmd runs it; what it said
 # is left in $work/said.
 script() {
-  "$WINE64" cmd /c "$(winpath "$package/$1")" </dev/null | tr -d '\r' | tee "$work/said"
+  wine_run x86_64 cmd /c "$(winpath "$package/$1")" </dev/null | tr -d '\r' | tee "$work/said"
   return "${PIPESTATUS[0]}"
 }
 said() { grep -qxF "$1" "$work/said" || { cat "$work/said"; return 1; }; }

@@ -57,7 +57,7 @@ msiexec() {  # msiexec /i|/x PACKAGE: silently, timed
 products() {
   local view reg=$work/uninstall.reg
   for view in 'Software' 'Software\Wow6432Node'; do
-    "$WINE64" reg export "HKLM\\$view\\Microsoft\\Windows\\CurrentVersion\\Uninstall" "$(winpath "$reg")" /y \
+    wine_run x86_64 reg export "HKLM\\$view\\Microsoft\\Windows\\CurrentVersion\\Uninstall" "$(winpath "$reg")" /y \
       >/dev/null 2>&1 || continue
     iconv -f UTF-16LE -t UTF-8 "$reg" | tr -d '\r' | awk -F'"' '
       /^\[/ { if (name ~ /^Vestrel/) print name " " version " " publisher; name = version = publisher = "" }
@@ -125,9 +125,9 @@ gone() { [ ! -e "$(unix "$1")" ]; }
 
 # What other products wrote, beside the component's places.
 other() {
-  "$WINE64" reg add 'HKLM\Software\Classes\CLSID\{0D1B3F5A-1111-4C2D-9E8F-0A1B2C3D4E5F}\InprocServer32' /ve \
+  wine_run x86_64 reg add 'HKLM\Software\Classes\CLSID\{0D1B3F5A-1111-4C2D-9E8F-0A1B2C3D4E5F}\InprocServer32' /ve \
     /d 'C:\Program Files\Otro\otro.dll' /f >/dev/null 2>&1 &&
-    "$WINE64" reg add 'HKLM\Software\Classes\Otro.Clase' /ve /d Otro /f >/dev/null 2>&1 &&
+    wine_run x86_64 reg add 'HKLM\Software\Classes\Otro.Clase' /ve /d Otro /f >/dev/null 2>&1 &&
     mkdir -p "$(unix 'C:\Program Files\Otro')" && echo otro > "$(unix 'C:\Program Files\Otro')/otro.txt"
 }
 other_kept() {
@@ -193,16 +193,16 @@ wineserver -k >/dev/null 2>&1; rm -rf "$WINEPREFIX"
 
 echo "== the per-user package"
 fresh_prefix || { echo "FAILED: no fresh prefix"; exit 1; }
-mine=$("$WINE64" cmd /c echo %LOCALAPPDATA% 2>/dev/null | tr -d '\r')'\Programs\Vestrel'
+mine=$(wine_run x86_64 cmd /c echo %LOCALAPPDATA% 2>/dev/null | tr -d '\r')'\Programs\Vestrel'
 reading=(user)
 # one_user_view: a 32-bit program's entry in the user's classes is seen by
 # a 64-bit one. Windows keeps the two apart; Wine keeps one, so there the
 # class's server is whichever DLL the package registered last.
 one_user_view() {
   local probe='HKCU\Software\Classes\CLSID\{5A0B1C2D-3E4F-4A5B-8C6D-7E8F9A0B1C2D}' shared
-  "$WINE64" reg add "$probe" /ve /d probe /f /reg:32 >/dev/null 2>&1
-  "$WINE64" reg query "$probe" /reg:64 >/dev/null 2>&1; shared=$?
-  "$WINE64" reg delete "$probe" /f /reg:32 >/dev/null 2>&1
+  wine_run x86_64 reg add "$probe" /ve /d probe /f /reg:32 >/dev/null 2>&1
+  wine_run x86_64 reg query "$probe" /reg:64 >/dev/null 2>&1; shared=$?
+  wine_run x86_64 reg delete "$probe" /f /reg:32 >/dev/null 2>&1
   return $shared
 }
 if one_user_view; then

@@ -30,7 +30,7 @@ example() {
     iconv -f CP850 -t UTF-8 | tr -d '\r' | tee /dev/stderr | grep -qxF "Primera sugerencia: ortografía"
 }
 
-key() { "$WINE64" reg query "$1" >/dev/null 2>&1; }
+key() { wine_run x86_64 reg query "$1" >/dev/null 2>&1; }
 
 # clean ROOT: no identifier of the component's type library and no ProgID
 # of it left under that root's classes, in either view.
@@ -41,7 +41,7 @@ clean() {
   # it) holds none of the component's.
   key "$1\\Software\\Classes" || return 0
   reg=$(mktemp "$WINEPREFIX/../classes.XXXXXX")
-  "$WINE64" reg export "$1\\Software\\Classes" "$(winpath "$reg")" /y >/dev/null 2>&1 || return 1
+  wine_run x86_64 reg export "$1\\Software\\Classes" "$(winpath "$reg")" /y >/dev/null 2>&1 || return 1
   left=$(iconv -f UTF-16LE -t UTF-8 "$reg" | grep -iE "($own)|\\\\Vestrel\\.")
   rm -f "$reg"
   [ -z "$left" ] || { echo "$left" | head -5; return 1; }
