@@ -29,7 +29,7 @@ register: build prefix
 	@for a in $$($(RUNNING_ARCHS)); do $(STAGE) "registration $$a" bash scripts/register.sh $$a || exit 1; done
 
 test: build prefix dist
-	@bash scripts/with-display.sh bash scripts/test.sh
+	@bash scripts/test.sh
 
 # The demo builds only what it runs, on one architecture.
 demo: setup
