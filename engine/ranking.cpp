@@ -31,9 +31,9 @@ std::wstring WithTypedCapitals(const std::string& letters, std::wstring_view typ
     return result;
 }
 
-
 }  // namespace
 
+// The best-scored first, each offered once: a name that is also a common
 // word (Llave, llave) in the better-ranked spelling only. The words found
 // are put in that order.
 std::vector<std::wstring> Ranked(std::vector<Found>& found, std::wstring_view word, size_t limit) {
