@@ -70,6 +70,8 @@ std::vector<Found> Search::Walk(int bound, bool narrow) {
     letters_.assign(depth_, '\0');
     meantBase_.assign(depth_ + 1, 0);
     for (size_t i = 1; i < width_; ++i) rows_[i] = rows_[i - 1] + drop_[i];
+    reach_.assign(depth_ + 1, {0, 0});
+    for (size_t i = 0; i < width_ && rows_[i] <= bound_; ++i) reach_[0] = {0, i};
     found_.clear();
     Visit(lexicon_.Root(), 0);
     return std::move(found_);
@@ -133,7 +135,25 @@ int Search::Fill(size_t j) {
     };
     row[0] = up[0] + omitted(0) + (j == 1 && !silent && added >= kLeftOut ? kFirstLetterSlip : 0);
     int least = row[0];
+    // A cell within the bound is priced from one within it (no slip costs
+    // less than nothing): the cell before it in this row, or one of the rows
+    // above at the same typed letter or up to two back (three for a swap
+    // across a letter). Elsewhere all that matters is that a cell is past the
+    // bound, so it is not priced: most of a long word's row is skipped.
+    size_t from = width_, to = 0;
+    for (size_t k = 1; k <= 3 && k <= j; ++k) {
+        if (reach_[j - k].first > reach_[j - k].second) continue;
+        from = std::min(from, reach_[j - k].first + (k == 1 ? 0 : k == 2 ? 1 : 3));
+        to = std::max(to, reach_[j - k].second + (k == 3 ? 3 : 2));
+    }
+    const int past = bound_ + 1;
+    Reach reach{width_, 0};
+    if (row[0] <= bound_) reach = {0, 0};
     for (size_t i = 1; i < width_; ++i) {
+        if ((i < from || i > to) && row[i - 1] > bound_) {
+            row[i] = past;
+            continue;
+        }
         int sub = replace[typed_[i]];
         if (sub < kEdit && !SoundsAlike(meant, typedBase_[i], soft_[i])) sub = kEdit;
         if (i == 1 && j == 1 && sub >= kVowel) sub += kFirstLetterSlip;
@@ -153,7 +173,9 @@ int Search::Fill(size_t j) {
         }
         row[i] = cost;
         least = std::min(least, cost);
+        if (cost <= bound_) reach = {std::min(reach.first, i), i};
     }
+    reach_[j] = reach;
     return least;
 }
 

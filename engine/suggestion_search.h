@@ -2,12 +2,13 @@
 // typed one, priced letter by letter with the slips' costs as a weighted
 // edit distance, one row of the distance table for each letter of the
 // candidate, a branch left as soon as its row's least cost passes the
-// bound. What the typed word's letters make cheap (a dropped d, a plural's
+// bound, and in each row only the cells near the ones within it priced. What the typed word's letters make cheap (a dropped d, a plural's
 // e, a silent h, a spelling of two letters) is worked out once.
 #pragma once
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 #include "engine/lexicon.h"
 #include "engine/ranking.h"
@@ -42,6 +43,10 @@ private:
     enum class Next : uint8_t { End, Vowel, Consonant, FinalS };
     std::vector<Next> next_;
     std::vector<int> rows_;
+    // For each row of the table, its first and last cell within the bound
+    // (first past last: none).
+    using Reach = std::pair<size_t, size_t>;
+    std::vector<Reach> reach_;
     std::string letters_;
     std::vector<Found> found_;
     size_t depth_ = 0, width_ = 0;
