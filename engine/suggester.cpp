@@ -42,7 +42,6 @@ void VerbForms(const Lexicon& lexicon, std::wstring_view word, std::vector<Found
             found.push_back({form, kConjugation + Rarity(cls), kConjugation});
 }
 
-
 }  // namespace
 
 std::vector<std::wstring> Suggest(const Lexicon& lexicon, std::wstring_view word, size_t limit) {
@@ -64,7 +63,17 @@ std::vector<std::wstring> Suggest(const Lexicon& lexicon, std::wstring_view word
             splits.AddTo(found);
         }
         result = Ranked(found, word, limit);
-        if (result.size() >= std::min(kEnoughFound, limit)) break;
+        if (result.size() >= std::min(kEnoughFound, limit)) {
+            // A list not full yet is filled from the wider walk among the
+            // words that start like the typed one, which costs little beside
+            // a whole second walk (Almenia: Alemania, animlas: animales).
+            if (bound == kFirstBound && result.size() < limit) {
+                std::vector<Found> more = search.Walk(kSecondBound, true);
+                found.insert(found.end(), more.begin(), more.end());
+                result = Ranked(found, word, limit);
+            }
+            break;
+        }
     }
     return result;
 }
