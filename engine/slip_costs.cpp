@@ -63,16 +63,7 @@ int Rarity(int cls) {
 bool IsCapital(wchar_t c) { return IsLetter(c) && Lower(static_cast<uint8_t>(c)) != c; }
 bool NoCapitals(std::wstring_view word) { return std::none_of(word.begin(), word.end(), IsCapital); }
 
-bool IsVowel(uint8_t base) { return base != 0 && std::strchr("aeiou", base); }
-
 bool HasAccent(uint8_t c) { return kBase[c] != Lower(c); }
-
-bool SoundsAlike(uint8_t meant, uint8_t typed, bool soft) {
-    auto pair = [&](uint8_t a, uint8_t b) { return (meant == a && typed == b) || (meant == b && typed == a); };
-    if (pair('c', 'z') || pair('c', 's') || pair('g', 'j')) return soft;
-    if (pair('c', 'k')) return !soft;
-    return true;
-}
 
 const std::array<Table, 256> kReplace = [] {
     std::array<Table, 256> t{};

@@ -57,12 +57,21 @@ extern const std::array<Table, 256> kReplace;
 int Rarity(int cls);
 bool IsCapital(wchar_t c);
 bool NoCapitals(std::wstring_view word);
-bool IsVowel(uint8_t base);
+// Inline, like SoundsAlike below: the suggestion walk asks both for every
+// cell it prices.
+inline bool IsVowel(uint8_t base) {
+    return base == 'a' || base == 'e' || base == 'i' || base == 'o' || base == 'u';
+}
 // A vowel with an accent or a diaeresis (ñ is a letter of its own).
 bool HasAccent(uint8_t c);
 // c, g and z change their sound before e and i: c and z or s, g and j sound
 // alike only there, k and c only before any other letter.
-bool SoundsAlike(uint8_t meant, uint8_t typed, bool soft);
+inline bool SoundsAlike(uint8_t meant, uint8_t typed, bool soft) {
+    auto pair = [&](uint8_t a, uint8_t b) { return (meant == a && typed == b) || (meant == b && typed == a); };
+    if (pair('c', 'z') || pair('c', 's') || pair('g', 'j')) return soft;
+    if (pair('c', 'k')) return !soft;
+    return true;
+}
 // A meant letter left out (the h is handled where the next typed letter is
 // known: only an h before a vowel is silent).
 int LeftOut(uint8_t base, uint8_t previousBase);

@@ -17,6 +17,7 @@ constexpr size_t kLongestWord = 40;
 constexpr int kFirstBound = 130;      // one slip, or a cheap one and another
 constexpr int kSecondBound = 200;
 constexpr size_t kEnoughFound = 5;    // fewer after the first walk: walk again, wider
+constexpr int kFillBound = 150;       // a list the first walk left not full: words that start alike
 // Words misspelt several times over (perservancia, gastromonomia): when the
 // second walk finds hardly anything, a third, wider still, among the words
 // that start with the typed letter. Longer words would take it too long.
@@ -64,11 +65,11 @@ std::vector<std::wstring> Suggest(const Lexicon& lexicon, std::wstring_view word
         }
         result = Ranked(found, word, limit);
         if (result.size() >= std::min(kEnoughFound, limit)) {
-            // A list not full yet is filled from the wider walk among the
+            // A list not full yet is filled from a wider walk among the
             // words that start like the typed one, which costs little beside
             // a whole second walk (Almenia: Alemania, animlas: animales).
             if (bound == kFirstBound && result.size() < limit) {
-                std::vector<Found> more = search.Walk(kSecondBound, true);
+                std::vector<Found> more = search.Walk(kFillBound, true);
                 found.insert(found.end(), more.begin(), more.end());
                 result = Ranked(found, word, limit);
             }

@@ -122,7 +122,7 @@ int Search::Fill(size_t j) {
     // (concetrado, contruir) or a vowel (gustba). Not the word's second
     // letter, since writers rarely slip that early, and not a vowel
     // before a final s, where the plural's own rule prices the ending.
-    const bool coda = meant && meantBefore && std::strchr("nms", meant);
+    const bool coda = meantBefore && (meant == 'n' || meant == 'm' || meant == 's');
     const bool between = j > 2 && IsVowel(meant) && meantBefore && !IsVowel(meantBefore);
     const int cheap = std::min(added, coda ? kCoda : between ? kBetween : added);
     auto omitted = [&](size_t i) {
