@@ -5,9 +5,11 @@
 # passed over in silence), the zip and the Windows Installer packages.
 #
 # After the set-up's own test, the engine under the sanitizers and each
-# architecture's suite run at once. The suites show windows, take the
-# keyboard and register the component, so each has a virtual display and a
-# Wine prefix of its own: two on one display or in one prefix would meet.
+# architecture's suite run at once (where only one architecture runs, its
+# longest test beside the rest of its suite). The suites show windows, take
+# the keyboard and register the component, so each lane has a virtual
+# display and a Wine prefix of its own: two on one display or in one prefix
+# would meet.
 # They spend most of their time waiting for Wine's server, and two cores
 # run them all in little more than the time of the longest. Each one's
 # output is shown whole once all have ended. The packages' tests come last,
@@ -24,11 +26,21 @@ for arch in i686 x86_64; do
   if runs_arch "$arch"; then archs+=("$arch")
   else echo "== tests ($arch) not run: this machine's kernel runs no 32-bit programs (built only)"; fi
 done
-# The first architecture uses the project's prefix; another gets its own,
-# made once and kept in the build folder.
-prefix_of() { if [ "$1" = "${archs[0]}" ]; then echo "$WINEPREFIX"; else echo "$VESTREL_BUILD/wineprefix-$1"; fi; }
-for arch in "${archs[@]}"; do
-  VESTREL_WINEPREFIX=$(prefix_of "$arch") stage "prefix for the $arch tests" bash "$here/wineprefix.sh" || exit 1
+# Lanes, each NAME:ARCH:CTEST-SELECTION: an architecture's suite each. With
+# one architecture a core would sit idle, so its longest tests (label
+# apart) run in a lane of their own beside the rest.
+lanes=()
+for arch in "${archs[@]}"; do lanes+=("$arch:$arch:"); done
+if [ "${#archs[@]}" = 1 ]; then
+  lanes=("${archs[0]}:${archs[0]}:-LE apart" "${archs[0]}-apart:${archs[0]}:-L apart")
+fi
+# The first lane uses the project's prefix; another gets its own, made once
+# and kept in the build folder.
+first_lane=${lanes[0]%%:*}
+prefix_of() { if [ "$1" = "$first_lane" ]; then echo "$WINEPREFIX"; else echo "$VESTREL_BUILD/wineprefix-$1"; fi; }
+for lane in "${lanes[@]}"; do
+  name=${lane%%:*}
+  VESTREL_WINEPREFIX=$(prefix_of "$name") stage "prefix for the $name tests" bash "$here/wineprefix.sh" || exit 1
 done
 
 logs=$VESTREL_BUILD/logs
@@ -42,10 +54,11 @@ at_once() {
 }
 at_once tests-sanitizers stage "tests (engine under the sanitizers)" bash "$here/fuzz-engine.sh" replay
 number=100
-for arch in "${archs[@]}"; do
-  VESTREL_WINEPREFIX=$(prefix_of "$arch") VESTREL_DISPLAY_NUMBER=$number at_once "tests-$arch" \
-    stage "tests ($arch)" bash "$here/with-display.sh" \
-      bash -c "cd '$VESTREL_BUILD/$arch' && ctest --output-on-failure --timeout 900"
+for lane in "${lanes[@]}"; do
+  IFS=: read -r name arch selection <<<"$lane"
+  VESTREL_WINEPREFIX=$(prefix_of "$name") VESTREL_DISPLAY_NUMBER=$number at_once "tests-$name" \
+    stage "tests ($name)" bash "$here/with-display.sh" \
+      bash -c "cd '$VESTREL_BUILD/$arch' && ctest --output-on-failure --timeout 900 $selection"
   number=$((number + 100))
 done
 echo "== ${names[*]#tests-} running at once; each one's output follows when all have ended"
