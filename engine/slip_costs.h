@@ -83,7 +83,9 @@ int Added(uint8_t base, uint8_t previousBase, uint8_t nextBase);
 // for each other, as writers used to other languages' qu do (quando); the
 // stem of a verb that changes it (quiero, queremos; puedo, podemos) in the
 // other form (calientar, quiren, puedamos); th, ph, sh and w as other
-// languages spell t, f, ch and u (athleta, philosofía, shampú, twittear).
+// languages spell t, f, ch and u (athleta, philosofía, shampú, twittear);
+// a word's first hi written e, the h being silent and neighbouring
+// languages beginning those words with e (estoria, estérico).
 struct Spelling {
     const char* typed;
     const char* meant;
@@ -93,7 +95,7 @@ inline constexpr Spelling kSpellings[] = {
     {"y", "ll", 40}, {"ll", "y", 40}, {"k", "qu", 50}, {"qu", "k", 50}, {"x", "cc", 50}, {"cc", "x", 50},
     {"s", "sc", 50}, {"sc", "s", 50}, {"g", "gu", 50}, {"gu", "g", 50}, {"qu", "cu", 60}, {"cu", "qu", 60},
     {"ie", "e", 50}, {"e", "ie", 50}, {"ue", "o", 50}, {"o", "ue", 50},
-    {"th", "t", 50}, {"ph", "f", 50}, {"sh", "ch", 50}, {"w", "u", 50},
+    {"th", "t", 50}, {"ph", "f", 50}, {"sh", "ch", 50}, {"w", "u", 50}, {"e", "hi", 50},
 };
 inline constexpr size_t kSpellingCount = sizeof kSpellings / sizeof kSpellings[0];
 // Each side of a spelling is one letter or two (EndingAt relies on it).
@@ -127,6 +129,14 @@ inline constexpr uint32_t kStemMask = [] {
     return mask;
 }();
 static_assert(kStemMask != 0, "the table spells a verb's stem both ways");
+// The spellings of an h, which stand only at the start of a word.
+inline constexpr uint32_t kStartMask = [] {
+    uint32_t mask = 0;
+    for (size_t s = 0; s < kSpellingCount; ++s)
+        if (kSpellings[s].meant[0] == 'h') mask |= 1u << s;
+    return mask;
+}();
+static_assert(kStartMask != 0, "the table spells a first hi");
 
 // For each letter, the spellings whose typed (or meant) side ends in it:
 // most letters end none, and the walk asks at every letter it tries.

@@ -4,9 +4,10 @@
 // together from; ranked by that distance and by how common each word is.
 //
 // The distance knows the slips Spanish writers make: an accent dropped or
-// misplaced, ñ written n, a silent h left out or added, b for v, ll for y, g
-// for j, c, s and z confused, qu for k or cu, a letter doubled or not, the d
-// of -ado dropped, a plural in -s for -es; these cost far less than other
+// misplaced, ñ written n, a silent h left out or added (or a first hi
+// written e), b for v, ll for y, g for j, c, s and z confused, qu for k or
+// cu, a letter doubled or not, the d of -ado dropped, a plural in -s for
+// -es; these cost far less than other
 // edits. Two letters swapped cost one slip, next to each other or across
 // the letter between them (petola). A letter left out costs less than one added, and less still the
 // key most often missed between two typed consonants (the n of concentrado,

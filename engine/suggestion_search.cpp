@@ -29,6 +29,7 @@ Search::Search(const Lexicon& lexicon, std::wstring_view word) : lexicon_(lexico
         const bool vowelLater = std::any_of(typedBase_.begin() + static_cast<std::ptrdiff_t>(i) + 1, typedBase_.end(),
                                             [](uint8_t c) { return IsVowel(c); });
         if (!next || IsVowel(next) || !vowelLater) typedSpellings_[i] &= ~kStemMask;
+        if (i != 1) typedSpellings_[i] &= ~kStartMask;
     }
     // A plain slip on the first letter costs more.
     if (n >= 1 && drop_[1] >= kAddedBeside) drop_[1] += kFirstLetterSlip;
@@ -109,7 +110,8 @@ void Search::Visit(Lexicon::Node node, size_t depth) {
 int Search::Fill(size_t j) {
     const Table& replace = kReplace[static_cast<uint8_t>(letters_[j - 1])];
     const int added = LeftOut(meantBase_[j], meantBase_[j - 1]);
-    const uint32_t meantSpellings = EndingAt(meantBase_.data() + 1, j, &Spelling::meant, kMeantEnds);
+    const uint32_t meantSpellings =
+        EndingAt(meantBase_.data() + 1, j, &Spelling::meant, kMeantEnds) & (j == 2 ? ~0u : ~kStartMask);
     int* row = Row(j);
     const int* up = Row(j - 1);
     const int* up2 = j >= 2 ? Row(j - 2) : nullptr;
