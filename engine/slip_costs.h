@@ -85,7 +85,9 @@ int Added(uint8_t base, uint8_t previousBase, uint8_t nextBase);
 // other form (calientar, quiren, puedamos); th, ph, sh and w as other
 // languages spell t, f, ch and u (athleta, philosofía, shampú, twittear);
 // a word's first hi written e, the h being silent and neighbouring
-// languages beginning those words with e (estoria, estérico).
+// languages beginning those words with e (estoria, estérico); s for the x
+// most Spanish speakers say as s (estranjero, espander); o for au, as
+// English writes restore (restorar).
 struct Spelling {
     const char* typed;
     const char* meant;
@@ -96,6 +98,7 @@ inline constexpr Spelling kSpellings[] = {
     {"s", "sc", 50}, {"sc", "s", 50}, {"g", "gu", 50}, {"gu", "g", 50}, {"qu", "cu", 60}, {"cu", "qu", 60},
     {"ie", "e", 50}, {"e", "ie", 50}, {"ue", "o", 50}, {"o", "ue", 50},
     {"th", "t", 50}, {"ph", "f", 50}, {"sh", "ch", 50}, {"w", "u", 50}, {"e", "hi", 50},
+    {"s", "x", 50}, {"o", "au", 50},
 };
 inline constexpr size_t kSpellingCount = sizeof kSpellings / sizeof kSpellings[0];
 // Each side of a spelling is one letter or two (EndingAt relies on it).
