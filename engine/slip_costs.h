@@ -132,7 +132,8 @@ inline constexpr uint32_t kStemMask = [] {
     return mask;
 }();
 static_assert(kStemMask != 0, "the table spells a verb's stem both ways");
-// The spellings of an h, which stand only at the start of a word.
+// The spellings of an h, which stand only at the start of a word: typed
+// as the first letter, meant as the first two (the walk relies on both).
 inline constexpr uint32_t kStartMask = [] {
     uint32_t mask = 0;
     for (size_t s = 0; s < kSpellingCount; ++s)
@@ -140,6 +141,11 @@ inline constexpr uint32_t kStartMask = [] {
     return mask;
 }();
 static_assert(kStartMask != 0, "the table spells a first hi");
+static_assert([] {
+    for (const Spelling& s : kSpellings)
+        if (s.meant[0] == 'h' && (!s.meant[1] || s.typed[1])) return false;
+    return true;
+}(), "a spelling of a first h is one letter typed for two meant");
 
 // For each letter, the spellings whose typed (or meant) side ends in it:
 // most letters end none, and the walk asks at every letter it tries.

@@ -2,8 +2,9 @@
 // typed one, priced letter by letter with the slips' costs as a weighted
 // edit distance, one row of the distance table for each letter of the
 // candidate, a branch left as soon as its row's least cost passes the
-// bound, and in each row only the cells near the ones within it priced. What the typed word's letters make cheap (a dropped d, a plural's
-// e, a silent h, a spelling of two letters) is worked out once.
+// bound, and in each row only the cells near the ones within it priced.
+// What the typed word's letters make cheap (a dropped d, a plural's e, a
+// silent h, a spelling of two letters) is worked out once.
 #pragma once
 #include <cstdint>
 #include <string>
