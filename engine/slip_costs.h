@@ -65,11 +65,14 @@ inline bool IsVowel(uint8_t base) {
 // A vowel with an accent or a diaeresis (ñ is a letter of its own).
 bool HasAccent(uint8_t c);
 // c, g and z change their sound before e and i: c and z or s, g and j sound
-// alike only there, k and c only before any other letter.
-inline bool SoundsAlike(uint8_t meant, uint8_t typed, bool soft) {
+// alike only there, k and c only before any other letter. A letter that
+// closes a syllable loses its voice or gains it: b and p, d and t, c and g
+// sound alike only there.
+inline bool SoundsAlike(uint8_t meant, uint8_t typed, bool soft, bool closing) {
     auto pair = [&](uint8_t a, uint8_t b) { return (meant == a && typed == b) || (meant == b && typed == a); };
     if (pair('c', 'z') || pair('c', 's') || pair('g', 'j')) return soft;
     if (pair('c', 'k')) return !soft;
+    if (pair('b', 'p') || pair('d', 't') || pair('c', 'g')) return closing;
     return true;
 }
 // A meant letter left out (the h is handled where the next typed letter is

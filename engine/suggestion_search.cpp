@@ -34,6 +34,12 @@ Search::Search(const Lexicon& lexicon, std::wstring_view word) : lexicon_(lexico
     // A plain slip on the first letter costs more.
     if (n >= 1 && drop_[1] >= kAddedBeside) drop_[1] += kFirstLetterSlip;
     for (size_t i = 1; i <= n; ++i) soft_[i] = i < n && (typedBase_[i + 1] == 'e' || typedBase_[i + 1] == 'i');
+    // A word's first letter opens its first syllable.
+    closing_.assign(width_, false);
+    for (size_t i = 2; i <= n; ++i) {
+        const uint8_t next = i < n ? typedBase_[i + 1] : 0;
+        closing_[i] = !IsVowel(next) && next != 'l' && next != 'r';
+    }
     // What follows each typed position (0: before the first letter).
     next_.assign(width_, Next::End);
     for (size_t i = 0; i < n; ++i) {
@@ -157,7 +163,7 @@ int Search::Fill(size_t j) {
             continue;
         }
         int sub = replace[typed_[i]];
-        if (sub < kEdit && !SoundsAlike(meant, typedBase_[i], soft_[i])) sub = kEdit;
+        if (sub < kEdit && !SoundsAlike(meant, typedBase_[i], soft_[i], closing_[i])) sub = kEdit;
         if (i == 1 && j == 1 && sub >= kVowel) sub += kFirstLetterSlip;
         if (keptAccent_[i] && sub == kAccentAdded) sub = 0;
         int cost = std::min({up[i - 1] + sub, up[i] + omitted(i), row[i - 1] + drop_[i]});

@@ -40,7 +40,10 @@ private:
     std::vector<uint8_t> typed_, typedBase_, meantBase_;
     std::vector<int> drop_;
     std::vector<uint32_t> typedSpellings_;
-    std::vector<bool> dropD_, plural_, keptAccent_, soft_;  // soft_: the next typed letter is e or i
+    // soft_: the next typed letter is e or i; closing_: the typed letter
+    // closes a syllable (the word's last, or before a consonant that starts
+    // one: not l or r, which join the one before them, as in obra, padre).
+    std::vector<bool> dropD_, plural_, keptAccent_, soft_, closing_;
     enum class Next : uint8_t { End, Vowel, Consonant, FinalS };
     std::vector<Next> next_;
     std::vector<int> rows_;
