@@ -16,7 +16,8 @@ struct Confusion {
 };
 constexpr Confusion kConfusions[] = {
     {0xF1, 'n', 30}, {'b', 'v', 40}, {'g', 'j', 50}, {'s', 'z', 50}, {'c', 'z', 50}, {'c', 's', 60},
-    {'y', 'i', 60},  {'c', 'k', 50}, {'q', 'k', 60}, {'x', 's', 60}, {'m', 'n', 70}, {'b', 'p', 50}, {'d', 't', 50}, {'c', 'g', 50},
+    {'y', 'i', 60},  {'c', 'k', 50}, {'q', 'k', 60}, {'x', 's', 60}, {'m', 'n', 70}, {'b', 'p', 50},
+    {'d', 't', 50},  {'c', 'g', 50},
 };
 
 // Neighbouring keys on a Spanish keyboard, where a finger slips.

@@ -41,6 +41,8 @@ constexpr int kPluralE = 40;          // the e of a plural in -es left out (ciud
 constexpr int kConjugation = 80;      // a verb's ending of another conjugation (visitieron, querimos)
 // The word meant: how likely it is.
 constexpr int kName = 20;             // more for a capitalised name when the writer typed lower case
+                                      // (kUnlikely more for a name never seen; none for an
+                                      // abbreviation, which writers often type in lower case)
 constexpr int kRarity = 6;            // each halving of how often a word is seen
 constexpr int kUnlikely = 25;         // more for a form never seen, of a rare entry with many forms
 
@@ -52,6 +54,8 @@ extern const Table kBase;
 // stands for any character the lexicon cannot hold.
 extern const std::array<Table, 256> kReplace;
 
+// The highest class of a form never seen in the texts the lexicon counts.
+constexpr int kNeverSeen = 2;
 // kRarity for each halving of a word's frequency, below the commonest; a
 // form never seen of a rare entry with many forms pays more besides.
 int Rarity(int cls);

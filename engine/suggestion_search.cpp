@@ -96,8 +96,14 @@ void Search::Visit(Lexicon::Node node, size_t depth) {
     if (const int cost = depth > 0 ? Row(depth)[width_ - 1] : 0; depth > 0 && cost <= bound_) {
         if (const int cls = lexicon_.WordClass(node); cls >= 0) {
             int score = cost + Rarity(cls);
-            const uint8_t first = static_cast<uint8_t>(letters_[0]);
-            if (typedLower_ && Lower(first) != first) score += kName;
+            if (typedLower_ && IsCapital(static_cast<uint8_t>(letters_[0]))) {
+                // ong for ONG is how abbreviations are typed; a name no text
+                // shows (Soleda) is hardly what a writer of soleda meant.
+                const bool abbreviation =
+                    depth > 1 && std::all_of(letters_.begin() + 1, letters_.begin() + depth,
+                                             [](char c) { return IsCapital(static_cast<uint8_t>(c)); });
+                if (!abbreviation) score += kName + (cls <= kNeverSeen ? kUnlikely : 0);
+            }
             if (typedAccent_ && std::any_of(letters_.begin(), letters_.begin() + depth,
                                             [](char c) { return HasAccent(static_cast<uint8_t>(c)); }))
                 score -= kAccentMoved;
