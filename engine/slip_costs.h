@@ -39,6 +39,8 @@ constexpr int kFirstLetterSlip = 40;      // more for a slip on the first letter
 constexpr int kDroppedD = 40;         // the d of -ado left out (acabao), or of -ido written -ío
 constexpr int kPluralE = 40;          // the e of a plural in -es left out (ciudads)
 constexpr int kConjugation = 80;      // a verb's ending of another conjugation (visitieron, querimos)
+constexpr int kOwnForm = 20;          // an irregular verb's own form for its regular one (hacido: hecho),
+                                      // more than an accent, which may be all a word lacks (estó: esto)
 // The word meant: how likely it is.
 constexpr int kName = 20;             // more for a capitalised name when the writer typed lower case
                                       // (kUnlikely more for a name never seen; none for an

@@ -26,7 +26,8 @@ constexpr size_t kFarFound = 2;
 constexpr size_t kLongestFar = 13;
 
 // A regular form of an irregular verb (hacido, andé): the verb's own form
-// costs less than one slip, since the writer spelt the pattern right; a
+// costs less than one slip, since the writer spelt the pattern right, but
+// more than an accent (estó is esto before estuvo); a
 // regular verb in another conjugation's ending (visitieron) a little less
 // than an unrelated letter.
 void VerbForms(const Lexicon& lexicon, std::wstring_view word, std::vector<Found>& found) {
@@ -37,7 +38,7 @@ void VerbForms(const Lexicon& lexicon, std::wstring_view word, std::vector<Found
     }
     for (const std::string& form : OwnVerbForms(letters))
         if (const int cls = lexicon.ClassOf(form); cls >= 0)
-            found.push_back({form, Rarity(cls), 0});
+            found.push_back({form, kOwnForm + Rarity(cls), kOwnForm});
     for (const std::string& form : OtherConjugations(letters))
         if (const int cls = lexicon.ClassOf(form); cls >= 0)
             found.push_back({form, kConjugation + Rarity(cls), kConjugation});
