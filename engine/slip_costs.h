@@ -28,6 +28,7 @@ constexpr int kDoubled = 70;          // any other letter left out of a pair or 
 constexpr int kSilentH = 40;          // an h left out or added before a vowel
 constexpr int kCoda = 50;             // an n, m or s left out before a consonant (concetrado, contruir)
 constexpr int kBetween = 60;          // a vowel left out between two consonants (gustba, bajr)
+constexpr int kZForC = 40;            // a z before e or i, where Spanish writes the sound c (alcanzé, empezé)
 constexpr int kCheapest = 40;         // the cheapest letter left out, bounding a candidate's length
 // Accents and case:
 constexpr int kAccentLeftOut = 15;    // the accent the word needs not written
