@@ -5,17 +5,20 @@
 //
 // The distance knows the slips Spanish writers make: an accent dropped or
 // misplaced, ñ written n, a silent h left out or added (or a first hi
-// written e), b for v, ll for y, g for j, c, s and z confused, s for an x
-// said as s, qu for k or cu, a letter doubled or not, the d of -ado
-// dropped, a plural in -s for -es; these cost far less than other edits.
-// Two letters swapped cost one slip, next to each other or across the
-// letter between them (petola). A letter left out costs less than one
-// added, and less still the key most often missed between two typed
-// consonants (the n of concentrado, the vowel of gustaba); a neighbouring
-// key less than any other. A regular
-// form of an irregular verb (hacido) brings the verb's own (hecho), a stem
-// in its other form (calientar) the one that keeps it. Nothing depends on
-// the clock, so the same word always gets the same list.
+// written e), b for v, ll for y, g for j, c, s and z confused (a z before e
+// or i least), b and p, d and t, c and g closing a syllable, s for an x said
+// as s, qu for k or cu, a letter doubled or not, the d of -ado dropped, a
+// plural in -s for -es; these cost far less than other edits. Two letters
+// swapped cost one slip, next to each other or across the letter between
+// them (petola). A letter left out costs less than one added, and less still
+// the key most often missed between two typed consonants (the n of
+// concentrado, the vowel of gustaba); a neighbouring key less than any
+// other. A regular form of an irregular verb (hacido) brings the verb's own
+// (hecho), a stem in its other form (calientar) the one that keeps it. A
+// name no text shows comes after the words that fit about as well, unless
+// the writer typed capitals; an abbreviation typed in lower case (ong) is
+// found as written (ONG). Nothing depends on the clock, so the same word
+// always gets the same list.
 #pragma once
 #include <string>
 #include <string_view>
