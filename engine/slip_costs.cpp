@@ -82,6 +82,9 @@ const std::array<Table, 256> kReplace = [] {
             else {
                 for (const Confusion& c : kConfusions)
                     if ((c.a == ba && c.b == bm) || (c.a == bm && c.b == ba)) cost = c.cost;
+                // A z typed for a c costs less than the other way round:
+                // Spanish writes no z before e or i, where alone they sound alike.
+                if (bm == 'c' && ba == 'z') cost = kZForC;
                 if (cost == kEdit && Neighbours(ba, bm)) cost = kNeighbourKey;
                 if (IsVowel(ba) && IsVowel(bm)) cost = std::min(cost, kVowel);
             }

@@ -170,7 +170,6 @@ int Search::Fill(size_t j) {
         }
         int sub = replace[typed_[i]];
         if (sub < kEdit && !SoundsAlike(meant, typedBase_[i], soft_[i], closing_[i])) sub = kEdit;
-        if (meant == 'c' && typedBase_[i] == 'z' && soft_[i]) sub = std::min(sub, kZForC);
         if (i == 1 && j == 1 && sub >= kVowel) sub += kFirstLetterSlip;
         if (keptAccent_[i] && sub == kAccentAdded) sub = 0;
         int cost = std::min({up[i - 1] + sub, up[i] + omitted(i), row[i - 1] + drop_[i]});
